@@ -1,0 +1,20 @@
+#include "model/Cp1251.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace vrm {
+
+QByteArray toCp1251(const QString& text)
+{
+    QStringEncoder encoder("windows-1251");
+    return encoder.encode(text);
+}
+
+QString fromCp1251(const QByteArray& bytes)
+{
+    QStringDecoder decoder("windows-1251");
+    return decoder.decode(bytes);
+}
+
+} // namespace vrm

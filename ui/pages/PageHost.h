@@ -1,0 +1,35 @@
+#pragma once
+// What the main window offers to the page groups.
+
+#include <QString>
+#include <QStringList>
+
+class QLabel;
+class QProgressBar;
+
+namespace vrm {
+
+class ConfigImage;
+
+class PageHost {
+public:
+    virtual ~PageHost() = default;
+
+    virtual ConfigImage& image() = 0;
+    // Absolute tree index of the page whose controls hold the image's values (-1 before the first).
+    virtual int shownPage() const = 0;
+    // Store the shown page into the image and show the image in it again.
+    virtual void storeAndShowShownPage() = 0;
+    // The run-time text lists by name ("output names", "reactions", ...), as the
+    // language file left them.
+    virtual QStringList textList(const QString& name) const = 0;
+    virtual QString text(const QString& name) const = 0;
+
+    // The system parameter transfers of page 47: the whole device operation frame
+    // (poller stopped, identity, checks, password, transfer), reporting into the
+    // page's own label and progress bar. Return true on success.
+    virtual bool readSystemParameters(QLabel* status, QProgressBar* progress) = 0;
+    virtual bool programSystemParameters(QLabel* status, QProgressBar* progress) = 0;
+};
+
+} // namespace vrm
