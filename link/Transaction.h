@@ -1,0 +1,60 @@
+#pragma once
+// One framed exchange with the controller: open the port, enter binary mode,
+// run one kind of transfer, report status texts and progress, close the port.
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <span>
+
+#include "link/SerialLink.h"
+
+namespace vrm {
+
+enum class TransactionKind : int8_t {
+    ReadArea = 0,    // area into a private buffer, then into `data`
+    WriteVerify = 1, // write `data` to the area, read it back and compare
+    Compare = 2,     // read the area and compare with `data`
+    Identity = 3,    // command 5, 88-byte identity record
+    Status = 4,      // command 12, 36-byte live status record
+    SetClock = 5,    // command 13, 6 bytes
+    KeyCode = 6,     // command 14, 12-byte key code record
+    Reconfigure = 7, // command 15, payload 0
+    Restart = 8,     // command 16, payload 0
+    Password = 9,    // command 17, 9-byte password
+    Control = 10,    // command 20, 3 bytes
+    Query21 = 11,    // command 21, caller-sized record
+};
+
+struct TransactionRequest {
+    int kind = 0;              // 0..11; any other value sends nothing and fails
+    uint8_t area = 0;          // memory area 1..7 for kinds 0-2
+    std::span<uint8_t> data;   // caller's bytes: source of writes and commands, target of reads
+    uint32_t baseAddress = 0;  // controller address of data[0] within the area
+};
+
+// Where a transaction reports. Called on the thread that runs the transaction.
+class TransactionSink {
+public:
+    virtual ~TransactionSink() = default;
+    virtual void status(const QString& text, const QColor& colour) = 0;
+    virtual void progress(int position, int maximum) = 0;
+};
+
+namespace colours {
+inline const QColor progress = Qt::black;
+inline const QColor success = Qt::blue;
+inline const QColor failure = Qt::red;
+} // namespace colours
+
+// The 20 status texts in their default (Russian) wording; a language file may
+// hand a translated list to the transactions instead.
+QStringList defaultTransactionMessages();
+
+// Runs one transaction on a closed link and leaves it closed. Returns 0 on
+// success, 1 on failure.
+int runTransaction(SerialLink& link, const TransactionRequest& request, const QStringList& messages,
+                   TransactionSink& sink);
+
+} // namespace vrm
