@@ -1,0 +1,65 @@
+#include "ui/PageTree.h"
+
+#include <QFile>
+#include <QTreeWidget>
+
+#include "model/Cp1251.h"
+
+// The resources live in a static library: register them explicitly, or the
+// linker may drop them.
+static void initResources()
+{
+    Q_INIT_RESOURCE(vrm530);
+}
+
+namespace vrm {
+
+int PageTree::load(QTreeWidget& tree, const QString& text)
+{
+    tree.clear();
+    nodes_.clear();
+
+    QString normalized = text;
+    normalized.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QStringList lines = normalized.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+
+    QVector<QTreeWidgetItem*> parents; // parents[level] = last node seen at that level
+    for (const QString& line : lines) {
+        int level = 0;
+        while (level < line.size() && line.at(level) == QLatin1Char('\t'))
+            ++level;
+        const QString caption = line.mid(level);
+        level = std::min<int>(level, int(parents.size()));
+
+        QTreeWidgetItem* item = level == 0 ? new QTreeWidgetItem(&tree)
+                                           : new QTreeWidgetItem(parents.at(level - 1));
+        item->setText(0, caption);
+        parents.resize(level + 1);
+        parents[level] = item;
+        nodes_.push_back(item);
+    }
+    return count();
+}
+
+QTreeWidgetItem* PageTree::node(int index) const
+{
+    return index >= 0 && index < nodes_.size() ? nodes_.at(index) : nullptr;
+}
+
+int PageTree::indexOf(const QTreeWidgetItem* item) const
+{
+    if (!item)
+        return -1;
+    return int(nodes_.indexOf(const_cast<QTreeWidgetItem*>(item)));
+}
+
+QString embeddedPageTreeText()
+{
+    initResources();
+    QFile file(QStringLiteral(":/vrm/PageTree.txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return fromCp1251(file.readAll());
+}
+
+} // namespace vrm
