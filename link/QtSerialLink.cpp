@@ -1,0 +1,146 @@
+#include "link/QtSerialLink.h"
+
+#include <QElapsedTimer>
+#include <QSerialPortInfo>
+#include <algorithm>
+
+namespace vrm {
+namespace {
+
+constexpr int kReadTotalBaseMs = 100;
+constexpr int kReadTotalPerByteMs = 3;
+constexpr int kReadIntervalMs = 500;
+constexpr int kWriteTotalBaseMs = 200;
+constexpr int kWriteTotalPerByteMs = 4;
+
+} // namespace
+
+QtSerialLink::QtSerialLink(const QString& portName) : name_(portName)
+{
+    port_.setPortName(portName);
+    port_.setBaudRate(QSerialPort::Baud19200);
+    port_.setDataBits(QSerialPort::Data8);
+    port_.setParity(QSerialPort::NoParity);
+    port_.setStopBits(QSerialPort::OneStop);
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+QtSerialLink::~QtSerialLink()
+{
+    close();
+}
+
+QString QtSerialLink::name() const
+{
+    return name_;
+}
+
+bool QtSerialLink::open()
+{
+    if (port_.isOpen())
+        return true;
+    if (!port_.open(QIODevice::ReadWrite)) {
+        port_.clearError();
+        return false;
+    }
+    // A pseudo-terminal has no modem lines and refuses these; the port is usable all the same.
+    port_.setDataTerminalReady(true);
+    port_.setRequestToSend(true);
+    port_.clearError();
+    return port_.isOpen();
+}
+
+void QtSerialLink::close()
+{
+    if (port_.isOpen())
+        port_.close();
+    port_.clearError();
+}
+
+bool QtSerialLink::isOpen() const
+{
+    return port_.isOpen();
+}
+
+bool QtSerialLink::clear()
+{
+    if (!port_.isOpen())
+        return false;
+    // Drain what the driver already delivered, then purge both directions.
+    port_.readAll();
+    const bool cleared = port_.clear(QSerialPort::AllDirections);
+    if (!cleared)
+        port_.clearError();
+    return cleared;
+}
+
+bool QtSerialLink::write(const uint8_t* bytes, int count)
+{
+    if (!port_.isOpen() || count < 0)
+        return false;
+    if (count == 0)
+        return true;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    const qint64 limit = kWriteTotalBaseMs + qint64(kWriteTotalPerByteMs) * count;
+    if (port_.write(reinterpret_cast<const char*>(bytes), count) != count) {
+        port_.clearError();
+        return false;
+    }
+    while (port_.bytesToWrite() > 0) {
+        const qint64 remaining = limit - elapsed.elapsed();
+        if (remaining <= 0 || !port_.waitForBytesWritten(int(remaining))) {
+            port_.clearError();
+            return false;
+        }
+    }
+    return true;
+}
+
+int QtSerialLink::read(uint8_t* buffer, int count)
+{
+    if (!port_.isOpen() || count < 0)
+        return -1;
+    QElapsedTimer total;
+    total.start();
+    const qint64 totalLimit = kReadTotalBaseMs + qint64(kReadTotalPerByteMs) * count;
+    int received = 0;
+    while (true) {
+        const qint64 got = port_.read(reinterpret_cast<char*>(buffer) + received, count - received);
+        if (got < 0) {
+            port_.clearError();
+            return -1;
+        }
+        received += int(got);
+        if (received >= count)
+            break;
+        const qint64 remaining = totalLimit - total.elapsed();
+        if (remaining <= 0)
+            break;
+        // The gap limit counts between bytes, so it starts with the first byte.
+        const qint64 wait = received > 0 ? std::min<qint64>(remaining, kReadIntervalMs) : remaining;
+        if (!port_.waitForReadyRead(int(wait))) {
+            const bool silent = port_.error() == QSerialPort::TimeoutError;
+            port_.clearError();
+            if (!silent)
+                return -1;
+            break;
+        }
+    }
+    return received;
+}
+
+QStringList availablePorts()
+{
+    QStringList names;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        names << info.portName();
+    return names;
+}
+
+LinkFactory serialLinkFactory(const QString& portName)
+{
+    return [portName]() -> std::unique_ptr<SerialLink> { return std::make_unique<QtSerialLink>(portName); };
+}
+
+} // namespace vrm

@@ -1,0 +1,35 @@
+#pragma once
+// SerialLink over a real serial port (or pseudo-terminal) through QSerialPort,
+// used blocking on the thread that created it: every transaction makes its own.
+
+#include <QSerialPort>
+
+#include "link/SerialLink.h"
+
+namespace vrm {
+
+class QtSerialLink : public SerialLink {
+public:
+    explicit QtSerialLink(const QString& portName);
+    ~QtSerialLink() override;
+
+    QString name() const override;
+    bool open() override;
+    void close() override;
+    bool isOpen() const override;
+    bool clear() override;
+    bool write(const uint8_t* bytes, int count) override;
+    int read(uint8_t* buffer, int count) override;
+
+private:
+    QString name_;
+    QSerialPort port_;
+};
+
+// Names of the serial ports present on this machine (pseudo-terminals are not listed).
+QStringList availablePorts();
+
+// The tool's link factory: each call makes a closed QtSerialLink to `portName`.
+LinkFactory serialLinkFactory(const QString& portName);
+
+} // namespace vrm

@@ -1,0 +1,144 @@
+#include "link/Transaction.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "link/Frame.h"
+#include "link/TransactionMessages.h"
+#include "link/TransactionPrimitives.h"
+
+namespace vrm {
+namespace {
+
+constexpr int kLastKind = 11;
+
+bool isAreaKind(int kind)
+{
+    return kind >= 0 && kind <= 2;
+}
+
+// Records and command payloads travel in one frame; areas in chunks of any count.
+bool fitsTheEngine(const TransactionRequest& request)
+{
+    if (isAreaKind(request.kind))
+        return request.data.size() <= std::size_t(std::numeric_limits<int>::max());
+    return request.data.size() <= std::size_t(frame::kMaxRecord);
+}
+
+bool readArea(TransactionPrimitives& steps, const TransactionRequest& request)
+{
+    steps.show(message::Identification, colours::progress);
+    steps.show(message::Reading, colours::progress);
+    if (!steps.enterBinaryMode())
+        return false;
+    std::vector<uint8_t> area(request.data.size());
+    if (!steps.readArea(request.area, request.baseAddress, area))
+        return false;
+    // The caller's bytes change only once the whole area has arrived.
+    std::copy(area.begin(), area.end(), request.data.begin());
+    steps.show(message::DataRead, colours::success);
+    return true;
+}
+
+bool writeAndVerify(TransactionPrimitives& steps, const TransactionRequest& request)
+{
+    steps.show(message::Identification, colours::progress);
+    steps.show(message::Writing, colours::progress);
+    if (!steps.enterBinaryMode() || !steps.writeArea(request.area, request.baseAddress, request.data))
+        return false;
+    steps.show(message::Reading, colours::progress);
+    std::vector<uint8_t> readBack(request.data.size());
+    if (!steps.readArea(request.area, request.baseAddress, readBack))
+        return false;
+    if (!std::equal(readBack.begin(), readBack.end(), request.data.begin())) {
+        steps.show(message::WriteMismatch, colours::failure);
+        return false;
+    }
+    steps.show(message::ProgrammedOk, colours::success);
+    return true;
+}
+
+bool compareArea(TransactionPrimitives& steps, const TransactionRequest& request)
+{
+    steps.show(message::Identification, colours::progress);
+    steps.show(message::Reading, colours::progress);
+    if (!steps.enterBinaryMode())
+        return false;
+    std::vector<uint8_t> area(request.data.size());
+    if (!steps.readArea(request.area, request.baseAddress, area))
+        return false;
+    if (!std::equal(area.begin(), area.end(), request.data.begin())) {
+        steps.show(message::CompareDifferent, colours::failure);
+        return false;
+    }
+    steps.show(message::CompareEqual, colours::success);
+    return true;
+}
+
+struct SingleFrameKind {
+    uint8_t command;
+    bool query;        // a record comes back; otherwise a status byte
+    int successText;
+};
+
+// Kinds 3..11 in order.
+constexpr SingleFrameKind kSingleFrameKinds[] = {
+    {5, true, message::VersionRead},     {12, true, message::DataRead},
+    {13, false, message::DataSent},      {14, true, message::DataRead},
+    {15, false, message::DataSent},      {16, false, message::RestartStarted},
+    {17, false, message::DataSent},      {20, false, message::DataSent},
+    {21, true, message::DataRead},
+};
+
+bool singleFrame(TransactionPrimitives& steps, const TransactionRequest& request)
+{
+    const SingleFrameKind& kind = kSingleFrameKinds[request.kind - 3];
+    if (!steps.enterBinaryMode())
+        return false;
+    steps.show(message::Identification, colours::progress);
+    const bool done = kind.query ? steps.queryRecord(kind.command, request.data)
+                                 : steps.sendCommand(kind.command, request.data);
+    if (done)
+        steps.show(kind.successText, colours::success);
+    return done;
+}
+
+bool runKind(TransactionPrimitives& steps, const TransactionRequest& request)
+{
+    switch (request.kind) {
+    case 0:
+        return readArea(steps, request);
+    case 1:
+        return writeAndVerify(steps, request);
+    case 2:
+        return compareArea(steps, request);
+    default:
+        return singleFrame(steps, request);
+    }
+}
+
+} // namespace
+
+int runTransaction(SerialLink& link, const TransactionRequest& request, const QStringList& messages,
+                   TransactionSink& sink)
+{
+    TransactionPrimitives steps(link, messages, sink);
+    const bool knownKind = request.kind >= 0 && request.kind <= kLastKind;
+    if (knownKind && !fitsTheEngine(request)) {
+        // Larger than any record the controller sends: refused before the port is touched.
+        steps.show(message::TransferCode3, colours::failure);
+        return 1;
+    }
+    if (!link.open() || !link.isOpen()) {
+        link.close();
+        steps.showWithPortName(message::CannotOpen);
+        return 1;
+    }
+    // An unknown kind opens and closes the port and does nothing else.
+    const bool succeeded = knownKind && runKind(steps, request);
+    link.close();
+    return succeeded ? 0 : 1;
+}
+
+} // namespace vrm
