@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QWidget>
 
+class QLabel;
+
 namespace vrm {
 
 class ConfigImage;
@@ -23,7 +25,7 @@ public:
     virtual QWidget* panel(int page) = 0;
     // The title label of `page`'s panel that takes the tree node's text; null where
     // the page keeps its own title.
-    virtual class QLabel* titleLabel(int /*page*/) { return nullptr; }
+    virtual QLabel* titleLabel(int /*page*/) { return nullptr; }
     // Preparation on entering `page`, before its show step.
     virtual void enter(int /*page*/) {}
     // Controls of `page` into the image (read-modify-write of each field's own bits).
