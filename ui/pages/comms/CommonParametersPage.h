@@ -1,0 +1,60 @@
+#pragma once
+// Page 1, "Общие параметры соединений" (`Panel1`): what all outgoing
+// connections share, the access secrets and the prepaid balance check.
+
+#include <QPointer>
+
+#include "ui/pages/PageGroup.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace vrm {
+
+class CommonParametersPage : public PageGroup {
+    Q_OBJECT
+public:
+    explicit CommonParametersPage(PageHost& host, QObject* parent = nullptr);
+    ~CommonParametersPage() override;
+
+    QList<int> pages() const override { return {1}; }
+    QWidget* panel(int page) override;
+    QLabel* titleLabel(int page) override;
+    void store(int page, ConfigImage& image) override;
+    void show(int page, const ConfigImage& image) override;
+
+    static const QString& passwordWarning();
+
+private:
+    void build();
+    void administratorPasswordClicked(); // CheckBoxSysPasswordClick
+    void applyBalanceTemplate(const QString& command, const QString& keyword);
+
+    QPointer<QWidget> panel_;
+    QLabel* title_ = nullptr;
+    QCheckBox* usePassword_ = nullptr;
+    QLabel* passwordLabel_ = nullptr;
+    QLineEdit* password_ = nullptr;
+    QLabel* warning_ = nullptr;
+    QLineEdit* pin_ = nullptr;
+    QLineEdit* dtmfPassword_ = nullptr;
+    QLineEdit* smsPassword_ = nullptr;
+    QLineEdit* smsCentre_ = nullptr;
+    QComboBox* callPause_ = nullptr;
+    QComboBox* dialPriority_ = nullptr;
+    QCheckBox* acknowledge_ = nullptr;
+    QCheckBox* smsOnlyListed_ = nullptr;
+    QCheckBox* dtmfOnlyListed_ = nullptr;
+    QComboBox* outdatedTime_ = nullptr;
+    QComboBox* dataProtocol_ = nullptr;
+    QLineEdit* modbusAddress_ = nullptr;
+    QLineEdit* ussdCommand_ = nullptr;
+    QLineEdit* balanceKeyword_ = nullptr;
+    QLineEdit* threshold_ = nullptr;
+    QLineEdit* requestPeriod_ = nullptr;
+};
+
+} // namespace vrm

@@ -1,0 +1,156 @@
+#include "ui/pages/comms/PageWidgets.h"
+
+#include <QGroupBox>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "model/ConfigImage.h"
+#include "model/Cp1251.h"
+
+namespace vrm::comms {
+
+QLabel* makeLabel(const QString& text, const QString& objectName)
+{
+    auto* label = new QLabel(text);
+    label->setObjectName(objectName);
+    return label;
+}
+
+QLabel* makeNote(const QString& text, const QString& objectName)
+{
+    QLabel* label = makeLabel(text, objectName);
+    label->setWordWrap(true);
+    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
+    return label;
+}
+
+QCheckBox* makeCheckBox(const QString& objectName, const QString& caption)
+{
+    auto* box = new QCheckBox(caption);
+    box->setObjectName(objectName);
+    return box;
+}
+
+QComboBox* makeComboBox(const QString& objectName, const QStringList& items)
+{
+    auto* box = new QComboBox;
+    box->setObjectName(objectName);
+    box->addItems(items);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return box;
+}
+
+QLineEdit* makeEdit(const QString& objectName, int maxLength, const QString& qtMask)
+{
+    auto* edit = new QLineEdit;
+    edit->setObjectName(objectName);
+    if (!qtMask.isEmpty())
+        edit->setInputMask(qtMask);
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+
+QGroupBox* makeGroup(const QString& objectName, const QString& caption)
+{
+    auto* group = new QGroupBox(caption);
+    group->setObjectName(objectName);
+    return group;
+}
+
+PageFrame makePageFrame(const QString& panelName, const QString& titleName, bool scrolled)
+{
+    PageFrame frame;
+    frame.panel = new QWidget;
+    frame.panel->setObjectName(panelName);
+    auto* outer = new QVBoxLayout(frame.panel);
+    outer->setContentsMargins(8, 6, 8, 6);
+
+    frame.title = makeLabel({}, titleName);
+    QFont bold = frame.title->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.15);
+    frame.title->setFont(bold);
+    outer->addWidget(frame.title);
+
+    auto* body = new QWidget;
+    frame.body = new QVBoxLayout(body);
+    if (scrolled) {
+        frame.body->setContentsMargins(0, 0, 6, 0);
+        auto* scroll = new QScrollArea;
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll->setWidget(body);
+        outer->addWidget(scroll, 1);
+    } else {
+        frame.body->setContentsMargins(0, 0, 0, 0);
+        outer->addWidget(body, 1);
+    }
+    return frame;
+}
+
+QStringList numberedItems(int first, int last, const QString& suffix, const QString& prefix)
+{
+    QStringList items;
+    for (int n = first; n <= last; ++n)
+        items << prefix + QString::number(n) + suffix;
+    return items;
+}
+
+void showIndex(QComboBox* box, uint32_t value)
+{
+    box->setCurrentIndex(value < uint32_t(box->count()) ? int(value) : -1);
+}
+
+void storeIndex(ConfigImage& image, std::size_t base, const Field& field, const QComboBox* box)
+{
+    if (box->currentIndex() >= 0)
+        image.set(base, field, uint32_t(box->currentIndex()));
+}
+
+void showCheck(QCheckBox* box, uint32_t value)
+{
+    box->setChecked(value != 0);
+}
+
+void storeCheck(ConfigImage& image, std::size_t base, const Field& field, const QCheckBox* box)
+{
+    image.set(base, field, box->isChecked() ? 1 : 0);
+}
+
+uint16_t inputsSetWord(const InputBoxes& boxes)
+{
+    uint16_t word = 0;
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        if (boxes[i]->checkState() != Qt::Unchecked)
+            word |= uint16_t(1u << i);
+    return word;
+}
+
+uint16_t inputsCheckedWord(const InputBoxes& boxes)
+{
+    uint16_t word = 0;
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        if (boxes[i]->checkState() == Qt::Checked)
+            word |= uint16_t(1u << i);
+    return word;
+}
+
+void showInputStates(const InputBoxes& boxes, uint16_t setWord, uint16_t checkedWord)
+{
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        Qt::CheckState state = Qt::Unchecked;
+        if (setWord & (1u << i))
+            state = Qt::PartiallyChecked;
+        if (checkedWord & (1u << i))
+            state = Qt::Checked;
+        boxes[i]->setCheckState(state);
+    }
+}
+
+QString fieldText(const ConfigImage& image, std::size_t base, const Field& field)
+{
+    return fromCp1251(image.text(base, field));
+}
+
+} // namespace vrm::comms

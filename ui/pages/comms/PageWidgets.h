@@ -1,0 +1,65 @@
+#pragma once
+// Small builders shared by the communication pages: named controls, the
+// page frame with its title line, combo boxes bound to bit fields and the
+// three-state input boxes with their pair of 16-bit masks.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstddef>
+
+namespace vrm {
+class ConfigImage;
+struct Field;
+} // namespace vrm
+
+class QGroupBox;
+class QScrollArea;
+class QVBoxLayout;
+
+namespace vrm::comms {
+
+QLabel* makeLabel(const QString& text, const QString& objectName = {});
+// A label that wraps and takes the width it is given.
+QLabel* makeNote(const QString& text, const QString& objectName = {});
+QCheckBox* makeCheckBox(const QString& objectName, const QString& caption);
+QComboBox* makeComboBox(const QString& objectName, const QStringList& items);
+// `qtMask` is in Qt's notation (see the notes beside each page); empty = no mask.
+QLineEdit* makeEdit(const QString& objectName, int maxLength, const QString& qtMask = {});
+QGroupBox* makeGroup(const QString& objectName, const QString& caption);
+
+// The page's panel: a bold title line on top and a body below it, scrolled when
+// `scrolled` (for the tall pages). Returns the body's layout.
+struct PageFrame {
+    QWidget* panel = nullptr;
+    QLabel* title = nullptr;
+    QVBoxLayout* body = nullptr;
+};
+PageFrame makePageFrame(const QString& panelName, const QString& titleName, bool scrolled);
+
+// Numbered item texts: prefix + n + suffix for n in [first, last].
+QStringList numberedItems(int first, int last, const QString& suffix = {}, const QString& prefix = {});
+
+// A combo box index kept in a bit field. A stored value that has no item shows
+// no selection, and a box without selection leaves the field as it was, so a
+// value this tool cannot show still survives a visit to the page.
+void showIndex(QComboBox* box, uint32_t value);
+void storeIndex(ConfigImage& image, std::size_t base, const Field& field, const QComboBox* box);
+void showCheck(QCheckBox* box, uint32_t value);
+void storeCheck(ConfigImage& image, std::size_t base, const Field& field, const QCheckBox* box);
+
+// Input source boxes 1-8: word A has bit i set when box i is grayed or checked,
+// word B when it is checked. Bits 8-15 are written as 0.
+using InputBoxes = std::array<QCheckBox*, 8>;
+uint16_t inputsSetWord(const InputBoxes& boxes);
+uint16_t inputsCheckedWord(const InputBoxes& boxes);
+void showInputStates(const InputBoxes& boxes, uint16_t setWord, uint16_t checkedWord);
+
+// Code page 1251 text of a text field, and back.
+QString fieldText(const ConfigImage& image, std::size_t base, const Field& field);
+
+} // namespace vrm::comms

@@ -1,0 +1,211 @@
+#include "ui/pages/comms/SystemParametersPage.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "model/ConfigImage.h"
+#include "ui/pages/PageHost.h"
+#include "ui/pages/comms/FieldText.h"
+#include "ui/pages/comms/PageWidgets.h"
+
+namespace vrm {
+
+using namespace comms;
+namespace sys = layout::systemParameters;
+
+namespace {
+constexpr std::size_t kBlock = sys::array.base;
+
+QLabel* notice(const QString& text)
+{
+    QLabel* label = makeNote(text);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+} // namespace
+
+SystemParametersPage::SystemParametersPage(PageHost& host, QObject* parent) : PageGroup(host, parent)
+{
+    build();
+}
+
+SystemParametersPage::~SystemParametersPage()
+{
+    if (panel_ && !panel_->parent())
+        delete panel_;
+}
+
+QWidget* SystemParametersPage::panel(int)
+{
+    return panel_;
+}
+
+QLabel* SystemParametersPage::titleLabel(int)
+{
+    return title_;
+}
+
+void SystemParametersPage::build()
+{
+    panel_ = new QWidget;
+    panel_->setObjectName(QStringLiteral("Panel11"));
+    auto* outer = new QVBoxLayout(panel_);
+    outer->setContentsMargins(8, 6, 8, 6);
+
+    // Title line: the title and the one control the cover leaves usable.
+    auto* titleLine = new QHBoxLayout;
+    title_ = makeLabel({}, QStringLiteral("Label86"));
+    QFont bold = title_->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.15);
+    title_->setFont(bold);
+    allowEditing_ = new QPushButton(QStringLiteral("Разрешить редактирование"));
+    allowEditing_->setObjectName(QStringLiteral("Button1"));
+    titleLine->addWidget(title_, 1);
+    titleLine->addWidget(allowEditing_);
+    outer->addLayout(titleLine);
+
+    // The settings and the cover share one cell; the cover lies on top.
+    auto* area = new QWidget;
+    auto* stack = new QGridLayout(area);
+    stack->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(area, 1);
+
+    settings_ = new QWidget;
+    auto* body = new QVBoxLayout(settings_);
+    body->setContentsMargins(0, 0, 0, 0);
+
+    auto* calibrationGroup = makeGroup({}, QStringLiteral(" Калибровочное значение хода часов "));
+    auto* calibrationRow = new QHBoxLayout(calibrationGroup);
+    calibration_ = makeEdit(QStringLiteral("EditCALVAL"), 6);
+    calibration_->setMaximumWidth(90);
+    direction_ = makeComboBox(QStringLiteral("ComboBoxCALDIR"),
+                              {QStringLiteral("добавить 1 секунду"), QStringLiteral("вычесть 1 секунду")});
+    calibrationRow->addWidget(makeLabel(QStringLiteral("Каждые ")));
+    calibrationRow->addWidget(calibration_);
+    calibrationRow->addWidget(makeLabel(QStringLiteral("секунд, ")));
+    calibrationRow->addWidget(direction_);
+    calibrationRow->addStretch(1);
+    body->addWidget(calibrationGroup);
+
+    auto* batteryGroup = makeGroup({}, QStringLiteral(" Тип резервной батареи "));
+    battery_ = makeComboBox(QStringLiteral("ComboBoxBatteryType"),
+                            {QStringLiteral("Литий-фосфатная LiFePO4 - (12В; 1,3 А/ч)"),
+                             QStringLiteral("Свинцово-кислотная Pb (12В; от 3,5 А/ч)")});
+    auto* batteryRow = new QHBoxLayout(batteryGroup);
+    batteryRow->addWidget(battery_);
+    batteryRow->addStretch(1);
+    body->addWidget(batteryGroup);
+
+    firmwareUpdate_ = makeCheckBox(QStringLiteral("CheckBoxFWUpdateEnable"),
+                                   QStringLiteral("Разрешено входить в режим обновления микропрограммы GSM модуля"));
+    skipKeyCrc_ = makeCheckBox(QStringLiteral("CheckBoxCRCCheckDisable"),
+                               QStringLiteral("Не проверять CRC при считывании ключей TouchMemory"));
+    body->addWidget(firmwareUpdate_);
+    body->addWidget(skipKeyCrc_);
+
+    auto* buttons = new QHBoxLayout;
+    read_ = new QPushButton(QStringLiteral("Считать"));
+    read_->setObjectName(QStringLiteral("BitBtnReadSysPar"));
+    program_ = new QPushButton(QStringLiteral("Программировать"));
+    program_->setObjectName(QStringLiteral("BitBtnProgSysPar"));
+    program_->setEnabled(false);
+    for (QPushButton* button : {read_, program_})
+        button->setMinimumWidth(140);
+    buttons->addWidget(read_);
+    buttons->addWidget(program_);
+    buttons->addStretch(1);
+    body->addSpacing(8);
+    body->addLayout(buttons);
+    status_ = makeNote({}, QStringLiteral("LabelSysParMsg"));
+    progress_ = new QProgressBar;
+    progress_->setObjectName(QStringLiteral("ProgressBarSysPar"));
+    progress_->setValue(0);
+    body->addWidget(status_);
+    body->addWidget(progress_);
+    body->addStretch(1);
+    stack->addWidget(settings_, 0, 0);
+
+    cover_ = new QWidget;
+    cover_->setObjectName(QStringLiteral("Panel13"));
+    cover_->setAutoFillBackground(true);
+    auto* notices = new QVBoxLayout(cover_);
+    notices->setContentsMargins(24, 12, 24, 12);
+    notices->setSpacing(18);
+    notices->addStretch(1);
+    notices->addWidget(notice(QStringLiteral(
+        "Системные параметры имеют индивидуальные значения для каждого экземпляра устройства и устанавливаются "
+        "при производстве. Если необходимо изменить любой из этих параметров, считайте предустановленные "
+        "значения, после изменения запрограммируйте.")));
+    notices->addWidget(notice(QStringLiteral(
+        "Для того, что бы новые значения вступили в силу необходимо перезапустить устройство. Для этого "
+        "отключите и включите питание устройства или нажмите кнопку [Перезапустить].")));
+    notices->addWidget(notice(QStringLiteral(
+        "Эти значения не сохраняются в файле конфигурации и ни как не связанны с конфигурационными "
+        "параметрами. Программирование доступно только из этого режима и ни как не влияет на конфигурацию "
+        "прибора, так же как и конфигурирование не изменяет эти значения.")));
+    notices->addStretch(2);
+    stack->addWidget(cover_, 0, 0);
+    cover_->raise();
+    // Keyboard focus must not reach what the cover hides either.
+    settings_->setEnabled(false);
+
+    connect(allowEditing_, &QPushButton::clicked, this, &SystemParametersPage::allowEditing);
+    connect(read_, &QPushButton::clicked, this, &SystemParametersPage::readParameters);
+    connect(program_, &QPushButton::clicked, this, &SystemParametersPage::programParameters);
+}
+
+void SystemParametersPage::allowEditing()
+{
+    cover_->hide();
+    settings_->setEnabled(true);
+    allowEditing_->setEnabled(false);
+}
+
+void SystemParametersPage::readParameters()
+{
+    if (cover_->isVisibleTo(panel_))
+        return;
+    if (host().readSystemParameters(status_, progress_)) {
+        readOnce_ = true;
+        program_->setEnabled(true);
+    }
+}
+
+void SystemParametersPage::programParameters()
+{
+    // Writing values that were never read from this controller would overwrite
+    // its individual settings with whatever the image holds.
+    if (!readOnce_ || cover_->isVisibleTo(panel_))
+        return;
+    host().programSystemParameters(status_, progress_);
+}
+
+void SystemParametersPage::store(int, ConfigImage& image)
+{
+    calibration_->setText(calibration_->text().trimmed());
+    // Negative values are clamped to 0 rather than cut to 17 bits.
+    const auto value = uint32_t(clampedInteger(calibration_->text(), 0, 0, sys::kCalibrationMax));
+    image.set(kBlock, sys::calibrationLow, value & 0xFFFF);
+    image.set(kBlock, sys::calibrationBit16, value >> 16);
+    storeIndex(image, kBlock, sys::calibrationDirection, direction_);
+    storeIndex(image, kBlock, sys::batteryType, battery_);
+    storeCheck(image, kBlock, sys::modemFirmwareUpdate, firmwareUpdate_);
+    storeCheck(image, kBlock, sys::keyCrcCheckOff, skipKeyCrc_);
+}
+
+void SystemParametersPage::show(int, const ConfigImage& image)
+{
+    const uint32_t value = image.get(kBlock, sys::calibrationLow) | image.get(kBlock, sys::calibrationBit16) << 16;
+    calibration_->setText(QString::number(value));
+    showIndex(direction_, image.get(kBlock, sys::calibrationDirection));
+    showIndex(battery_, image.get(kBlock, sys::batteryType));
+    showCheck(firmwareUpdate_, image.get(kBlock, sys::modemFirmwareUpdate));
+    showCheck(skipKeyCrc_, image.get(kBlock, sys::keyCrcCheckOff));
+}
+
+} // namespace vrm
