@@ -66,8 +66,7 @@ bool QtSerialLink::clear()
 {
     if (!port_.isOpen())
         return false;
-    // Drain what the driver already delivered, then purge both directions.
-    port_.readAll();
+    // Empties QSerialPort's own buffer as well as the driver's.
     const bool cleared = port_.clear(QSerialPort::AllDirections);
     if (!cleared)
         port_.clearError();

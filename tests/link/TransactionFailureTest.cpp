@@ -20,6 +20,11 @@ struct FailureCase {
     int requests;  // frames sent, attempts included
 };
 
+void PrintTo(const FailureCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 // Identity query, reconfigure command, modes block write (kind 1) and read (kind 0).
 const FailureCase kCases[] = {
     {"query, no reply", Primitive::Query, Fault::Drop, 3, message::NoReply, 3},
