@@ -3,6 +3,7 @@
 #include <QList>
 #include <functional>
 #include <map>
+#include <optional>
 
 #include "sim/Controller.h"
 
@@ -184,7 +185,7 @@ const std::map<QByteArray, Command>& commands()
                           return done();
                       }}},
         {"fault", {"fault NAME [TIMES]  spoil the next replies: drop, short, check, command-echo,\n"
-                   "                    address-echo, length-echo, status1, status2", 1, 2,
+                   "                      address-echo, length-echo, status1, status2", 1, 2,
                    [](Controller& c, const Args& a) {
                        const std::optional<Fault> fault = faultNamed(a[0]);
                        if (!fault)

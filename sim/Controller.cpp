@@ -1,6 +1,7 @@
 #include "sim/Controller.h"
 
 #include <QElapsedTimer>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
