@@ -9,6 +9,7 @@
 #include "ControllerHarness.h"
 #include "sim/ConsoleCommands.h"
 #include "sim/Pacer.h"
+#include "sim/ScenarioPlayer.h"
 #include "sim/PortConfigFile.h"
 #include "sim/StateFile.h"
 
@@ -128,6 +129,40 @@ TEST(ConsoleCommands, ChangeTheLiveStateOrSayWhatIsWrong)
     }
     EXPECT_EQ(h.statusRecord(), before);
     EXPECT_EQ(c.password(), "abc");
+}
+
+} // namespace
+
+namespace {
+
+TEST(ScenarioPlayer, LevelsFollowTheStepsAndTheEndRule)
+{
+    using Words = std::array<uint16_t, ScenarioPlayer::kWords>;
+    constexpr int u = ScenarioPlayer::kUnitMs;
+    struct Case {
+        const char* what;
+        Words words;
+        std::vector<std::pair<qint64, bool>> samples; // time into the play, level
+    };
+    Words allSteps{};
+    allSteps[0] = 1;
+    for (int i = 1; i < ScenarioPlayer::kWords; ++i)
+        allSteps[i] = uint16_t((i % 2 ? 0x8000 : 0) | 1); // high, low, ... low
+    const Case cases[] = {
+        {"once, then the terminator's high level",
+         Words{1, 0x8002, 0x0001, 0x8000},
+         {{0, true}, {2 * u - 1, true}, {2 * u, false}, {3 * u, true}, {100 * u, true}}},
+        {"once, sixteen steps and no terminator: the level after the last",
+         allSteps,
+         {{0, true}, {u, false}, {15 * u, false}, {16 * u, true}}},
+        {"no steps: the terminator's level at once", Words{1, 0x8000}, {{0, true}, {10 * u, true}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ScenarioPlayer player(c.words, 1000);
+        for (const auto& [at, level] : c.samples)
+            EXPECT_EQ(player.level(1000 + at), level) << "at " << at;
+    }
 }
 
 } // namespace
