@@ -1,0 +1,69 @@
+#pragma once
+// The device operations and control commands, each the same frame around its
+// own transfers: stop the poller, select page 0 and lock the controller
+// actions, identify the controller, refuse what this tool does not serve,
+// present the password, move the bytes, and hand the port back to the poller.
+// Each runs on the user-interface thread as straight-line code; every
+// transaction is waited for in a local event loop that keeps repainting.
+
+#include <QByteArray>
+#include <QString>
+
+#include "link/Transaction.h"
+#include "model/Layout.h"
+
+class QLabel;
+class QProgressBar;
+
+namespace vrm {
+
+class ControllerSession;
+class OperationHost;
+class StatusPage;
+
+class DeviceOperations {
+public:
+    DeviceOperations(OperationHost& host, StatusPage& statusPage, ControllerSession& session);
+
+    bool busy() const { return busy_; }
+
+    void program();
+    void reconfigure();
+    void read();
+    void compare();
+    void restart();
+    void readImei();
+    void factoryConfig();
+    bool readSystemParameters(QLabel* status, QProgressBar* progress);
+    bool programSystemParameters(QLabel* status, QProgressBar* progress);
+    void controlCommand(const QByteArray& payload);
+    void setClock(const QByteArray& payload);
+
+    // The 9 password bytes of the image: offsets 20-27 up to the first NUL, then NULs.
+    static QByteArray passwordFromImage(const uint8_t* image);
+
+private:
+    class BusyScope;
+
+    // F1 and F2: poller stopped, page 0 selected, controller actions locked.
+    void begin();
+    // F3-F6. False when the operation must end (the texts are shown).
+    bool identify(QLabel* status);
+    // F9: actions unlocked, poller started.
+    void finish();
+    bool sendPassword(const QByteArray& password, QLabel* status);
+    // Program and Reconfigure steps 1-2; false when the CSD check stopped the operation.
+    bool configurationAccepted();
+    int transact(TransactionKind kind, QByteArray& data, QLabel* status, QProgressBar* progress = nullptr,
+                 uint8_t area = 0);
+    int writeBlock(Block block, uint8_t area, QLabel* status, QProgressBar* progress);
+    QLabel* actionLabel() const;
+    QProgressBar* actionProgress() const;
+
+    OperationHost& host_;
+    StatusPage& statusPage_;
+    ControllerSession& session_;
+    bool busy_ = false;
+};
+
+} // namespace vrm

@@ -1,0 +1,82 @@
+#include "ui/TFormClearConfig.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace vrm {
+
+TFormClearConfig::TFormClearConfig(std::function<bool()> deviceLost, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      deviceLost_(std::move(deviceLost))
+{
+    setObjectName(QStringLiteral("FormClearConfig"));
+    setWindowTitle(QStringLiteral("Сброс конфигурации"));
+    setModal(true);
+
+    auto* text = new QLabel(
+        QStringLiteral("Через указанное время будет произведен сброс параметров конфигурации к заводским, "
+                       "пароль защиты конфигурации будет сброшен. Не отключайте контроллер от PC, связь не "
+                       "должна прерываться, иначе процедуру сброса придется повторить сначала."),
+        this);
+    text->setWordWrap(true);
+    seconds_ = new QLabel(this);
+    seconds_->setObjectName(QStringLiteral("LabelSeconds"));
+    seconds_->setAlignment(Qt::AlignCenter);
+    bar_ = new QProgressBar(this);
+    bar_->setObjectName(QStringLiteral("ProgressBar1"));
+    bar_->setRange(0, kSeconds);
+    bar_->setTextVisible(false);
+    auto* cancel = new QPushButton(QStringLiteral("Отмена"), this);
+    cancel->setObjectName(QStringLiteral("ButtonCancel"));
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text);
+    layout->addWidget(seconds_);
+    layout->addWidget(bar_);
+    layout->addLayout(buttons);
+    setFixedWidth(420);
+
+    showRemaining(kSeconds);
+    timer_ = new QTimer(this);
+    timer_->setInterval(1000);
+    connect(timer_, &QTimer::timeout, this, &TFormClearConfig::tick);
+    timer_->start();
+}
+
+int TFormClearConfig::remaining() const
+{
+    return bar_->value();
+}
+
+void TFormClearConfig::showRemaining(int seconds)
+{
+    bar_->setValue(seconds);
+    seconds_->setText(QString::number(seconds) + QStringLiteral(" Сек."));
+}
+
+void TFormClearConfig::tick()
+{
+    if (deviceLost_ && deviceLost_()) {
+        timer_->stop();
+        reject();
+        return;
+    }
+    if (remaining() > 0) {
+        showRemaining(remaining() - 1);
+        return;
+    }
+    completed_ = true;
+    timer_->stop();
+    accept();
+}
+
+} // namespace vrm

@@ -1,0 +1,130 @@
+#include "ui/TMainPanelControl.h"
+
+#include <QDateTime>
+#include <exception>
+
+#include "ui/IdentityRecord.h"
+#include "ui/LiveStatus.h"
+
+namespace vrm {
+
+namespace {
+
+constexpr int kCycleMs = 100;
+
+// The hidden status label of the poller's transactions: only the last text counts.
+class LastTextSink : public TransactionSink {
+public:
+    explicit LastTextSink(QString& text) : text_(text) {}
+    void status(const QString& text, const QColor&) override { text_ = text; }
+    void progress(int, int) override {}
+
+private:
+    QString& text_;
+};
+
+} // namespace
+
+TMainPanelControl::TMainPanelControl(LinkFactory linkFactory, QStringList messages, QString portName,
+                                     std::shared_ptr<const PollerInputs> inputs, int generation, QObject* parent)
+    : QThread(parent), linkFactory_(std::move(linkFactory)), messages_(std::move(messages)),
+      portName_(std::move(portName)), inputs_(std::move(inputs)), generation_(generation)
+{
+}
+
+TMainPanelControl::~TMainPanelControl()
+{
+    requestStop();
+    wait();
+}
+
+void TMainPanelControl::requestStop()
+{
+    QMutexLocker lock(&mutex_);
+    stop_ = true;
+    wake_.wakeAll();
+}
+
+bool TMainPanelControl::pause(int ms)
+{
+    QMutexLocker lock(&mutex_);
+    if (!stop_)
+        wake_.wait(&mutex_, ms);
+    return !stop_;
+}
+
+void TMainPanelControl::run()
+{
+    while (pause(kCycleMs)) {
+        const int page = inputs_->shownPage.load();
+        try {
+            cycle(page);
+        } catch (const std::exception&) {
+            emit cycleFault(generation_, QStringLiteral(" %1 не найден.").arg(portName_));
+        } catch (...) {
+            emit cycleFault(generation_, QStringLiteral(" %1 не найден.").arg(portName_));
+        }
+    }
+}
+
+int TMainPanelControl::transact(int kind, QByteArray& data, QString& lastText)
+{
+    std::unique_ptr<SerialLink> link = linkFactory_();
+    if (!link)
+        throw std::runtime_error("no link");
+    LastTextSink sink(lastText);
+    TransactionRequest request;
+    request.kind = kind;
+    request.data = std::span<uint8_t>(reinterpret_cast<uint8_t*>(data.data()), size_t(data.size()));
+    return runTransaction(*link, request, messages_, sink);
+}
+
+void TMainPanelControl::cycle(int page)
+{
+    QString text;
+    QByteArray identity(identity::kRecordSize, '\0');
+    if (transact(int(TransactionKind::Identity), identity, text) != 0) {
+        deviceAnswers_ = false;
+        setPriority(QThread::IdlePriority);
+        emit identityPolled(generation_, false, QByteArray(), text);
+        return;
+    }
+    deviceAnswers_ = true;
+    setPriority(QThread::NormalPriority);
+    emit identityPolled(generation_, true, identity, text);
+
+    const QString refusal = decodeIdentity(identity).unsupportedText();
+    if (!refusal.isEmpty()) {
+        emit unsupported(generation_, refusal);
+        return;
+    }
+
+    if (page == 14) {
+        emit pcClock(generation_, QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yy hh:mm:ss")));
+        if (inputs_->editingControllerTime)
+            return;
+    }
+    const bool readsStatus = page == 0 || page == 14 || page == 15 || (page >= 21 && page <= 28);
+    if (readsStatus) {
+        QByteArray status(live::kStatusSize, '\0');
+        const bool ok = transact(int(TransactionKind::Status), status, text) == 0;
+        emit statusPolled(generation_, page, ok, ok ? status : QByteArray(), text);
+        return;
+    }
+    if (page >= 16 && page <= 19) {
+        QByteArray password = inputs_->password();
+        if (transact(int(TransactionKind::Password), password, text) != 0) {
+            emit keyPolled(generation_, page, PasswordRefused, QString(), text);
+            return;
+        }
+        QByteArray key(live::kKeySize, '\0');
+        if (transact(int(TransactionKind::KeyCode), key, text) != 0)
+            emit keyPolled(generation_, page, KeyQueryFailed, QString(), text);
+        else if (keyPresented(key))
+            emit keyPolled(generation_, page, KeyRead, keyCodeText(key), text);
+        else
+            emit keyPolled(generation_, page, NoKey, QString(), text);
+    }
+}
+
+} // namespace vrm

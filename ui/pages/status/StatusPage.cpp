@@ -1,0 +1,516 @@
+#include "ui/pages/status/StatusPage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/LiveStatus.h"
+#include "ui/pages/PageHost.h"
+
+namespace vrm {
+
+namespace {
+
+const QColor kRed(0xFF, 0x00, 0x00);
+const QColor kIndicatorOn(0x00, 0xFF, 0x00);
+const QColor kIndicatorOff(0x00, 0x80, 0x00);
+constexpr int kVisibleInputs = 8; // the status record carries inputs 1-8
+const QString kSupportAddress = QStringLiteral("support@example.com");
+
+QStringList defaultOutputNames()
+{
+    return {QStringLiteral("Реле 1"),  QStringLiteral("Реле 2"),  QStringLiteral("Выход 1"), QStringLiteral("Выход 2"),
+            QStringLiteral("Выход 3"), QStringLiteral("Выход 4"), QStringLiteral("Выход 5")};
+}
+
+QStringList defaultScenarios()
+{
+    QStringList list;
+    for (int n = 1; n <= 14; ++n)
+        list << QStringLiteral("сценарий %1").arg(n);
+    return list;
+}
+
+QStringList defaultModeNames()
+{
+    return {QStringLiteral("ОХРАНА"), QStringLiteral("НАБЛЮДЕНИЕ"), QStringLiteral("ЗАЩИТА"),
+            QStringLiteral("Смена режима")};
+}
+
+void setBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+}
+
+QFrame* makeIndicator(const QString& name, QWidget* parent)
+{
+    auto* led = new QFrame(parent);
+    led->setObjectName(name);
+    led->setFrameShape(QFrame::Panel);
+    led->setFrameShadow(QFrame::Sunken);
+    led->setAutoFillBackground(true);
+    led->setFixedSize(18, 18);
+    setBackground(led, kIndicatorOff);
+    return led;
+}
+
+QPushButton* makeButton(const QString& name, const QString& caption, const QString& hint, int tag, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    button->setProperty("Tag", tag);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel* makeValue(const QString& name, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+} // namespace
+
+StatusPage::StatusPage(PageHost& host, QObject* parent) : PageGroup(host, parent)
+{
+    build();
+    showBlankIdentity();
+    showPerimeterModes(0xFF);
+    fillTestCombos();
+}
+
+StatusPage::~StatusPage()
+{
+    // The window owns the panel once it is shown; before that it is ours.
+    if (panel_ && !panel_->parent())
+        delete panel_;
+}
+
+QWidget* StatusPage::panel(int)
+{
+    return panel_;
+}
+
+QLabel* StatusPage::titleLabel(int)
+{
+    return title_;
+}
+
+QStringList StatusPage::list(const QString& name, const QStringList& fallback) const
+{
+    const QStringList entries = const_cast<StatusPage*>(this)->host().textList(name);
+    return entries.isEmpty() ? fallback : entries;
+}
+
+void StatusPage::build()
+{
+    panel_ = new QWidget;
+    panel_->setObjectName(QStringLiteral("Panel10"));
+
+    title_ = new QLabel(QStringLiteral("GSM контроллер VRM530"), panel_);
+    title_->setObjectName(QStringLiteral("LabelPanel10Title"));
+    QFont titleFont = title_->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.15);
+    title_->setFont(titleFont);
+
+    tmpLabel_ = new QLabel(panel_);
+    tmpLabel_->setObjectName(QStringLiteral("TMPLabel"));
+    tmpLabel_->hide();
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(buildIdentityGroup(), 3);
+    top->addWidget(buildGsmGroup(), 2);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildInputGroup());
+    left->addWidget(buildOutputGroup());
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildPerimeterGroup());
+    right->addWidget(buildTestGroup());
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(left, 3);
+    middle->addLayout(right, 2);
+
+    auto* layout = new QVBoxLayout(panel_);
+    layout->setContentsMargins(8, 6, 8, 6);
+    layout->setSpacing(6);
+    layout->addWidget(title_);
+    layout->addLayout(top);
+    layout->addLayout(middle);
+    layout->addStretch(1);
+    layout->addWidget(buildFooter());
+}
+
+QWidget* StatusPage::buildIdentityGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral(" Контроллер "), panel_);
+    group->setObjectName(QStringLiteral("GroupBoxIdentity"));
+    static const char* const names[] = {"iDeviceNameLabel", "iModificationLabel", "iHardVerLabel",
+                                        "iSoftVerLabel",    "iBLLabel",           "iDateLabel",
+                                        "iLabelCountryCode", "iLabelDevSNLocked", "iGSMIMEILabel",
+                                        "iLabelDevSN"};
+    for (int i = 0; i < 10; ++i)
+        identityLabels_[i] = makeValue(QString::fromLatin1(names[i]), group);
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    identityLabels_[7]->setFont(fixed);
+    identityLabels_[9]->setFont(fixed);
+
+    auto* grid = new QGridLayout(group);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(2);
+    auto caption = [group](const QString& text) {
+        auto* label = new QLabel(text, group);
+        label->setStyleSheet(QStringLiteral("color: palette(dark);"));
+        return label;
+    };
+    // Two columns of caption/value pairs, the two serial numbers below.
+    const struct {
+        const char* caption;
+        int label;
+        int row;
+        int column;
+    } cells[] = {
+        {"Устройство:", 0, 0, 0}, {"Модификация:", 1, 1, 0}, {"Дата:", 5, 2, 0},      {"Код страны:", 6, 3, 0},
+        {"Версия платы:", 2, 0, 2}, {"Версия ПО:", 3, 1, 2}, {"Загрузчик:", 4, 2, 2}, {"IMEI:", 8, 3, 2},
+    };
+    for (const auto& cell : cells) {
+        grid->addWidget(caption(QString::fromUtf8(cell.caption)), cell.row, cell.column);
+        grid->addWidget(identityLabels_[cell.label], cell.row, cell.column + 1);
+    }
+    grid->addWidget(caption(QStringLiteral("Серийный номер:")), 4, 0, Qt::AlignTop);
+    grid->addWidget(identityLabels_[9], 4, 1, 1, 3);
+    grid->addWidget(caption(QStringLiteral("Привязка:")), 5, 0, Qt::AlignTop);
+    grid->addWidget(identityLabels_[7], 5, 1, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    return group;
+}
+
+QWidget* StatusPage::buildGsmGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral(" GSM "), panel_);
+    group->setObjectName(QStringLiteral("GroupBoxGSM"));
+    signal_ = new QProgressBar(group);
+    signal_->setObjectName(QStringLiteral("ProgressBarSignalQuality"));
+    signal_->setRange(0, 31);
+    signal_->setValue(0);
+    signal_->setFormat(QStringLiteral("%v из 31"));
+    gsmState_ = makeValue(QStringLiteral("LabelGSMState"), group);
+    gsmState_->setWordWrap(true);
+    gsmState_->setMinimumHeight(2 * gsmState_->fontMetrics().lineSpacing());
+    gsmState_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    balance_ = makeValue(QStringLiteral("LabelBalans"), group);
+    balance_->setWordWrap(true);
+
+    auto* layout = new QVBoxLayout(group);
+    layout->setSpacing(4);
+    layout->addWidget(new QLabel(QStringLiteral("Уровень сигнала:"), group));
+    layout->addWidget(signal_);
+    layout->addWidget(new QLabel(QStringLiteral("Состояние модема:"), group));
+    layout->addWidget(gsmState_);
+    layout->addWidget(balance_);
+    layout->addStretch(1);
+    return group;
+}
+
+QWidget* StatusPage::buildInputGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral(" Входы "), panel_);
+    group->setObjectName(QStringLiteral("GroupBoxInputs"));
+    auto* grid = new QGridLayout(group);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    for (int k = 0; k < 16; ++k) {
+        const int row = (k / 8) * 3;
+        const int column = k % 8;
+        inputLeds_[k] = makeIndicator(QStringLiteral("PanelLed%1").arg(k + 1), group);
+        inputLabels_[k] = new QLabel(QString::number(k + 1), group);
+        inputLabels_[k]->setAlignment(Qt::AlignCenter);
+        imitateButtons_[k] = makeButton(QStringLiteral("Button%1").arg(25 + k), QStringLiteral("Имит."),
+                                        QStringLiteral("Имитировать активизацию входа"), k, group);
+        imitateButtons_[k]->setFixedWidth(44);
+        connect(imitateButtons_[k], &QPushButton::clicked, this,
+                [this, k] { request(4, uint8_t(k), 0); });
+        grid->addWidget(inputLeds_[k], row, column, Qt::AlignHCenter);
+        grid->addWidget(inputLabels_[k], row + 1, column, Qt::AlignHCenter);
+        grid->addWidget(imitateButtons_[k], row + 2, column, Qt::AlignHCenter);
+    }
+    return group;
+}
+
+QWidget* StatusPage::buildOutputGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral(" Выходы "), panel_);
+    group->setObjectName(QStringLiteral("GroupBoxOutputs"));
+    auto* grid = new QGridLayout(group);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    const QStringList names = defaultOutputNames();
+    for (int k = 0; k < 7; ++k) {
+        outputLeds_[k] = makeIndicator(QStringLiteral("PanelOut%1").arg(k + 1), group);
+        outputLabels_[k] = new QLabel(names[k], group);
+        outputLabels_[k]->setObjectName(QStringLiteral("LabelOut%1").arg(k + 1));
+        outputLabels_[k]->setAlignment(Qt::AlignCenter);
+        onButtons_[k] = makeButton(QStringLiteral("Button%1").arg(4 + 2 * k), QStringLiteral("Вкл."),
+                                   QStringLiteral("Включить исполнительное устройство"), k, group);
+        offButtons_[k] = makeButton(QStringLiteral("Button%1").arg(5 + 2 * k), QStringLiteral("Выкл."),
+                                    QStringLiteral("Выключить исполнительное устройство"), k, group);
+        onButtons_[k]->setFixedWidth(50);
+        offButtons_[k]->setFixedWidth(50);
+        connect(onButtons_[k], &QPushButton::clicked, this, [this, k] { request(2, uint8_t(k), 1); });
+        connect(offButtons_[k], &QPushButton::clicked, this, [this, k] { request(2, uint8_t(k), 2); });
+        grid->addWidget(outputLeds_[k], 0, k, Qt::AlignHCenter);
+        grid->addWidget(outputLabels_[k], 1, k, Qt::AlignHCenter);
+        grid->addWidget(onButtons_[k], 2, k, Qt::AlignHCenter);
+        grid->addWidget(offButtons_[k], 3, k, Qt::AlignHCenter);
+    }
+    return group;
+}
+
+QWidget* StatusPage::buildPerimeterGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral(" Периметры "), panel_);
+    group->setObjectName(QStringLiteral("GroupBoxPerimeters"));
+    auto* grid = new QGridLayout(group);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(3);
+    for (int n = 0; n < 4; ++n) {
+        auto* caption = new QLabel(QStringLiteral("Периметр %1").arg(n + 1), group);
+        auto* state = new QLabel(group);
+        state->setObjectName(QStringLiteral("PanelP%1ArmDisarmStatus").arg(n + 1));
+        state->setAutoFillBackground(true);
+        state->setFrameShape(QFrame::Panel);
+        state->setFrameShadow(QFrame::Sunken);
+        state->setAlignment(Qt::AlignCenter);
+        state->setMinimumWidth(110);
+        QFont bold = state->font();
+        bold.setBold(true);
+        state->setFont(bold);
+        perimeterPanels_[n] = state;
+        grid->addWidget(caption, n, 0);
+        grid->addWidget(state, n, 1, 1, 2);
+    }
+    selectedPerimeter_ = new QComboBox(group);
+    selectedPerimeter_->setObjectName(QStringLiteral("ComboBoxSelectedPerim"));
+    for (int n = 1; n <= 4; ++n)
+        selectedPerimeter_->addItem(QStringLiteral("Периметр %1").arg(n));
+    auto perimeterIndex = [this] { return uint8_t(qMax(0, selectedPerimeter_->currentIndex())); };
+    auto* arm = makeButton(QStringLiteral("Button18"), QStringLiteral("Охрана"), {}, 0, group);
+    auto* observe = makeButton(QStringLiteral("Button19"), QStringLiteral("Наблюдение"), {}, 0, group);
+    auto* protect = makeButton(QStringLiteral("Button22"), QStringLiteral("Защита"), {}, 0, group);
+    // The second pair of mode buttons of the window definition shares the handlers; this layout needs one.
+    auto* arm2 = makeButton(QStringLiteral("Button23"), QStringLiteral("Охрана"), {}, 0, group);
+    auto* observe2 = makeButton(QStringLiteral("Button24"), QStringLiteral("Наблюдение"), {}, 0, group);
+    arm2->hide();
+    observe2->hide();
+    for (QPushButton* b : {arm, arm2})
+        connect(b, &QPushButton::clicked, this, [this, perimeterIndex] { request(0, perimeterIndex(), 0); });
+    for (QPushButton* b : {observe, observe2})
+        connect(b, &QPushButton::clicked, this, [this, perimeterIndex] { request(1, perimeterIndex(), 0); });
+    connect(protect, &QPushButton::clicked, this, [this] { request(3, 0, 0); });
+
+    grid->addWidget(selectedPerimeter_, 4, 0);
+    grid->addWidget(arm, 4, 1);
+    grid->addWidget(observe, 4, 2);
+    grid->addWidget(protect, 5, 2);
+    return group;
+}
+
+QWidget* StatusPage::buildTestGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral(" Выполнить сценарий на выходе "), panel_);
+    group->setObjectName(QStringLiteral("GroupBoxTest"));
+    testOutput_ = new QComboBox(group);
+    testOutput_->setObjectName(QStringLiteral("ComboBoxTestOut"));
+    testScenario_ = new QComboBox(group);
+    testScenario_->setObjectName(QStringLiteral("ComboBoxTestScen"));
+    auto* run = makeButton(QStringLiteral("Button20"), QStringLiteral("Выполнить"), {}, 0, group);
+    connect(run, &QPushButton::clicked, this, [this] {
+        request(2, uint8_t(qMax(0, testOutput_->currentIndex())), uint8_t(qMax(0, testScenario_->currentIndex()) + 3));
+    });
+    auto* layout = new QGridLayout(group);
+    layout->addWidget(testOutput_, 0, 0);
+    layout->addWidget(testScenario_, 0, 1);
+    layout->addWidget(run, 1, 1);
+    return group;
+}
+
+QWidget* StatusPage::buildFooter()
+{
+    auto* footer = new QWidget(panel_);
+    clearSaveArea_ = new QCheckBox(QStringLiteral("При программировании очистить память режимов"), footer);
+    clearSaveArea_->setObjectName(QStringLiteral("CheckBoxClearSaveArea"));
+    auto* mail = makeButton(QStringLiteral("Button21"), QStringLiteral("Написать в техническую поддержку"), {}, 0,
+                            footer);
+    connect(mail, &QPushButton::clicked, this, [this] { QDesktopServices::openUrl(supportMailUrl()); });
+
+    actionName_ = new QLabel(footer);
+    actionName_->setObjectName(QStringLiteral("ActionName"));
+    actionName_->setWordWrap(true);
+    actionName_->setMinimumHeight(2 * actionName_->fontMetrics().lineSpacing() + 4);
+    actionName_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QFont bold = actionName_->font();
+    bold.setBold(true);
+    actionName_->setFont(bold);
+    progress_ = new QProgressBar(footer);
+    progress_->setObjectName(QStringLiteral("ProgressBar1"));
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    progress_->setTextVisible(false);
+    progress_->setFixedHeight(14);
+
+    auto* options = new QHBoxLayout;
+    options->addWidget(clearSaveArea_);
+    options->addStretch(1);
+    options->addWidget(mail);
+    auto* layout = new QVBoxLayout(footer);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(3);
+    layout->addLayout(options);
+    layout->addWidget(actionName_);
+    layout->addWidget(progress_);
+    return footer;
+}
+
+void StatusPage::fillTestCombos()
+{
+    const QStringList outputs = list(QStringLiteral("output names"), defaultOutputNames());
+    QStringList scenarios = list(QStringLiteral("reactions"), {}).mid(3, 14);
+    if (scenarios.size() != 14)
+        scenarios = defaultScenarios();
+    testOutput_->clear();
+    testOutput_->addItems(outputs);
+    testOutput_->setCurrentIndex(0);
+    testScenario_->clear();
+    testScenario_->addItems(scenarios);
+    testScenario_->setCurrentIndex(0);
+    for (int k = 0; k < 7 && k < outputs.size(); ++k)
+        outputLabels_[k]->setText(outputs[k]);
+}
+
+void StatusPage::enter(int)
+{
+    for (int k = 4; k < 7; ++k) {
+        outputLeds_[k]->show();
+        outputLabels_[k]->show();
+        onButtons_[k]->show();
+        offButtons_[k]->show();
+    }
+    // The status record carries inputs 1-8 only: the second row stays out of sight.
+    for (int k = kVisibleInputs; k < 16; ++k) {
+        inputLeds_[k]->hide();
+        inputLabels_[k]->hide();
+        imitateButtons_[k]->hide();
+    }
+    fillTestCombos();
+    actionName_->clear();
+}
+
+void StatusPage::request(uint8_t objectClass, uint8_t number, uint8_t argument)
+{
+    QByteArray payload(3, '\0');
+    payload[0] = char(objectClass);
+    payload[1] = char(number);
+    payload[2] = char(argument);
+    emit controlCommandRequested(payload);
+}
+
+void StatusPage::showIdentity(const QByteArray& record)
+{
+    shown_ = decodeIdentity(record);
+    const QString values[] = {shown_.deviceName,   shown_.modification, shown_.hardwareVersion, shown_.softwareVersion,
+                              shown_.bootVersion,  shown_.date,         shown_.countryCode,     shown_.lockedSerial,
+                              shown_.imei,         shown_.deviceSerial};
+    for (int i = 0; i < 10; ++i) {
+        QString text = values[i];
+        text.remove(QLatin1Char('\r'));
+        identityLabels_[i]->setText(text);
+    }
+}
+
+void StatusPage::showSignalQuality(int quality)
+{
+    signal_->setValue(quality & 31);
+}
+
+void StatusPage::showGsmState(const QString& text)
+{
+    gsmState_->setText(text);
+}
+
+void StatusPage::showPerimeterModes(uint8_t modes)
+{
+    const QStringList names = list(QStringLiteral("mode names"), defaultModeNames());
+    const QColor face = panel_->palette().color(QPalette::Button);
+    for (int n = 0; n < 4; ++n) {
+        QLabel* state = perimeterPanels_[n];
+        QColor colour = face;
+        switch (perimeterMode(modes, n + 1)) {
+        case 0:
+            state->setText(names.value(1));
+            break;
+        case 1:
+            state->setText(names.value(3));
+            blinkRed_[n] = !blinkRed_[n];
+            colour = blinkRed_[n] ? kRed : face;
+            break;
+        case 2:
+            state->setText(names.value(0));
+            colour = kRed;
+            break;
+        default:
+            state->clear();
+            break;
+        }
+        setBackground(state, colour);
+    }
+}
+
+void StatusPage::showInputs(uint16_t mask)
+{
+    for (int k = 0; k < 16; ++k)
+        setBackground(inputLeds_[k], (mask >> k) & 1 ? kIndicatorOn : kIndicatorOff);
+}
+
+void StatusPage::showOutputs(uint8_t mask)
+{
+    for (int k = 0; k < 7; ++k)
+        setBackground(outputLeds_[k], (mask >> k) & 1 ? kIndicatorOn : kIndicatorOff);
+}
+
+void StatusPage::showBalance(bool present, float value)
+{
+    balance_->setText(balanceText(present, value));
+}
+
+bool StatusPage::clearModesOnProgram() const
+{
+    return clearSaveArea_->isChecked();
+}
+
+QUrl StatusPage::supportMailUrl() const
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("mailto"));
+    url.setPath(kSupportAddress);
+    url.setQuery(QStringLiteral("subject=") + QString::fromLatin1(QUrl::toPercentEncoding(supportMailSubject(shown_))),
+                 QUrl::StrictMode);
+    return url;
+}
+
+} // namespace vrm
