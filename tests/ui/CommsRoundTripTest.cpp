@@ -104,8 +104,9 @@ void expectRoundTrip(int page, const std::function<std::set<QString>(PageFixture
     changeEveryControl(edited.panel(), alreadySet);
     const ControlStates set = capture(edited.panel());
     for (const auto& [name, state] : set)
-        if (!alreadySet.count(name)) // the preparation chose those values on purpose
+        if (!alreadySet.count(name)) { // the preparation chose those values on purpose
             EXPECT_NE(state, factory.at(name)) << name.toStdString() << " kept its factory value";
+        }
     edited.store();
 
     PageFixture<Group> fresh(page);

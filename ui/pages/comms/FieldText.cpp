@@ -61,11 +61,17 @@ uint32_t readDottedAddress(const QString& displayText)
     return address;
 }
 
-QString dottedAddress(uint32_t address)
+QString slottedAddress(uint32_t address)
 {
-    return QStringList{QString::number(address >> 24), QString::number(address >> 16 & 0xFF),
-                       QString::number(address >> 8 & 0xFF), QString::number(address & 0xFF)}
-        .join(u'.');
+    QStringList numbers;
+    for (int shift = 24; shift >= 0; shift -= 8)
+        numbers << rightAligned(QString::number(address >> shift & 0xFF), 3);
+    return numbers.join(u'.');
+}
+
+QString rightAligned(const QString& digits, int width)
+{
+    return digits.rightJustified(width, u' ');
 }
 
 namespace {

@@ -24,8 +24,12 @@ long long leadingNumber(QStringView text);
 // each read as a leading number and clamped to 255. The first number is the most
 // significant byte of the result.
 uint32_t readDottedAddress(const QString& displayText);
-// The four bytes without leading zeros, most significant first, joined by '.'.
-QString dottedAddress(uint32_t address);
+// The four bytes without leading zeros, most significant first, each
+// right-aligned in its 3-character slot of a masked address edit
+// ("192.168.  1.  1"); the edit's text() then reads "192.168.1.1".
+QString slottedAddress(uint32_t address);
+// A number right-aligned in a masked edit of `width` digit places.
+QString rightAligned(const QString& digits, int width);
 
 // A period edit in minutes stored in units of 5 minutes: 1-252 (5-1260 minutes).
 uint8_t periodUnits(const QString& text);

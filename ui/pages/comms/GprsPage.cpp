@@ -25,6 +25,13 @@ const QString kMinutes = QStringLiteral(" Мин.");
 const QString kAddressMask = QStringLiteral("000.000.000.000; ");
 const QString kPeriodMask = QStringLiteral("0000 Мин.; ");
 constexpr int kOnlineTimeAlwaysConnected = 30;
+constexpr int kPeriodDigits = 4;
+
+// Right-aligned in front of the " Мин." literal.
+void setPeriodText(QLineEdit* edit, const QString& text)
+{
+    edit->setText(rightAligned(text.section(u' ', 0, 0, QString::SectionSkipEmpty), kPeriodDigits));
+}
 
 QLineEdit* periodEdit(const QString& name)
 {
@@ -155,10 +162,7 @@ void GprsPage::strategyChanged()
     const bool periodic = index == kPeriodic;
     periodLabel_->setEnabled(periodic);
     period_->setEnabled(periodic);
-    if (periodic)
-        period_->setText(fixedPeriodText(period_->text()));
-    else
-        period_->setText(QStringLiteral("5"));
+    setPeriodText(period_, periodic ? fixedPeriodText(period_->text()) : QStringLiteral("5"));
     const bool alwaysConnected = index == kAlwaysConnected;
     onlineTimeLabel_->setEnabled(!alwaysConnected);
     onlineTime_->setEnabled(!alwaysConnected);
@@ -170,7 +174,7 @@ void GprsPage::periodEditLeft(QLineEdit* edit)
 {
     const QString fixed = fixedPeriodText(edit->text());
     if (fixed != edit->text())
-        edit->setText(fixed);
+        setPeriodText(edit, fixed);
 }
 
 void GprsPage::restoreDefaults()
@@ -228,19 +232,19 @@ void GprsPage::show(int, const ConfigImage& image)
     apn_->setText(fieldText(image, kGprs, gprs::apn));
     userName_->setText(fieldText(image, kGprs, gprs::userName));
     password_->setText(fieldText(image, kGprs, gprs::password));
-    dns1_->setText(dottedAddress(image.get(kGprs, gprs::dns1)));
-    dns2_->setText(dottedAddress(image.get(kGprs, gprs::dns2)));
+    dns1_->setText(slottedAddress(image.get(kGprs, gprs::dns1)));
+    dns2_->setText(slottedAddress(image.get(kGprs, gprs::dns2)));
 
     const uint32_t strategy = image.get(kGprs, gprs::connectionStrategy);
     strategy_->setCurrentIndex(strategy == gprs::kOnEvent           ? kOnEvent
                                : strategy == gprs::kAlwaysConnected ? kAlwaysConnected
                                                                     : kPeriodic);
-    period_->setText(QString::number(strategy * 5));
+    setPeriodText(period_, QString::number(strategy * 5));
 
     // A count of 0 shows the first item.
     auto countIndex = [](uint32_t count) { return count == 0 ? 0u : count - 1; };
     showIndex(attempts_, countIndex(image.get(kGprs, gprs::attempts)));
-    blockTime_->setText(QString::number(image.get(kGprs, gprs::blockTime) * 5));
+    setPeriodText(blockTime_, QString::number(image.get(kGprs, gprs::blockTime) * 5));
     showIndex(pingPeriod_, countIndex(image.get(kGprs, gprs::pingPeriod)));
     showIndex(onlineTime_, image.get(kGprs, gprs::onlineTime));
     strategyChanged();

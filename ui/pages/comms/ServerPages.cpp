@@ -107,8 +107,8 @@ void ServerPages::show(int page, const ConfigImage& image)
     if (addressType_->currentIndex() == kDomainName)
         address_->setText(fieldText(image, r, server::address));
     else
-        address_->setText(dottedAddress(image.get(r, server::ipAddress)));
-    port_->setText(QString::number(image.get(r, server::port)));
+        address_->setText(slottedAddress(image.get(r, server::ipAddress)));
+    port_->setText(rightAligned(QString::number(image.get(r, server::port)), 5));
 }
 
 } // namespace vrm
