@@ -4,6 +4,11 @@
 #include <QSerialPortInfo>
 #include <algorithm>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <termios.h>
+#endif
+
 namespace vrm {
 namespace {
 
@@ -93,6 +98,14 @@ bool QtSerialLink::write(const uint8_t* bytes, int count)
             return false;
         }
     }
+#ifdef Q_OS_UNIX
+    // The bytes are in the driver's queue now; wait until they have left the
+    // line, so that the reply's read time-out counts from the end of the
+    // request as the controller sees it. (Without flow control the drain ends
+    // after the request's wire time; a pseudo-terminal drains at once.)
+    if (::tcdrain(int(port_.handle())) != 0 && errno != ENOTTY && errno != EINVAL)
+        return false;
+#endif
     return true;
 }
 
