@@ -1,0 +1,659 @@
+#include "ui/TForm1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "link/QtSerialLink.h"
+#include "model/ConfigFile.h"
+#include "model/FactoryImage.h"
+#include "ui/ControllerSession.h"
+#include "ui/Glyphs.h"
+#include "ui/PortSettingsFile.h"
+#include "ui/TAboutBox.h"
+#include "ui/TFormCOMPortConfig.h"
+#include "ui/pages/PlaceholderPages.h"
+#include "ui/pages/comms/CommsPages.h"
+#include "ui/pages/status/StatusPage.h"
+
+namespace vrm {
+
+namespace {
+
+const QString kWindowCaption = QStringLiteral("Конфигуратор GSM контроллера VRM530");
+const QString kRootNodeText = QStringLiteral("GSM контроллер VRM530");
+const QString kWorkingConfiguration = QStringLiteral("default.cnt");
+const QString kNotConnected = QStringLiteral("NC");
+const QString kConfigFilter = QStringLiteral("Файлы конфигурации (*.cnt)");
+const QString kSaveTitle = QStringLiteral("Сохранение конфигурации");
+const QString kOpenTitle = QStringLiteral("Открытие файла конфигурации");
+
+constexpr int kStatusPanelWidths[4] = {500, 60, 100, 250};
+constexpr int kToolBarHeight = 33;
+constexpr int kCaptionButtonWidth = 150;
+constexpr int kFirstPollerDelayMs = 500;
+
+// Pages without a store step: the status page and the outputs overview.
+bool hasStoreStep(int page)
+{
+    return page >= 1 && page <= 47 && page != 29;
+}
+
+bool hasShowStep(int page)
+{
+    return hasStoreStep(page);
+}
+
+// Pages 10-13 and 20 keep their own titles.
+bool takesNodeTitle(int page)
+{
+    return !(page >= 10 && page <= 13) && page != 20;
+}
+
+void warn(QWidget* parent, const QString& caption, const QString& text)
+{
+    QMessageBox::warning(parent, caption, text, QMessageBox::Ok);
+}
+
+} // namespace
+
+TForm1::TForm1(PageGroupFactory leadingGroups, QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Конфигуратор GSM контроллера VRM---"));
+    image_ = buildFactoryImage();
+
+    createActions();
+    createMenus();
+    createToolBar();
+    createCentralArea();
+    createStatusBar();
+    createPages(leadingGroups);
+    startUp();
+}
+
+TForm1::~TForm1()
+{
+    // The poller stops and is joined before the pages it writes to go away.
+    session_.reset();
+}
+
+QStringList TForm1::supportedVersions()
+{
+    return {QStringLiteral("QT.01.02"), QStringLiteral("QT-PRISM.01.03"), QStringLiteral("QT.01.03"),
+            QStringLiteral("QT-PRISM.01.04")};
+}
+
+// ---------------------------------------------------------------- construction
+
+QAction* TForm1::addAction(const char* name, const QString& caption, const QString& menuCaption,
+                           const QString& hint, QKeySequence shortcut, int glyphIndex)
+{
+    // The menu shows text(), the toolbar iconText(): the menu item may carry a
+    // longer caption than the action's own.
+    auto* action = new QAction(this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setText(menuCaption.isEmpty() ? caption : menuCaption);
+    action->setIconText(caption.isEmpty() ? action->text() : caption);
+    action->setToolTip(hint.isEmpty() ? action->iconText() : hint);
+    action->setStatusTip(hint);
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    action->setIcon(glyph(glyphIndex));
+    return action;
+}
+
+void TForm1::createActions()
+{
+    QAction* fileNew = addAction("FileNew1", {}, QStringLiteral("Установить стандартную конфигурацию"),
+                                 QStringLiteral("Установить стандартную конфигурацию"), {}, 0);
+    QAction* fileOpen = addAction("FileOpen1", {}, QStringLiteral("Открыть файл конфигурации..."),
+                                  QStringLiteral("Открыть файл конфигурации"), {}, 1);
+    QAction* fileSave = addAction("FileSave1", {}, QStringLiteral("Сохранить текущую конфигурацию в файл..."),
+                                  QStringLiteral("Сохранить текущую конфигурацию в файл"), {}, 2);
+    QAction* program = addAction("Programm", QStringLiteral("Программировать"), {},
+                                 QStringLiteral("Загрузить конфигурацию в контроллер и перезапустить"),
+                                 QKeySequence(Qt::Key_F5), 9);
+    QAction* read = addAction("ReadConf", QStringLiteral("Считать"), QStringLiteral("Считать конфигурацию"),
+                              QStringLiteral("Считать конфигурацию контроллера"), QKeySequence(Qt::Key_F6), 5);
+    QAction* compare = addAction("CompareConf", QStringLiteral("Сравнить"), QStringLiteral("Сравнить конфигурацию"),
+                                 QStringLiteral("Сравнить текущую конфигурацию с конфигурацией контроллера"),
+                                 QKeySequence(Qt::Key_F7), 6);
+    QAction* reconfigure = addAction("Reconfigurate", QStringLiteral("Реконфигурировать"), {},
+                                     QStringLiteral("Загрузить конфигурацию в контроллер, без перезапуска"),
+                                     QKeySequence(Qt::Key_F8), 4);
+    QAction* reset = addAction("Reset", QStringLiteral("Перезапустить"), QStringLiteral("Перезапустить (Системный сброс)"),
+                               QStringLiteral("Перезапустить контроллер"), QKeySequence(Qt::Key_F9), 8);
+    addAction("ReadIMEICode", QStringLiteral("ReadIMEICode"), QStringLiteral("Считать IMEI контроллера в буфер обмена"),
+              {}, QKeySequence(Qt::Key_F10), -1);
+    QAction* factory = addAction("FactoryConfig", QStringLiteral("FactoryConfig"),
+                                 QStringLiteral("Восстановить заводскую конфигурацию"), {}, {}, -1);
+    QAction* port = addAction("ComPortConfig", QStringLiteral("COM порт..."), {}, QStringLiteral("Настройка COM порта"),
+                              {}, 7);
+    QAction* aboutAction = addAction("Abaut", QStringLiteral("О программе..."), {}, {}, {}, -1);
+
+    controllerActions_ = {program, read, compare, factory, reset, reconfigure, fileOpen, fileSave, fileNew, port};
+    systemPageDisabled_ = {program, read, compare, reconfigure, reset, factory};
+
+    connect(fileNew, &QAction::triggered, this, &TForm1::newConfiguration);
+    connect(fileOpen, &QAction::triggered, this, &TForm1::openConfiguration);
+    connect(fileSave, &QAction::triggered, this, &TForm1::saveConfiguration);
+    connect(port, &QAction::triggered, this, &TForm1::configurePort);
+    connect(aboutAction, &QAction::triggered, this, &TForm1::about);
+
+    // Locked until the first poller starts.
+    applyActionStates();
+}
+
+void TForm1::createMenus()
+{
+    auto find = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    QMenu* file = bar->addMenu(QStringLiteral("Файл"));
+    file->addAction(find("FileNew1"));
+    file->addAction(find("FileOpen1"));
+    file->addAction(find("FileSave1"));
+    file->addSeparator();
+    QAction* close = file->addAction(QStringLiteral("Закрыть"));
+    close->setObjectName(QStringLiteral("FileExit1"));
+    connect(close, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* settings = bar->addMenu(QStringLiteral("Настройка"));
+    settings->addAction(find("ComPortConfig"));
+
+    QMenu* controller = bar->addMenu(QStringLiteral("Контроллер"));
+    controller->addAction(find("Programm"));
+    controller->addAction(find("ReadConf"));
+    controller->addAction(find("CompareConf"));
+    controller->addSeparator();
+    controller->addAction(find("ReadIMEICode"));
+    controller->addSeparator();
+    controller->addAction(find("Reconfigurate"));
+    controller->addAction(find("Reset"));
+    controller->addAction(find("FactoryConfig"));
+
+    QMenu* help = bar->addMenu(QStringLiteral("?"));
+    help->addAction(find("Abaut"));
+}
+
+void TForm1::createToolBar()
+{
+    auto find = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
+    auto* bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setFixedHeight(kToolBarHeight);
+    bar->setIconSize(QSize(22, 22));
+    bar->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    addToolBar(Qt::TopToolBarArea, bar);
+
+    auto addButton = [&](const char* name, bool withCaption, int width) {
+        QAction* action = find(name);
+        auto* button = new QToolButton(bar);
+        button->setDefaultAction(action);
+        button->setAutoRaise(true);
+        button->setObjectName(QStringLiteral("ToolButton") + QString::fromLatin1(name));
+        button->setToolButtonStyle(withCaption ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
+        if (width > 0)
+            button->setMinimumWidth(width);
+        bar->addWidget(button);
+    };
+    addButton("FileNew1", false, 0);
+    addButton("FileOpen1", false, 0);
+    addButton("FileSave1", false, 0);
+    bar->addSeparator();
+    addButton("Programm", true, kCaptionButtonWidth);
+    addButton("ReadConf", true, kCaptionButtonWidth);
+    addButton("CompareConf", true, kCaptionButtonWidth);
+    bar->addSeparator();
+    addButton("Reconfigurate", true, 0);
+    addButton("Reset", true, 0);
+}
+
+void TForm1::createCentralArea()
+{
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("ClientArea"));
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(3); // the splitter: visible, but it resizes nothing
+
+    tree_ = new QTreeWidget(central);
+    tree_->setObjectName(QStringLiteral("TreeView1"));
+    tree_->setFixedWidth(kTreeWidth);
+    tree_->setHeaderHidden(true);
+    tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tree_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tree_->setItemsExpandable(true);
+    tree_->setIndentation(14);
+    tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tree_->header()->setStretchLastSection(false);
+    // Keep the selection clearly visible when the tree has no focus.
+    QPalette palette = tree_->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(QPalette::Active, QPalette::HighlightedText));
+    tree_->setPalette(palette);
+    layout->addWidget(tree_);
+
+    stack_ = new QStackedWidget(central);
+    stack_->setObjectName(QStringLiteral("PageArea"));
+    layout->addWidget(stack_, 1);
+
+    setCentralWidget(central);
+}
+
+void TForm1::createStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    const Qt::Alignment alignments[4] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignLeft};
+    for (int i = 0; i < 4; ++i) {
+        auto* label = new QLabel(bar);
+        label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        label->setFixedWidth(kStatusPanelWidths[i]);
+        label->setAlignment(alignments[i] | Qt::AlignVCenter);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setTextFormat(Qt::PlainText);
+        bar->addPermanentWidget(label);
+        statusPanels_[i] = label;
+    }
+    statusPanels_[1]->setText(kNotConnected);
+}
+
+void TForm1::createPages(const PageGroupFactory& leadingGroups)
+{
+    auto statusPage = std::make_unique<StatusPage>(static_cast<PageHost&>(*this));
+    statusPage_ = statusPage.get();
+    groups_.push_back(std::move(statusPage));
+    if (leadingGroups) {
+        for (auto& group : leadingGroups(*this))
+            groups_.push_back(std::move(group));
+    }
+    for (auto& group : createCommsPages(*this))
+        groups_.push_back(std::move(group));
+
+    QSet<int> served;
+    for (const auto& group : groups_) {
+        for (int page : group->pages())
+            served.insert(page);
+    }
+    for (auto& group : createPlaceholderPages(*this, served))
+        groups_.push_back(std::move(group));
+
+    for (const auto& group : groups_) {
+        for (int page : group->pages()) {
+            if (page < 0 || page >= PageTree::kPageCount || groupOfPage_[page])
+                continue; // the first group that claims a page serves it
+            groupOfPage_[page] = group.get();
+            QWidget* panel = group->panel(page);
+            if (panel && stack_->indexOf(panel) < 0)
+                stack_->addWidget(panel);
+        }
+    }
+
+    session_ = std::make_unique<ControllerSession>(static_cast<OperationHost&>(*this), *statusPage_);
+    connectSession();
+}
+
+void TForm1::connectSession()
+{
+    auto find = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
+    ControllerSession* session = session_.get();
+    connect(find("Programm"), &QAction::triggered, session, &ControllerSession::program);
+    connect(find("ReadConf"), &QAction::triggered, session, &ControllerSession::read);
+    connect(find("CompareConf"), &QAction::triggered, session, &ControllerSession::compare);
+    connect(find("Reconfigurate"), &QAction::triggered, session, &ControllerSession::reconfigure);
+    connect(find("Reset"), &QAction::triggered, session, &ControllerSession::restart);
+    connect(find("ReadIMEICode"), &QAction::triggered, session, &ControllerSession::readImei);
+    connect(find("FactoryConfig"), &QAction::triggered, session, &ControllerSession::factoryConfig);
+}
+
+// ---------------------------------------------------------------- start-up
+
+void TForm1::startUp()
+{
+    programDirectory_ = QDir::currentPath();
+    if (!programDirectory_.isEmpty() && !programDirectory_.endsWith(QLatin1Char('/')))
+        programDirectory_ += QLatin1Char('/');
+
+    setWindowTitle(kWindowCaption);
+
+    pages_.load(*tree_, embeddedPageTreeText());
+    if (QTreeWidgetItem* root = pages_.node(0))
+        root->setText(0, kRootNodeText);
+
+    tree_->expandAll();
+    connect(tree_, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current, QTreeWidgetItem*) { onTreeSelection(current); });
+    selectPage(0);
+
+    // The language file would be applied here, once the pages are built.
+
+    portName_ = readPortSettings(programDirectory_ + QString::fromLatin1(kPortSettingsFileName))
+                    .value_or(QStringLiteral("COM1"));
+    loadWorkingConfiguration();
+    testPortIntoStatus();
+
+    // The client area is fixed; the menu bar lies above it.
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    session_->startPollerAfter(kFirstPollerDelayMs);
+}
+
+void TForm1::loadWorkingConfiguration()
+{
+    if (readConfigFile(kWorkingConfiguration, image_) != LoadResult::Loaded)
+        restoreFactoryMainBlock(image_);
+    setStatusPanel(0, kWorkingConfiguration);
+}
+
+bool TForm1::testOpenPort(const QString& name)
+{
+    std::unique_ptr<SerialLink> link = serialLinkFactory(name)();
+    const bool opened = link->open();
+    link->close();
+    return opened;
+}
+
+void TForm1::testPortIntoStatus()
+{
+    setStatusPanel(1, testOpenPort(portName_) ? portName_ : kNotConnected);
+}
+
+// ---------------------------------------------------------------- pages
+
+PageGroup* TForm1::pageGroup(int page) const
+{
+    return page >= 0 && page < PageTree::kPageCount ? groupOfPage_[page] : nullptr;
+}
+
+void TForm1::selectPage(int index)
+{
+    QTreeWidgetItem* item = pages_.node(index);
+    if (!item)
+        return;
+    if (tree_->currentItem() == item) {
+        // Already current (the view may pick a current item by itself): make
+        // sure its page is the one shown.
+        if (shownPage_ != index)
+            switchPage(index);
+        return;
+    }
+    tree_->setCurrentItem(item);
+}
+
+void TForm1::onTreeSelection(QTreeWidgetItem* current)
+{
+    const int index = pages_.indexOf(current);
+    if (index >= 0 && index != shownPage_)
+        switchPage(index);
+}
+
+void TForm1::switchPage(int page)
+{
+    const int left = shownPage_;
+    if (left == kSystemParametersPage) {
+        systemPageShown_ = false; // leaving: the six device actions come back
+        applyActionStates();
+    }
+    storeStep(left);
+
+    if (PageGroup* group = pageGroup(page)) {
+        if (takesNodeTitle(page)) {
+            if (QLabel* title = group->titleLabel(page))
+                title->setText(pages_.node(page)->text(0));
+        }
+        if (page == kSystemParametersPage) {
+            systemPageShown_ = true; // the page has its own program and read buttons
+            applyActionStates();
+        }
+        group->enter(page);
+        showStep(page);
+        if (QWidget* panel = group->panel(page)) {
+            if (stack_->indexOf(panel) < 0)
+                stack_->addWidget(panel);
+            stack_->setCurrentWidget(panel);
+        }
+    }
+    shownPage_ = page;
+    if (session_)
+        session_->pageShown(page);
+    emit shownPageChanged(page);
+}
+
+void TForm1::storeStep(int page)
+{
+    if (!hasStoreStep(page))
+        return;
+    if (PageGroup* group = pageGroup(page))
+        group->store(page, image_);
+}
+
+void TForm1::showStep(int page)
+{
+    if (!hasShowStep(page))
+        return;
+    if (PageGroup* group = pageGroup(page))
+        group->show(page, image_);
+}
+
+void TForm1::storeShownPage()
+{
+    storeStep(shownPage_);
+}
+
+void TForm1::showShownPage()
+{
+    showStep(shownPage_);
+}
+
+void TForm1::storeAndShowShownPage()
+{
+    storeShownPage();
+    showShownPage();
+}
+
+// ---------------------------------------------------------------- actions
+
+void TForm1::setControllerActionsEnabled(bool enabled)
+{
+    actionsUnlocked_ = enabled;
+    applyActionStates();
+}
+
+void TForm1::applyActionStates()
+{
+    for (QAction* action : controllerActions_)
+        action->setEnabled(actionsUnlocked_);
+    // Unlocking on page 47 (after its own transfers) leaves its six disabled.
+    if (systemPageShown_) {
+        for (QAction* action : systemPageDisabled_)
+            action->setEnabled(false);
+    }
+}
+
+bool TForm1::readSystemParameters(QLabel* status, QProgressBar* progress)
+{
+    return session_ && session_->readSystemParameters(status, progress);
+}
+
+bool TForm1::programSystemParameters(QLabel* status, QProgressBar* progress)
+{
+    return session_ && session_->programSystemParameters(status, progress);
+}
+
+// ---------------------------------------------------------------- status bar and port
+
+void TForm1::setStatusPanel(int panel, const QString& text)
+{
+    if (panel >= 0 && panel < int(statusPanels_.size()))
+        statusPanels_[panel]->setText(text);
+}
+
+QString TForm1::statusPanel(int panel) const
+{
+    return panel >= 0 && panel < int(statusPanels_.size()) ? statusPanels_[panel]->text() : QString();
+}
+
+LinkFactory TForm1::linkFactory() const
+{
+    return serialLinkFactory(portName_);
+}
+
+QStringList TForm1::transactionMessages() const
+{
+    return texts_.list(texts::transactionMessages);
+}
+
+QStringList TForm1::gsmStates() const
+{
+    return texts_.list(texts::gsmStates);
+}
+
+QLabel* TForm1::actionLabel()
+{
+    return statusPage_->actionLabel();
+}
+
+QProgressBar* TForm1::actionProgress()
+{
+    return statusPage_->actionProgress();
+}
+
+void TForm1::configurePort()
+{
+    session_->stopPoller();
+    {
+        TFormCOMPortConfig dialog(portName_, availablePorts(), &TForm1::testOpenPort,
+                                  texts_.text(texts::portDialogCaption), texts_.text(texts::portDialogError), this);
+        connect(&dialog, &TFormCOMPortConfig::portSelected, this, &TForm1::setPortName);
+        connect(&dialog, &TFormCOMPortConfig::portTested, this, [this](const QString& name, bool opened) {
+            setStatusPanel(1, opened ? name : kNotConnected);
+        });
+        dialog.exec();
+    }
+    testPortIntoStatus();
+    session_->startPoller();
+}
+
+void TForm1::about()
+{
+    TAboutBox box(texts_.text(texts::aboutCaption), windowTitle(), texts_.text(texts::forDeviceVersions),
+                  supportedVersions(), this);
+    box.exec();
+}
+
+// ---------------------------------------------------------------- file actions
+
+void TForm1::newConfiguration()
+{
+    restoreFactoryMainBlock(image_);
+    showShownPage();
+    setStatusPanel(0, kWorkingConfiguration);
+}
+
+void TForm1::saveConfiguration()
+{
+    QFileDialog dialog(this, kSaveTitle);
+    dialog.setObjectName(QStringLiteral("SaveDialog1"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite); // asked below, in our own words
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("cnt"));
+    dialog.setNameFilter(kConfigFilter);
+    dialog.selectFile(statusPanel(0));
+
+    // The file holds what the user sees.
+    storeAndShowShownPage();
+
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+
+    if (QFileInfo::exists(path)) {
+        QMessageBox question(QMessageBox::Warning, kSaveTitle, QStringLiteral("Файл уже существует, заменить?"),
+                             QMessageBox::Yes | QMessageBox::No, this);
+        question.setObjectName(QStringLiteral("ReplaceQuestion"));
+        if (question.exec() != QMessageBox::Yes)
+            return;
+    }
+
+    if (writeConfigFile(path, image_) != 0) {
+        warn(this, kSaveTitle, QStringLiteral("Невозможно сохранить файл"));
+        return;
+    }
+    setStatusPanel(0, path);
+}
+
+void TForm1::openConfiguration()
+{
+    QFileDialog dialog(this, kOpenTitle, programDirectory_);
+    dialog.setObjectName(QStringLiteral("OpenDialog1"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile); // a missing file is reported by the reader
+    dialog.setDefaultSuffix(QStringLiteral("cnt"));
+    dialog.setNameFilter(kConfigFilter);
+
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+
+    switch (readConfigFile(path, image_)) {
+    case LoadResult::Loaded:
+        showShownPage();
+        setStatusPanel(0, path);
+        break;
+    case LoadResult::CannotOpen:
+        warn(this, kOpenTitle, QStringLiteral("Невозможно открыть файл"));
+        break;
+    case LoadResult::UnknownFormat:
+        warn(this, kOpenTitle, QStringLiteral("Неизвестный формат файла"));
+        break;
+    case LoadResult::VersionMismatch:
+        warn(this, kOpenTitle,
+             QStringLiteral("Несоответствие версий! Файл не может быть использован для конфигурирования этого "
+                            "устройства."));
+        break;
+    }
+}
+
+// ---------------------------------------------------------------- closing
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    QAction* port = findChild<QAction*>(QStringLiteral("ComPortConfig"));
+    if (session_->busy() || !port->isEnabled()) {
+        event->ignore(); // a device operation runs
+        return;
+    }
+    writePortSettings(programDirectory_ + QString::fromLatin1(kPortSettingsFileName), portName_);
+    storeShownPage();
+    writeConfigFile(kWorkingConfiguration, image_);
+    event->accept();
+}
+
+} // namespace vrm

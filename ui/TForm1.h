@@ -1,0 +1,139 @@
+#pragma once
+// The main window: the page tree on the left, one page panel at a time on the
+// right, the file and controller actions in menu and toolbar, the four status
+// panels. It owns the configuration image, the port name, the run-time texts,
+// the page groups and the controller session.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "model/ConfigImage.h"
+#include "ui/OperationHost.h"
+#include "ui/PageTree.h"
+#include "ui/TextTable.h"
+#include "ui/pages/PageHost.h"
+
+class QAction;
+class QLabel;
+class QProgressBar;
+class QStackedWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace vrm {
+
+class ControllerSession;
+class PageGroup;
+class StatusPage;
+
+class TForm1 : public QMainWindow, public PageHost, public OperationHost {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 925;
+    static constexpr int kClientHeight = 554;
+    static constexpr int kTreeWidth = 209;
+    static constexpr int kSystemParametersPage = 47;
+
+    using PageGroupFactory = std::function<std::vector<std::unique_ptr<PageGroup>>(PageHost&)>;
+
+    // Builds the window and runs the start-up: page tree, pages, port settings,
+    // "default.cnt", the port test, and the first poller 500 ms later.
+    // `leadingGroups` serve their pages ahead of the built-in groups (page 0
+    // stays the status page).
+    explicit TForm1(PageGroupFactory leadingGroups = {}, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    static QStringList supportedVersions();
+
+    // PageHost and OperationHost.
+    ConfigImage& image() override { return image_; }
+    int shownPage() const override { return shownPage_; }
+    void storeAndShowShownPage() override;
+    QStringList textList(const QString& name) const override { return texts_.list(name); }
+    QString text(const QString& name) const override { return texts_.text(name); }
+    bool readSystemParameters(QLabel* status, QProgressBar* progress) override;
+    bool programSystemParameters(QLabel* status, QProgressBar* progress) override;
+    void selectPage(int index) override;
+    void storeShownPage() override;
+    void showShownPage() override;
+    void setControllerActionsEnabled(bool enabled) override;
+    void setStatusPanel(int panel, const QString& text) override;
+    QString statusPanel(int panel) const override;
+    QString portName() const override { return portName_; }
+    LinkFactory linkFactory() const override;
+    QStringList transactionMessages() const override;
+    QStringList gsmStates() const override;
+    QLabel* actionLabel() override;
+    QProgressBar* actionProgress() override;
+
+    void setPortName(const QString& name) { portName_ = name; }
+    // Working directory at start-up with a trailing separator.
+    QString programDirectory() const { return programDirectory_; }
+    TextTable& textTable() { return texts_; }
+    ControllerSession* session() const { return session_.get(); }
+    StatusPage* statusPage() const { return statusPage_; }
+    QTreeWidget* pageTree() const { return tree_; }
+    PageGroup* pageGroup(int page) const;
+    // Opens the named port and closes it again; true when it opened.
+    static bool testOpenPort(const QString& name);
+
+public slots:
+    void newConfiguration();  // FileNew1
+    void openConfiguration(); // FileOpen1
+    void saveConfiguration(); // FileSave1
+    void configurePort();     // ComPortConfig
+    void about();             // Abaut
+
+signals:
+    // The page entered, after its show step.
+    void shownPageChanged(int page);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void createCentralArea();
+    void createPages(const PageGroupFactory& leadingGroups);
+    void startUp();
+
+    QAction* addAction(const char* name, const QString& caption, const QString& menuCaption, const QString& hint,
+                       QKeySequence shortcut, int glyphIndex);
+    void connectSession();
+    void onTreeSelection(QTreeWidgetItem* current);
+    void switchPage(int page);
+    void storeStep(int page);
+    void showStep(int page);
+    void applyActionStates();
+    void testPortIntoStatus();
+    void loadWorkingConfiguration();
+
+    ConfigImage image_;
+    TextTable texts_;
+    PageTree pages_;
+    QString portName_ = QStringLiteral("COM1");
+    QString programDirectory_;
+    int shownPage_ = -1;
+    bool actionsUnlocked_ = false;
+    bool systemPageShown_ = false;
+
+    QTreeWidget* tree_ = nullptr;
+    QStackedWidget* stack_ = nullptr;
+    std::array<QLabel*, 4> statusPanels_{};
+    std::vector<QAction*> controllerActions_;   // the ten that operations lock
+    std::vector<QAction*> systemPageDisabled_;  // the six that page 47 disables
+
+    std::vector<std::unique_ptr<PageGroup>> groups_;
+    std::array<PageGroup*, PageTree::kPageCount> groupOfPage_{};
+    StatusPage* statusPage_ = nullptr;
+    std::unique_ptr<ControllerSession> session_;
+};
+
+} // namespace vrm
