@@ -243,7 +243,7 @@ QWidget* StatusPage::buildInputGroup()
         inputLabels_[k]->setAlignment(Qt::AlignCenter);
         imitateButtons_[k] = makeButton(QStringLiteral("Button%1").arg(25 + k), QStringLiteral("Имит."),
                                         QStringLiteral("Имитировать активизацию входа"), k, group);
-        imitateButtons_[k]->setFixedWidth(44);
+        imitateButtons_[k]->setFixedWidth(42);
         connect(imitateButtons_[k], &QPushButton::clicked, this,
                 [this, k] { request(4, uint8_t(k), 0); });
         grid->addWidget(inputLeds_[k], row, column, Qt::AlignHCenter);
@@ -270,8 +270,8 @@ QWidget* StatusPage::buildOutputGroup()
                                    QStringLiteral("Включить исполнительное устройство"), k, group);
         offButtons_[k] = makeButton(QStringLiteral("Button%1").arg(5 + 2 * k), QStringLiteral("Выкл."),
                                     QStringLiteral("Выключить исполнительное устройство"), k, group);
-        onButtons_[k]->setFixedWidth(50);
-        offButtons_[k]->setFixedWidth(50);
+        onButtons_[k]->setFixedWidth(46);
+        offButtons_[k]->setFixedWidth(46);
         connect(onButtons_[k], &QPushButton::clicked, this, [this, k] { request(2, uint8_t(k), 1); });
         connect(offButtons_[k], &QPushButton::clicked, this, [this, k] { request(2, uint8_t(k), 2); });
         grid->addWidget(outputLeds_[k], 0, k, Qt::AlignHCenter);
@@ -297,7 +297,7 @@ QWidget* StatusPage::buildPerimeterGroup()
         state->setFrameShape(QFrame::Panel);
         state->setFrameShadow(QFrame::Sunken);
         state->setAlignment(Qt::AlignCenter);
-        state->setMinimumWidth(110);
+        state->setMinimumWidth(70);
         QFont bold = state->font();
         bold.setBold(true);
         state->setFont(bold);
@@ -324,10 +324,12 @@ QWidget* StatusPage::buildPerimeterGroup()
         connect(b, &QPushButton::clicked, this, [this, perimeterIndex] { request(1, perimeterIndex(), 0); });
     connect(protect, &QPushButton::clicked, this, [this] { request(3, 0, 0); });
 
-    grid->addWidget(selectedPerimeter_, 4, 0);
-    grid->addWidget(arm, 4, 1);
-    grid->addWidget(observe, 4, 2);
-    grid->addWidget(protect, 5, 2);
+    // The perimeter choice and its commands in a column beside the four states.
+    grid->addWidget(selectedPerimeter_, 0, 3);
+    grid->addWidget(arm, 1, 3);
+    grid->addWidget(observe, 2, 3);
+    grid->addWidget(protect, 3, 3);
+    grid->setColumnStretch(1, 1);
     return group;
 }
 
