@@ -36,7 +36,8 @@ if ! read -r -t 20 terminal <&"${SIMULATOR[0]}" || [ -z "$terminal" ]; then
   echo "demo: the simulator did not start (no terminal name)" >&2
   exit 1
 fi
-cat <&"${SIMULATOR[0]}" > demo/simulator.out &
+exec {sim_output}<&"${SIMULATOR[0]}" # coprocess descriptors do not reach background jobs
+cat <&"$sim_output" > demo/simulator.out &
 echo "demo: simulated controller on $terminal"
 
 (cd demo && "$root/build/app/vrm530-config")

@@ -343,6 +343,9 @@ void TForm1::startUp()
         root->setText(0, kRootNodeText);
 
     tree_->expandAll();
+    tree_->resizeColumnToContents(0); // long node texts scroll rather than being cut
+    for (int i = 0; i < pages_.count(); ++i)
+        pages_.node(i)->setToolTip(0, pages_.node(i)->text(0));
     connect(tree_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current, QTreeWidgetItem*) { onTreeSelection(current); });
     selectPage(0);

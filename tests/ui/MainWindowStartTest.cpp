@@ -9,6 +9,7 @@
 
 #include "model/ConfigFile.h"
 #include "model/FactoryImage.h"
+#include "link/Transaction.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/ControllerSession.h"
 #include "ui/PortSettingsFile.h"
@@ -177,4 +178,43 @@ TEST(MainWindowStart, ClosingIsRefusedWhileADeviceOperationRuns)
     EXPECT_TRUE(busyDuringOperation);
     EXPECT_FALSE(closedDuringOperation);
     EXPECT_FALSE(QFileInfo::exists(folder.file("default.cnt")));
+}
+
+TEST(MainWindowStart, RunTimeTextListsAreServedByName)
+{
+    WorkingFolder folder;
+    TForm1 window;
+    struct Case {
+        const char* name;
+        qsizetype size;
+        const char* first;
+        const char* last;
+    };
+    const Case cases[] = {
+        {texts::modeNames, 4, "ОХРАНА", "Смена режима"},
+        {texts::outputNames, 7, "Реле 1", "Выход 5"},
+        {texts::reactions, 17, "Нет реакции", "сценарий 14"},
+        {texts::controlActions, 10, "Нет действия", "Управление Выходом 5"},
+        {texts::indicationModes, 8, "Показывать состояние входов 1-8 на индикаторах In1-In8",
+         "Установлена плата расширенной индикации"},
+        {texts::enableCaptions, 2, "Разрешено", "Разрешен"},
+        {texts::gsmStates, 12, "Инициализация модема", "Неизвестное состояние GSM модуля"},
+        {texts::transactionMessages, 20, nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QStringList list = window.textList(QString::fromLatin1(c.name));
+        ASSERT_EQ(list.size(), c.size);
+        if (c.first) {
+            EXPECT_EQ(list.first(), QString::fromUtf8(c.first));
+            EXPECT_EQ(list.last(), QString::fromUtf8(c.last));
+        }
+    }
+    EXPECT_EQ(window.transactionMessages(), defaultTransactionMessages());
+    EXPECT_EQ(window.text(QString::fromLatin1(texts::showModeOnOutput)),
+              QStringLiteral("Отображать режим (ОХРАНА/НАБЛЮДЕНИЕ) на выходе "));
+
+    // A replacement must keep the length: entries are looked up by index.
+    EXPECT_FALSE(window.textTable().setList(QString::fromLatin1(texts::gsmStates), {QStringLiteral("x")}));
+    EXPECT_EQ(window.gsmStates().size(), 12);
 }
