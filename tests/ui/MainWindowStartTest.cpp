@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
@@ -217,4 +218,29 @@ TEST(MainWindowStart, RunTimeTextListsAreServedByName)
     // A replacement must keep the length: entries are looked up by index.
     EXPECT_FALSE(window.textTable().setList(QString::fromLatin1(texts::gsmStates), {QStringLiteral("x")}));
     EXPECT_EQ(window.gsmStates().size(), 12);
+}
+
+TEST(MainWindowStart, FunctionKeysTriggerTheDeviceActions)
+{
+    WorkingFolder folder;
+    TForm1 window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(waitUnlocked(window));
+
+    struct Case {
+        Qt::Key key;
+        const char* action;
+    };
+    for (const Case& c : {Case{Qt::Key_F5, "Programm"}, Case{Qt::Key_F6, "ReadConf"}, Case{Qt::Key_F7, "CompareConf"},
+                          Case{Qt::Key_F8, "Reconfigurate"}, Case{Qt::Key_F9, "Reset"},
+                          Case{Qt::Key_F10, "ReadIMEICode"}}) {
+        SCOPED_TRACE(c.action);
+        // Each operation ends by unlocking the actions (after Program and
+        // Restart, once the poller is back).
+        ASSERT_TRUE(waitUnlocked(window));
+        QSignalSpy triggered(action(window, c.action), &QAction::triggered);
+        QTest::keyClick(&window, c.key);
+        EXPECT_EQ(triggered.count(), 1);
+    }
 }
