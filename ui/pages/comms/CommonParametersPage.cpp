@@ -1,6 +1,5 @@
 #include "ui/pages/comms/CommonParametersPage.h"
 
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -18,7 +18,6 @@ struct Field;
 } // namespace vrm
 
 class QGroupBox;
-class QScrollArea;
 class QVBoxLayout;
 
 namespace vrm::comms {
