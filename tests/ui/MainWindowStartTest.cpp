@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 
 #include "model/ConfigFile.h"
+#include "sim/PseudoTerminal.h"
 #include "model/FactoryImage.h"
 #include "link/Transaction.h"
 #include "tests/ui/MainWindowFixture.h"
@@ -95,6 +96,17 @@ TEST(MainWindowStart, StoredPortNameIsKeptOnlyWhenItNamesAPort)
         TForm1 window;
         EXPECT_EQ(window.portName(), QString::fromLatin1(c.expected));
     }
+}
+
+TEST(MainWindowStart, PortThatOpensAtStartUpIsNamedInTheStatusBar)
+{
+    sim::PseudoTerminal terminal;
+    QString error;
+    ASSERT_TRUE(terminal.open(error)) << error.toStdString();
+    WorkingFolder folder;
+    ASSERT_TRUE(writePortSettings(folder.file("VRMConfig.cfg"), terminal.nameBelowDev()));
+    TForm1 window;
+    EXPECT_EQ(window.statusPanel(1), terminal.nameBelowDev());
 }
 
 TEST(MainWindowStart, WindowHasItsFixedGeometryActionsAndStatusPanels)
