@@ -143,12 +143,12 @@ void StatusPage::build()
     right->addWidget(buildPerimeterGroup());
     right->addWidget(buildTestGroup());
     auto* middle = new QHBoxLayout;
-    middle->addLayout(left, 3);
-    middle->addLayout(right, 2);
+    middle->addLayout(left, 0);
+    middle->addLayout(right, 1);
 
     auto* layout = new QVBoxLayout(panel_);
-    layout->setContentsMargins(8, 6, 8, 6);
-    layout->setSpacing(6);
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->setSpacing(4);
     layout->addWidget(title_);
     layout->addLayout(top);
     layout->addLayout(middle);
@@ -258,7 +258,7 @@ QWidget* StatusPage::buildOutputGroup()
     auto* group = new QGroupBox(QStringLiteral(" Выходы "), panel_);
     group->setObjectName(QStringLiteral("GroupBoxOutputs"));
     auto* grid = new QGridLayout(group);
-    grid->setHorizontalSpacing(4);
+    grid->setHorizontalSpacing(3);
     grid->setVerticalSpacing(2);
     const QStringList names = defaultOutputNames();
     for (int k = 0; k < 7; ++k) {
@@ -298,9 +298,6 @@ QWidget* StatusPage::buildPerimeterGroup()
         state->setFrameShadow(QFrame::Sunken);
         state->setAlignment(Qt::AlignCenter);
         state->setMinimumWidth(70);
-        QFont bold = state->font();
-        bold.setBold(true);
-        state->setFont(bold);
         perimeterPanels_[n] = state;
         grid->addWidget(caption, n, 0);
         grid->addWidget(state, n, 1, 1, 2);
@@ -324,12 +321,13 @@ QWidget* StatusPage::buildPerimeterGroup()
         connect(b, &QPushButton::clicked, this, [this, perimeterIndex] { request(1, perimeterIndex(), 0); });
     connect(protect, &QPushButton::clicked, this, [this] { request(3, 0, 0); });
 
-    // The perimeter choice and its commands in a column beside the four states.
-    grid->addWidget(selectedPerimeter_, 0, 3);
-    grid->addWidget(arm, 1, 3);
-    grid->addWidget(observe, 2, 3);
-    grid->addWidget(protect, 3, 3);
+    // The perimeter choice and its commands below the four states.
+    grid->addWidget(selectedPerimeter_, 4, 0, 1, 2);
+    grid->addWidget(arm, 4, 2);
+    grid->addWidget(observe, 5, 0, 1, 2);
+    grid->addWidget(protect, 5, 2);
     grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
     return group;
 }
 
@@ -341,14 +339,19 @@ QWidget* StatusPage::buildTestGroup()
     testOutput_->setObjectName(QStringLiteral("ComboBoxTestOut"));
     testScenario_ = new QComboBox(group);
     testScenario_->setObjectName(QStringLiteral("ComboBoxTestScen"));
+    // The output list may shrink; the scenario number must stay in sight.
+    testOutput_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    testOutput_->setMinimumContentsLength(3);
     auto* run = makeButton(QStringLiteral("Button20"), QStringLiteral("Выполнить"), {}, 0, group);
     connect(run, &QPushButton::clicked, this, [this] {
         request(2, uint8_t(qMax(0, testOutput_->currentIndex())), uint8_t(qMax(0, testScenario_->currentIndex()) + 3));
     });
-    auto* layout = new QGridLayout(group);
-    layout->addWidget(testOutput_, 0, 0);
-    layout->addWidget(testScenario_, 0, 1);
-    layout->addWidget(run, 1, 1);
+    auto* layout = new QHBoxLayout(group);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(4);
+    layout->addWidget(testOutput_, 1);
+    layout->addWidget(testScenario_, 1);
+    layout->addWidget(run);
     return group;
 }
 
