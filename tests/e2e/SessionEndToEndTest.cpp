@@ -36,6 +36,7 @@ QByteArray factoryMain()
 // started in a folder whose "VRMConfig.cfg" names that terminal.
 class EndToEnd : public ::testing::Test {
 protected:
+    void SetUp() override { previousDir_ = QDir::currentPath(); }
     void TearDown() override
     {
         form_.reset();
@@ -63,7 +64,6 @@ protected:
 
     void start(QStringList options = {})
     {
-        previousDir_ = QDir::currentPath();
         options << QStringLiteral("--write-config") << dir_.path() << QStringLiteral("--state") << statePath()
                 << QStringLiteral("--no-pace") << QStringLiteral("--no-drift") << QStringLiteral("--trace")
                 << QStringLiteral("--restart-silence") << QStringLiteral("300");
@@ -229,7 +229,6 @@ TEST_F(EndToEnd, UnsupportedDeviceOrFirmwareStopsBeforeThePassword)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.option);
         // The poller refuses the device too, so start without waiting for it.
-        previousDir_ = QDir::currentPath();
         sim_.start(QStringLiteral(VRM_SIM_EXECUTABLE),
                    {QString::fromLatin1(c.option), QString::fromLatin1(c.value), QStringLiteral("--password"),
                     QStringLiteral("1234"), QStringLiteral("--write-config"), dir_.path(), QStringLiteral("--no-pace"),
