@@ -26,14 +26,23 @@ bool fitsTheEngine(const TransactionRequest& request)
     return request.data.size() <= std::size_t(frame::kMaxRecord);
 }
 
-bool readArea(TransactionPrimitives& steps, const TransactionRequest& request)
+// Reads the whole area into a scratch buffer, so that a failed read leaves the
+// caller's bytes as they were.
+bool readIntoScratch(TransactionPrimitives& steps, const TransactionRequest& request,
+                     std::vector<uint8_t>& area)
 {
     steps.show(message::Identification, colours::progress);
     steps.show(message::Reading, colours::progress);
     if (!steps.enterBinaryMode())
         return false;
-    std::vector<uint8_t> area(request.data.size());
-    if (!steps.readArea(request.area, request.baseAddress, area))
+    area.resize(request.data.size());
+    return steps.readArea(request.area, request.baseAddress, area);
+}
+
+bool readArea(TransactionPrimitives& steps, const TransactionRequest& request)
+{
+    std::vector<uint8_t> area;
+    if (!readIntoScratch(steps, request, area))
         return false;
     // The caller's bytes change only once the whole area has arrived.
     std::copy(area.begin(), area.end(), request.data.begin());
@@ -61,12 +70,8 @@ bool writeAndVerify(TransactionPrimitives& steps, const TransactionRequest& requ
 
 bool compareArea(TransactionPrimitives& steps, const TransactionRequest& request)
 {
-    steps.show(message::Identification, colours::progress);
-    steps.show(message::Reading, colours::progress);
-    if (!steps.enterBinaryMode())
-        return false;
-    std::vector<uint8_t> area(request.data.size());
-    if (!steps.readArea(request.area, request.baseAddress, area))
+    std::vector<uint8_t> area;
+    if (!readIntoScratch(steps, request, area))
         return false;
     if (!std::equal(area.begin(), area.end(), request.data.begin())) {
         steps.show(message::CompareDifferent, colours::failure);

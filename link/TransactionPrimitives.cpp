@@ -71,29 +71,49 @@ int TransactionPrimitives::exchange(const std::vector<uint8_t>& request, std::ve
     return received;
 }
 
-void TransactionPrimitives::showWrongCount(int received)
+bool TransactionPrimitives::replyComplete(int received, const std::vector<uint8_t>& reply)
 {
-    show(received == 0 ? message::NoReply : message::NoCorrectReply, colours::failure);
+    if (received == kPortError)
+        return false;
+    if (received != int(reply.size())) {
+        show(received == 0 ? message::NoReply : message::NoCorrectReply, colours::failure);
+        return false;
+    }
+    return true;
 }
 
-void TransactionPrimitives::showVerdictFailure(frame::Verdict verdict)
+bool TransactionPrimitives::accepted(frame::Verdict verdict)
 {
     switch (verdict) {
+    case frame::Verdict::Accepted:
+        return true;
     case frame::Verdict::BadCheck:
         show(message::TransferCode2, colours::failure);
-        break;
+        return false;
     case frame::Verdict::FlashError:
         show(message::FlashError, colours::failure);
-        break;
+        return false;
     case frame::Verdict::PasswordRequired:
         show(message::PasswordRequired, colours::failure);
-        break;
-    case frame::Verdict::Accepted:
+        return false;
     case frame::Verdict::WrongSize:
     case frame::Verdict::BadEcho:
-        show(message::TransferCode3, colours::failure);
         break;
     }
+    show(message::TransferCode3, colours::failure);
+    return false;
+}
+
+bool TransactionPrimitives::startAreaTransfer(int size, std::optional<uint8_t> command)
+{
+    sink_.progress(0, size);
+    if (!discardBinaryAnswer())
+        return false;
+    if (!command) {
+        showText(message::badAreaText(), colours::failure);
+        return false;
+    }
+    return true;
 }
 
 bool TransactionPrimitives::queryRecord(uint8_t command, std::span<uint8_t> record)
@@ -103,17 +123,8 @@ bool TransactionPrimitives::queryRecord(uint8_t command, std::span<uint8_t> reco
     const int size = int(record.size());
     std::vector<uint8_t> reply(std::size_t(frame::queryReplySize(size)));
     const int received = exchange(frame::buildFrame(command), reply);
-    if (received == kPortError)
+    if (!replyComplete(received, reply) || !accepted(frame::validateQueryReply(reply, command, size)))
         return false;
-    if (received != int(reply.size())) {
-        showWrongCount(received);
-        return false;
-    }
-    const auto verdict = frame::validateQueryReply(reply, command, size);
-    if (verdict != frame::Verdict::Accepted) {
-        showVerdictFailure(verdict);
-        return false;
-    }
     std::copy_n(reply.begin() + 4, size, record.begin());
     return true;
 }
@@ -124,48 +135,24 @@ bool TransactionPrimitives::sendCommand(uint8_t command, std::span<const uint8_t
         return false;
     std::vector<uint8_t> reply(frame::kCommandReplySize);
     const int received = exchange(frame::buildFrame(command, payload), reply);
-    if (received == kPortError)
-        return false;
-    if (received != int(reply.size())) {
-        showWrongCount(received);
-        return false;
-    }
-    const auto verdict = frame::validateCommandReply(reply, command);
-    if (verdict != frame::Verdict::Accepted) {
-        showVerdictFailure(verdict);
-        return false;
-    }
-    return true;
+    return replyComplete(received, reply) && accepted(frame::validateCommandReply(reply, command));
 }
 
 bool TransactionPrimitives::writeArea(int area, uint32_t baseAddress, std::span<const uint8_t> data)
 {
     const int size = int(data.size());
-    sink_.progress(0, size);
-    if (!discardBinaryAnswer())
-        return false;
     const auto command = frame::areaWriteCommand(area);
-    if (!command) {
-        showText(message::badAreaText(), colours::failure);
+    if (!startAreaTransfer(size, command))
         return false;
-    }
     std::vector<uint8_t> reply(frame::kAreaWriteReplySize);
     for (int offset = 0; offset < size;) {
         const int chunk = frame::chunkLength(size, offset);
         const uint32_t address = baseAddress + uint32_t(offset);
         const int received =
             exchange(frame::buildAreaWrite(*command, address, data.subspan(offset, chunk)), reply);
-        if (received == kPortError)
+        if (!replyComplete(received, reply)
+            || !accepted(frame::validateAreaWriteReply(reply, *command, address, uint16_t(chunk))))
             return false;
-        if (received != int(reply.size())) {
-            showWrongCount(received);
-            return false;
-        }
-        const auto verdict = frame::validateAreaWriteReply(reply, *command, address, uint16_t(chunk));
-        if (verdict != frame::Verdict::Accepted) {
-            showVerdictFailure(verdict);
-            return false;
-        }
         offset += chunk;
         sink_.progress(offset, size);
     }
@@ -175,14 +162,9 @@ bool TransactionPrimitives::writeArea(int area, uint32_t baseAddress, std::span<
 bool TransactionPrimitives::readArea(int area, uint32_t baseAddress, std::span<uint8_t> into)
 {
     const int size = int(into.size());
-    sink_.progress(0, size);
-    if (!discardBinaryAnswer())
-        return false;
     const auto command = frame::areaReadCommand(area);
-    if (!command) {
-        showText(message::badAreaText(), colours::failure);
+    if (!startAreaTransfer(size, command))
         return false;
-    }
     std::vector<uint8_t> reply;
     for (int offset = 0; offset < size;) {
         const int chunk = frame::chunkLength(size, offset);
@@ -196,11 +178,8 @@ bool TransactionPrimitives::readArea(int area, uint32_t baseAddress, std::span<u
             show(message::TransferCode1, colours::failure);
             return false;
         }
-        const auto verdict = frame::validateAreaReadReply(reply, *command, address, uint16_t(chunk));
-        if (verdict != frame::Verdict::Accepted) {
-            showVerdictFailure(verdict);
+        if (!accepted(frame::validateAreaReadReply(reply, *command, address, uint16_t(chunk))))
             return false;
-        }
         std::copy_n(reply.begin() + frame::kAreaHeaderSize, chunk, into.begin() + offset);
         offset += chunk;
         sink_.progress(offset, size);

@@ -4,6 +4,7 @@
 // false; the transaction then stops.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -40,8 +41,13 @@ private:
     int exchange(const std::vector<uint8_t>& request, std::vector<uint8_t>& reply);
     // The controller's one-byte answer to "BINARY\r", read once per primitive.
     bool discardBinaryAnswer();
-    void showWrongCount(int received);
-    void showVerdictFailure(frame::Verdict verdict);
+    // False when the exchange failed (already reported) or the reply has the
+    // wrong length, which is reported here.
+    bool replyComplete(int received, const std::vector<uint8_t>& reply);
+    // True for an accepted reply; otherwise shows the failure's text.
+    bool accepted(frame::Verdict verdict);
+    // Progress at zero, the binary-mode answer read, the area known.
+    bool startAreaTransfer(int size, std::optional<uint8_t> command);
 
     SerialLink& link_;
     const QStringList& messages_;
