@@ -1,6 +1,7 @@
 #include "ui/TextTable.h"
 
 #include "link/Transaction.h"
+#include "ui/LiveStatus.h"
 
 namespace vrm {
 
@@ -12,24 +13,6 @@ QStringList numbered(const QString& prefix, int first, int last)
     for (int n = first; n <= last; ++n)
         entries << prefix + QString::number(n);
     return entries;
-}
-
-QStringList builtInGsmStates()
-{
-    return {
-        QStringLiteral("Инициализация модема"),
-        QStringLiteral("Сервисный режим, обновление микропрограммы GSM модуля"),
-        QStringLiteral("Основное питание отсутствует, регистрация в сети GSM невозможна"),
-        QStringLiteral("SIM карта не установлена"),
-        QStringLiteral("SIM карта неисправна или отсутствует"),
-        QStringLiteral("Не верный PIN-код"),
-        QStringLiteral("SIM карта заблокирована, требуется PUK-код"),
-        QStringLiteral("PIN-код принят"),
-        QStringLiteral("Зарегистрирован в домашней сети"),
-        QStringLiteral("Регистрация в процессе..."),
-        QStringLiteral("Зарегистрирован в роуменге"),
-        QStringLiteral("Неизвестное состояние GSM модуля"),
-    };
 }
 
 } // namespace
@@ -61,7 +44,7 @@ TextTable::TextTable()
     lists_.insert(texts::stimulusCaptions,
                   {QStringLiteral(" События воздействующие на это реле [Вкладка | Воздействие | Событие] "),
                    QStringLiteral(" События воздействующие на этот выход [Вкладка | Воздействие | Событие] ")});
-    lists_.insert(texts::gsmStates, builtInGsmStates());
+    lists_.insert(texts::gsmStates, defaultGsmStates());
     lists_.insert(texts::transactionMessages, defaultTransactionMessages());
 
     texts_.insert(texts::signalForm, QStringLiteral("Форма сигнала"));
