@@ -23,8 +23,8 @@ constexpr int kRestartDelayMs = 3000;
 constexpr uint8_t kMainArea = 1;
 constexpr uint8_t kModesArea = 4;
 constexpr uint8_t kSystemParametersArea = 5;
-constexpr int kPasswordSize = 9;
-constexpr int kPasswordOffset = 20;
+constexpr int kPasswordSize = layout::common::systemPassword.width;
+constexpr std::size_t kPasswordOffset = layout::common::array.base + layout::common::systemPassword.offset;
 
 QByteArray bytesOf(const ConfigImage& image, Block block)
 {
@@ -62,9 +62,14 @@ DeviceOperations::DeviceOperations(OperationHost& host, StatusPage& statusPage, 
 QByteArray DeviceOperations::passwordFromImage(const uint8_t* image)
 {
     QByteArray password(kPasswordSize, '\0');
-    for (int i = 0; i < kPasswordSize - 1 && image[kPasswordOffset + i] != 0; ++i)
-        password[i] = char(image[kPasswordOffset + i]);
+    for (int i = 0; i < kPasswordSize - 1 && image[kPasswordOffset + std::size_t(i)] != 0; ++i)
+        password[i] = char(image[kPasswordOffset + std::size_t(i)]);
     return password;
+}
+
+QByteArray DeviceOperations::imagePassword() const
+{
+    return passwordFromImage(host_.image().data());
 }
 
 QLabel* DeviceOperations::actionLabel() const
@@ -94,11 +99,13 @@ int DeviceOperations::writeBlock(Block block, uint8_t area, QLabel* status, QPro
     return transact(TransactionKind::WriteVerify, bytes, status, progress, area);
 }
 
-void DeviceOperations::begin()
+void DeviceOperations::begin(Lock lock)
 {
     session_.stopPoller();
-    host_.selectPage(0);
-    host_.setControllerActionsEnabled(false);
+    if (lock == Lock::PageAndActions)
+        host_.selectPage(0);
+    if (lock != Lock::None)
+        host_.setControllerActionsEnabled(false);
 }
 
 bool DeviceOperations::identify(QLabel* status)
@@ -120,6 +127,16 @@ bool DeviceOperations::identify(QLabel* status)
         return false;
     }
     return true;
+}
+
+bool DeviceOperations::open(const Opening& opening, QLabel* status)
+{
+    begin(opening.lock);
+    if (identify(status) && (!opening.checkConfiguration || configurationAccepted())
+        && (!opening.sendPassword || sendPassword(imagePassword(), status)))
+        return true;
+    finish();
+    return false;
 }
 
 void DeviceOperations::finish()
@@ -158,25 +175,20 @@ bool DeviceOperations::configurationAccepted()
     return true;
 }
 
-void DeviceOperations::program()
+int DeviceOperations::writeFactoryModes()
 {
-    BusyScope busy(busy_);
-    if (!busy.entered())
-        return;
-    begin();
-    if (!identify(actionLabel()) || !configurationAccepted()
-        || !sendPassword(passwordFromImage(host_.image().data()), actionLabel())
-        || writeBlock(blocks::main, kMainArea, actionLabel(), actionProgress()) != 0) {
-        finish();
-        return;
-    }
-    if (statusPage_.clearModesOnProgram()) {
-        restoreFactoryModesBlock(host_.image());
-        if (writeBlock(blocks::modes, kModesArea, actionLabel(), actionProgress()) != 0) {
-            finish();
-            return;
-        }
-    }
+    restoreFactoryModesBlock(host_.image());
+    return writeBlock(blocks::modes, kModesArea, actionLabel(), actionProgress());
+}
+
+void DeviceOperations::sendReconfigure()
+{
+    QByteArray payload = commandPayload();
+    transact(TransactionKind::Reconfigure, payload, statusPage_.tmpLabel());
+}
+
+void DeviceOperations::restartController()
+{
     QByteArray payload = commandPayload();
     transact(TransactionKind::Restart, payload, actionLabel());
     session_.showIdentity(blankIdentityRecord());
@@ -184,53 +196,44 @@ void DeviceOperations::program()
     session_.startPollerAfter(kRestartDelayMs);
 }
 
-void DeviceOperations::reconfigure()
+void DeviceOperations::program()
 {
     BusyScope busy(busy_);
-    if (!busy.entered())
+    if (!busy.entered() || !open({.checkConfiguration = true}))
         return;
-    begin();
-    if (!identify(actionLabel()) || !configurationAccepted()
-        || !sendPassword(passwordFromImage(host_.image().data()), actionLabel())) {
+    if (writeBlock(blocks::main, kMainArea, actionLabel(), actionProgress()) != 0
+        || (statusPage_.clearModesOnProgram() && writeFactoryModes() != 0)) {
         finish();
         return;
     }
+    restartController();
+}
+
+void DeviceOperations::reconfigure()
+{
+    BusyScope busy(busy_);
+    if (!busy.entered() || !open({.checkConfiguration = true}))
+        return;
     // The reconfigure command goes out whether or not the write succeeded.
-    if (writeBlock(blocks::main, kMainArea, actionLabel(), actionProgress()) == 0 && statusPage_.clearModesOnProgram()) {
-        restoreFactoryModesBlock(host_.image());
-        writeBlock(blocks::modes, kModesArea, actionLabel(), actionProgress());
-    }
-    QByteArray payload = commandPayload();
-    transact(TransactionKind::Reconfigure, payload, statusPage_.tmpLabel());
+    if (writeBlock(blocks::main, kMainArea, actionLabel(), actionProgress()) == 0 && statusPage_.clearModesOnProgram())
+        writeFactoryModes();
+    sendReconfigure();
     finish();
 }
 
 void DeviceOperations::restart()
 {
     BusyScope busy(busy_);
-    if (!busy.entered())
+    if (!busy.entered() || !open({}))
         return;
-    begin();
-    if (!identify(actionLabel()) || !sendPassword(passwordFromImage(host_.image().data()), actionLabel())) {
-        finish();
-        return;
-    }
-    QByteArray payload = commandPayload();
-    transact(TransactionKind::Restart, payload, actionLabel());
-    session_.showIdentity(blankIdentityRecord());
-    session_.startPollerAfter(kRestartDelayMs);
+    restartController();
 }
 
 void DeviceOperations::read()
 {
     BusyScope busy(busy_);
-    if (!busy.entered())
+    if (!busy.entered() || !open({}))
         return;
-    begin();
-    if (!identify(actionLabel()) || !sendPassword(passwordFromImage(host_.image().data()), actionLabel())) {
-        finish();
-        return;
-    }
     host_.storeShownPage();
     ConfigImage& image = host_.image();
     QByteArray bytes(qsizetype(blocks::main.size), '\0');
@@ -251,13 +254,8 @@ void DeviceOperations::read()
 void DeviceOperations::compare()
 {
     BusyScope busy(busy_);
-    if (!busy.entered())
+    if (!busy.entered() || !open({.sendPassword = false}))
         return;
-    begin();
-    if (!identify(actionLabel())) {
-        finish();
-        return;
-    }
     host_.storeShownPage();
     host_.showShownPage();
     QByteArray bytes = bytesOf(host_.image(), blocks::main);
@@ -268,24 +266,17 @@ void DeviceOperations::compare()
 void DeviceOperations::readImei()
 {
     BusyScope busy(busy_);
-    if (!busy.entered())
+    if (!busy.entered() || !open({}))
         return;
-    begin();
-    if (identify(actionLabel()) && sendPassword(passwordFromImage(host_.image().data()), actionLabel()))
-        QGuiApplication::clipboard()->setText(QStringLiteral("IMEI: ") + statusPage_.shownIdentity().imei);
+    QGuiApplication::clipboard()->setText(QStringLiteral("IMEI: ") + statusPage_.shownIdentity().imei);
     finish();
 }
 
 void DeviceOperations::factoryConfig()
 {
     BusyScope busy(busy_);
-    if (!busy.entered())
+    if (!busy.entered() || !open({.sendPassword = false}))
         return;
-    begin();
-    if (!identify(actionLabel())) {
-        finish();
-        return;
-    }
     if (!sendPassword(QByteArray(kPasswordSize, '\0'), actionLabel())) {
         // A protected controller resets only after staying connected through the countdown.
         session_.startPoller();
@@ -301,10 +292,8 @@ void DeviceOperations::factoryConfig()
     restoreFactoryMainBlock(host_.image());
     host_.showShownPage();
     if (writeBlock(blocks::main, kMainArea, actionLabel(), actionProgress()) == 0) {
-        restoreFactoryModesBlock(host_.image());
-        writeBlock(blocks::modes, kModesArea, actionLabel(), actionProgress());
-        QByteArray payload = commandPayload();
-        transact(TransactionKind::Reconfigure, payload, statusPage_.tmpLabel());
+        writeFactoryModes();
+        sendReconfigure();
     }
     finish();
 }
@@ -312,17 +301,12 @@ void DeviceOperations::factoryConfig()
 bool DeviceOperations::readSystemParameters(QLabel* status, QProgressBar* progress)
 {
     BusyScope busy(busy_);
-    if (!busy.entered())
+    if (!busy.entered() || !open({.lock = Lock::None, .sendPassword = false}, status))
         return false;
-    session_.stopPoller();
-    if (!identify(status)) {
-        finish();
-        return false;
-    }
     host_.storeShownPage();
     host_.showShownPage();
     bool ok = false;
-    if (sendPassword(passwordFromImage(host_.image().data()), status)) {
+    if (sendPassword(imagePassword(), status)) {
         host_.storeShownPage();
         QByteArray bytes(qsizetype(blocks::systemParameters.size), '\0');
         ok = transact(TransactionKind::ReadArea, bytes, status, progress, kSystemParametersArea) == 0;
@@ -337,16 +321,11 @@ bool DeviceOperations::readSystemParameters(QLabel* status, QProgressBar* progre
 bool DeviceOperations::programSystemParameters(QLabel* status, QProgressBar* progress)
 {
     BusyScope busy(busy_);
-    if (!busy.entered())
+    if (!busy.entered() || !open({.lock = Lock::None, .sendPassword = false}, status))
         return false;
-    session_.stopPoller();
-    if (!identify(status)) {
-        finish();
-        return false;
-    }
     host_.storeShownPage();
     host_.showShownPage();
-    const bool ok = sendPassword(passwordFromImage(host_.image().data()), status)
+    const bool ok = sendPassword(imagePassword(), status)
         && writeBlock(blocks::systemParameters, kSystemParametersArea, status, progress) == 0;
     session_.startPoller();
     return ok;
@@ -355,30 +334,22 @@ bool DeviceOperations::programSystemParameters(QLabel* status, QProgressBar* pro
 void DeviceOperations::controlCommand(const QByteArray& payload)
 {
     BusyScope busy(busy_);
-    if (!busy.entered() || payload.size() != 3)
+    if (!busy.entered() || payload.size() != 3 || !open({.lock = Lock::ActionsOnly}))
         return;
-    session_.stopPoller();
-    host_.setControllerActionsEnabled(false);
-    if (identify(actionLabel()) && sendPassword(passwordFromImage(host_.image().data()), actionLabel())) {
-        QByteArray bytes = payload;
-        transact(TransactionKind::Control, bytes, statusPage_.tmpLabel());
-        host_.setStatusPanel(3, statusPage_.tmpLabel()->text());
-    }
+    QByteArray bytes = payload;
+    transact(TransactionKind::Control, bytes, statusPage_.tmpLabel());
+    host_.setStatusPanel(3, statusPage_.tmpLabel()->text());
     finish();
 }
 
 void DeviceOperations::setClock(const QByteArray& payload)
 {
     BusyScope busy(busy_);
-    if (!busy.entered() || payload.size() != 6)
+    if (!busy.entered() || payload.size() != 6 || !open({.lock = Lock::ActionsOnly, .sendPassword = false}))
         return;
-    session_.stopPoller();
-    host_.setControllerActionsEnabled(false);
-    if (identify(actionLabel())) {
-        QByteArray bytes = payload;
-        transact(TransactionKind::SetClock, bytes, statusPage_.tmpLabel());
-        host_.setStatusPanel(3, statusPage_.tmpLabel()->text());
-    }
+    QByteArray bytes = payload;
+    transact(TransactionKind::SetClock, bytes, statusPage_.tmpLabel());
+    host_.setStatusPanel(3, statusPage_.tmpLabel()->text());
     finish();
 }
 

@@ -45,15 +45,37 @@ public:
 private:
     class BusyScope;
 
-    // F1 and F2: poller stopped, page 0 selected, controller actions locked.
-    void begin();
+    // How much of F2 an operation runs: the page buttons skip it, the control
+    // commands keep the shown page.
+    enum class Lock { PageAndActions, ActionsOnly, None };
+
+    // What an operation runs before its own steps.
+    struct Opening {
+        Lock lock = Lock::PageAndActions;
+        bool checkConfiguration = false; // Program and Reconfigure steps 1-2
+        bool sendPassword = true;        // the image's administrator password
+    };
+
+    // F1-F6 and the checks named by `opening`, reporting to `status`. False
+    // when the operation ends here; F9 has then run.
+    bool open(const Opening& opening, QLabel* status);
+    bool open(const Opening& opening) { return open(opening, actionLabel()); }
+    // F1 and as much of F2 as `lock` says.
+    void begin(Lock lock);
     // F3-F6. False when the operation must end (the texts are shown).
     bool identify(QLabel* status);
     // F9: actions unlocked, poller started.
     void finish();
     bool sendPassword(const QByteArray& password, QLabel* status);
+    QByteArray imagePassword() const;
     // Program and Reconfigure steps 1-2; false when the CSD check stopped the operation.
     bool configurationAccepted();
+    // The modes memory block reset to its factory values and written.
+    int writeFactoryModes();
+    // Reconfigure command; its result is not examined.
+    void sendReconfigure();
+    // Restart command, blank identity, and Timer2 in place of F9.
+    void restartController();
     int transact(TransactionKind kind, QByteArray& data, QLabel* status, QProgressBar* progress = nullptr,
                  uint8_t area = 0);
     int writeBlock(Block block, uint8_t area, QLabel* status, QProgressBar* progress);
