@@ -14,33 +14,13 @@
 #include <unistd.h>
 
 #include "ControllerHarness.h"
+#include "support/SimProcess.h"
 
 using namespace vrm::sim;
 using namespace vrm::sim::test;
+using vrm::test::SimProcess;
 
 namespace {
-
-class SimProcess {
-public:
-    explicit SimProcess(const QStringList& arguments)
-    {
-        process.setProgram(QStringLiteral(VRM_SIM_EXECUTABLE));
-        process.setArguments(arguments);
-        process.start();
-        if (process.waitForStarted(5000) && process.waitForReadyRead(5000))
-            path = QString::fromLocal8Bit(process.readLine().trimmed());
-    }
-    ~SimProcess()
-    {
-        if (process.state() != QProcess::NotRunning) {
-            process.terminate();
-            if (!process.waitForFinished(5000))
-                process.kill();
-        }
-    }
-    QProcess process;
-    QString path;
-};
 
 class Port {
 public:
@@ -87,8 +67,8 @@ public:
 TEST(SimExecutable, AnswersEntryAndIdentityOnItsPseudoTerminal)
 {
     SimProcess sim({});
-    ASSERT_TRUE(sim.path.startsWith(QStringLiteral("/dev/"))) << sim.path.toStdString();
-    Port port(sim.path);
+    ASSERT_TRUE(sim.path().startsWith(QStringLiteral("/dev/"))) << sim.path().toStdString();
+    Port port(sim.path());
     ASSERT_GE(port.fd, 0);
     EXPECT_EQ(port.exchange("BINARY\r", 1), QByteArray(1, char(Controller::kBinaryAnswer)));
     QElapsedTimer wire;
@@ -101,13 +81,13 @@ TEST(SimExecutable, AnswersEntryAndIdentityOnItsPseudoTerminal)
     // The tool closes and reopens the port for every transaction.
     ::close(port.fd);
     port.fd = -1;
-    Port again(sim.path);
+    Port again(sim.path());
     EXPECT_EQ(again.exchange(frame::build(5, {}), 93).size(), 93);
 
-    sim.process.terminate();
-    ASSERT_TRUE(sim.process.waitForFinished(5000));
-    EXPECT_EQ(sim.process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(sim.process.exitCode(), 0);
+    sim.process().terminate();
+    ASSERT_TRUE(sim.process().waitForFinished(5000));
+    EXPECT_EQ(sim.process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(sim.process().exitCode(), 0);
 }
 
 TEST(SimExecutable, WritesThePortSettingsFileAndTakesOptionsAndCommands)
@@ -115,23 +95,23 @@ TEST(SimExecutable, WritesThePortSettingsFileAndTakesOptionsAndCommands)
     QTemporaryDir dir;
     SimProcess sim({"--write-config", dir.path(), "--no-pace", "--no-drift", "--gsm", "10", "--software",
                     "01.03", "--password", "pw"});
-    ASSERT_FALSE(sim.path.isEmpty());
+    ASSERT_FALSE(sim.path().isEmpty());
     QFile config(dir.filePath("VRMConfig.cfg"));
     ASSERT_TRUE(config.open(QIODevice::ReadOnly));
     const QByteArray cfg = config.readAll();
     ASSERT_EQ(cfg.size(), 24);
     EXPECT_EQ(cfg.left(12), "[VRMProgCfg]");
-    EXPECT_EQ(cfg.mid(12, 8), sim.path.mid(5).toLatin1().leftJustified(8, '\0'));
+    EXPECT_EQ(cfg.mid(12, 8), sim.path().mid(5).toLatin1().leftJustified(8, '\0'));
     EXPECT_EQ(cfg.right(4), bytes({0x86, 0x42, 0xB8, 0x20}));
 
-    Port port(sim.path);
+    Port port(sim.path());
     ASSERT_GE(port.fd, 0);
     EXPECT_EQ(frame::le16(ControllerHarness::payloadOf(port.exchange(frame::build(5, {}), 93), 5), 20), 0x0103);
     EXPECT_EQ(ControllerHarness::payloadOf(port.exchange(frame::build(12, {}), 41), 12).at(30), 10);
     EXPECT_EQ(ControllerHarness::statusOf(port.exchange(frame::build(14, {}), 6), 14), 2); // password set
 
-    sim.process.write("signal 7\nkey 00112233445566FF\n");
-    ASSERT_TRUE(sim.process.waitForBytesWritten(5000));
+    sim.process().write("signal 7\nkey 00112233445566FF\n");
+    ASSERT_TRUE(sim.process().waitForBytesWritten(5000));
     ASSERT_TRUE(port.exchange(frame::build(17, QByteArray("pw").leftJustified(9, '\0')), 6).size() == 6);
     QByteArray status;
     for (int i = 0; i < 50 && (status.size() != 36 || (status.at(25) & 0x1F) != 7); ++i)
@@ -142,10 +122,10 @@ TEST(SimExecutable, WritesThePortSettingsFileAndTakesOptionsAndCommands)
     EXPECT_EQ(key.left(8), bytes({0x00, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0xFF}));
     EXPECT_EQ(key.at(8) & 3, 3);
 
-    sim.process.write("quit\n");
-    ASSERT_TRUE(sim.process.waitForBytesWritten(5000));
-    ASSERT_TRUE(sim.process.waitForFinished(5000));
-    EXPECT_EQ(sim.process.exitCode(), 0);
+    sim.process().write("quit\n");
+    ASSERT_TRUE(sim.process().waitForBytesWritten(5000));
+    ASSERT_TRUE(sim.process().waitForFinished(5000));
+    EXPECT_EQ(sim.process().exitCode(), 0);
 }
 
 TEST(SimExecutable, KeepsItsMemoryInTheStateFile)
@@ -155,16 +135,16 @@ TEST(SimExecutable, KeepsItsMemoryInTheStateFile)
     const QByteArray modes = bytes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     {
         SimProcess sim({"--state", state, "--no-pace"});
-        Port port(sim.path);
+        Port port(sim.path());
         ASSERT_GE(port.fd, 0);
         const QByteArray reply =
             port.exchange(frame::build(8, ControllerHarness::areaWritePayload(0, modes)), 13);
         ASSERT_EQ(reply.size(), 13);
-        sim.process.terminate();
-        ASSERT_TRUE(sim.process.waitForFinished(5000));
+        sim.process().terminate();
+        ASSERT_TRUE(sim.process().waitForFinished(5000));
     }
     SimProcess sim({"--state", state, "--no-pace"});
-    Port port(sim.path);
+    Port port(sim.path());
     ASSERT_GE(port.fd, 0);
     const QByteArray read = port.exchange(frame::build(9, ControllerHarness::areaReadPayload(0, 10)), 21);
     EXPECT_EQ(ControllerHarness::payloadOf(read, 9).mid(6), modes);
