@@ -57,6 +57,16 @@ QGroupBox* makeGroup(const QString& objectName, const QString& caption)
     return group;
 }
 
+QLabel* makeTitle(const QString& objectName)
+{
+    QLabel* title = makeLabel({}, objectName);
+    QFont bold = title->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.15);
+    title->setFont(bold);
+    return title;
+}
+
 PageFrame makePageFrame(const QString& panelName, const QString& titleName, bool scrolled)
 {
     PageFrame frame;
@@ -65,11 +75,7 @@ PageFrame makePageFrame(const QString& panelName, const QString& titleName, bool
     auto* outer = new QVBoxLayout(frame.panel);
     outer->setContentsMargins(8, 6, 8, 6);
 
-    frame.title = makeLabel({}, titleName);
-    QFont bold = frame.title->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.15);
-    frame.title->setFont(bold);
+    frame.title = makeTitle(titleName);
     outer->addWidget(frame.title);
 
     auto* body = new QWidget;
@@ -116,6 +122,26 @@ void showCheck(QCheckBox* box, uint32_t value)
 void storeCheck(ConfigImage& image, std::size_t base, const Field& field, const QCheckBox* box)
 {
     image.set(base, field, box->isChecked() ? 1 : 0);
+}
+
+void FieldBindings::store(ConfigImage& image, std::size_t base) const
+{
+    for (const Binding& binding : bindings_) {
+        if (binding.combo)
+            storeIndex(image, base, *binding.field, binding.combo);
+        else
+            storeCheck(image, base, *binding.field, binding.check);
+    }
+}
+
+void FieldBindings::show(const ConfigImage& image, std::size_t base) const
+{
+    for (const Binding& binding : bindings_) {
+        if (binding.combo)
+            showIndex(binding.combo, image.get(base, *binding.field));
+        else
+            showCheck(binding.check, image.get(base, *binding.field));
+    }
 }
 
 uint16_t inputsSetWord(const InputBoxes& boxes)

@@ -1,16 +1,19 @@
 #pragma once
 // Small builders shared by the communication pages: named controls, the
-// page frame with its title line, combo boxes bound to bit fields and the
-// three-state input boxes with their pair of 16-bit masks.
+// page frame with its title line and the panel's ownership, combo boxes and
+// check boxes bound to bit fields and the three-state input boxes with their
+// pair of 16-bit masks.
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <cstddef>
+#include <vector>
 
 namespace vrm {
 class ConfigImage;
@@ -30,6 +33,8 @@ QComboBox* makeComboBox(const QString& objectName, const QStringList& items);
 // `qtMask` is in Qt's notation (see the notes beside each page); empty = no mask.
 QLineEdit* makeEdit(const QString& objectName, int maxLength, const QString& qtMask = {});
 QGroupBox* makeGroup(const QString& objectName, const QString& caption);
+// The bold page title.
+QLabel* makeTitle(const QString& objectName);
 
 // The page's panel: a bold title line on top and a body below it, scrolled when
 // `scrolled` (for the tall pages). Returns the body's layout.
@@ -39,6 +44,31 @@ struct PageFrame {
     QVBoxLayout* body = nullptr;
 };
 PageFrame makePageFrame(const QString& panelName, const QString& titleName, bool scrolled);
+
+// The panel a page group builds: deleted with the group unless the window has
+// taken it into its own widget tree.
+class OwnedPanel {
+public:
+    OwnedPanel() = default;
+    ~OwnedPanel()
+    {
+        if (panel_ && !panel_->parent())
+            delete panel_;
+    }
+    OwnedPanel(const OwnedPanel&) = delete;
+    OwnedPanel& operator=(const OwnedPanel&) = delete;
+
+    OwnedPanel& operator=(QWidget* panel)
+    {
+        panel_ = panel;
+        return *this;
+    }
+    operator QWidget*() const { return panel_; }
+    QWidget* operator->() const { return panel_; }
+
+private:
+    QPointer<QWidget> panel_;
+};
 
 // Numbered item texts: prefix + n + suffix for n in [first, last].
 QStringList numberedItems(int first, int last, const QString& suffix = {}, const QString& prefix = {});
@@ -50,6 +80,25 @@ void showIndex(QComboBox* box, uint32_t value);
 void storeIndex(ConfigImage& image, std::size_t base, const Field& field, const QComboBox* box);
 void showCheck(QCheckBox* box, uint32_t value);
 void storeCheck(ConfigImage& image, std::size_t base, const Field& field, const QCheckBox* box);
+
+// Combo boxes and check boxes that each keep one field of a record, listed
+// once for both the store and the show step.
+class FieldBindings {
+public:
+    void bind(const Field& field, QComboBox* box) { bindings_.push_back({&field, box, nullptr}); }
+    void bind(const Field& field, QCheckBox* box) { bindings_.push_back({&field, nullptr, box}); }
+    // In the order bound.
+    void store(ConfigImage& image, std::size_t base) const;
+    void show(const ConfigImage& image, std::size_t base) const;
+
+private:
+    struct Binding {
+        const Field* field;
+        QComboBox* combo;
+        QCheckBox* check;
+    };
+    std::vector<Binding> bindings_;
+};
 
 // Input source boxes 1-8: word A has bit i set when box i is grayed or checked,
 // word B when it is checked. Bits 8-15 are written as 0.

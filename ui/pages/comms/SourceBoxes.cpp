@@ -3,6 +3,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 
+#include "model/ConfigImage.h"
+
 namespace vrm::comms {
 
 namespace {
@@ -97,6 +99,36 @@ void showModeBits(const ModeBoxes& boxes, uint32_t bits)
 {
     for (std::size_t i = 0; i < boxes.size(); ++i)
         boxes[i]->setChecked(bits & (1u << i));
+}
+
+void storeSources(ConfigImage& image, std::size_t base, const SourceFields& fields, const SourceBoxes& boxes)
+{
+    image.set(base, *fields.inputsSet, inputsSetWord(boxes.inputs));
+    image.set(base, *fields.inputsChecked, inputsCheckedWord(boxes.inputs));
+    image.set(base, *fields.arm, modeBits(boxes.arm));
+    image.set(base, *fields.disarm, modeBits(boxes.disarm));
+    storeCheck(image, base, *fields.restricted, boxes.restricted);
+    storeCheck(image, base, *fields.system, boxes.system);
+    storeCheck(image, base, *fields.test, boxes.test);
+    if (fields.gps && boxes.gps)
+        storeCheck(image, base, *fields.gps, boxes.gps);
+    if (fields.profile && boxes.profile)
+        storeCheck(image, base, *fields.profile, boxes.profile);
+}
+
+void showSources(const ConfigImage& image, std::size_t base, const SourceFields& fields, const SourceBoxes& boxes)
+{
+    showInputStates(boxes.inputs, uint16_t(image.get(base, *fields.inputsSet)),
+                    uint16_t(image.get(base, *fields.inputsChecked)));
+    showModeBits(boxes.arm, image.get(base, *fields.arm));
+    showModeBits(boxes.disarm, image.get(base, *fields.disarm));
+    showCheck(boxes.restricted, image.get(base, *fields.restricted));
+    showCheck(boxes.system, image.get(base, *fields.system));
+    showCheck(boxes.test, image.get(base, *fields.test));
+    if (fields.gps && boxes.gps)
+        showCheck(boxes.gps, image.get(base, *fields.gps));
+    if (fields.profile && boxes.profile)
+        showCheck(boxes.profile, image.get(base, *fields.profile));
 }
 
 } // namespace vrm::comms

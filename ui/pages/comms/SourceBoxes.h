@@ -50,4 +50,20 @@ SourceBoxes makeSourceBoxes(const SourceBoxNames& names);
 uint32_t modeBits(const ModeBoxes& boxes);
 void showModeBits(const ModeBoxes& boxes, uint32_t bits);
 
+// Where a channel keeps its sources in its record; GPS and profile are null
+// where the channel has none.
+struct SourceFields {
+    const Field* inputsSet;
+    const Field* inputsChecked;
+    const Field* arm;
+    const Field* disarm;
+    const Field* restricted;
+    const Field* system;
+    const Field* test;
+    const Field* gps = nullptr;
+    const Field* profile = nullptr;
+};
+void storeSources(ConfigImage& image, std::size_t base, const SourceFields& fields, const SourceBoxes& boxes);
+void showSources(const ConfigImage& image, std::size_t base, const SourceFields& fields, const SourceBoxes& boxes);
+
 } // namespace vrm::comms
