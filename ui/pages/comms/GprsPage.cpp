@@ -20,6 +20,14 @@ namespace gprs = layout::gprs;
 
 namespace {
 constexpr std::size_t kGprs = gprs::array.base;
+const SourceFields kSources{.inputsSet = &gprs::inputsSet,
+                            .inputsChecked = &gprs::inputsChecked,
+                            .arm = &gprs::arm,
+                            .disarm = &gprs::disarm,
+                            .restricted = &gprs::restrictedArm,
+                            .system = &gprs::systemEvents,
+                            .test = &gprs::test,
+                            .profile = &gprs::profile};
 const QString kMinutes = QStringLiteral(" Мин.");
 // Qt notation: '0' optional digit, literals as they stand, blank placeholder.
 const QString kAddressMask = QStringLiteral("000.000.000.000; ");
@@ -44,17 +52,6 @@ QLineEdit* periodEdit(const QString& name)
 GprsPage::GprsPage(PageHost& host, QObject* parent) : PageGroup(host, parent)
 {
     build();
-}
-
-GprsPage::~GprsPage()
-{
-    if (panel_ && !panel_->parent())
-        delete panel_;
-}
-
-QWidget* GprsPage::panel(int)
-{
-    return panel_;
 }
 
 void GprsPage::build()
@@ -214,14 +211,7 @@ void GprsPage::store(int, ConfigImage& image)
         image.set(kGprs, gprs::attempts, uint32_t(attempts_->currentIndex() + 1));
     image.set(kGprs, gprs::blockTime, periodUnits(blockTime_->text()));
 
-    image.set(kGprs, gprs::inputsSet, inputsSetWord(sources_.inputs));
-    image.set(kGprs, gprs::inputsChecked, inputsCheckedWord(sources_.inputs));
-    image.set(kGprs, gprs::arm, modeBits(sources_.arm));
-    image.set(kGprs, gprs::disarm, modeBits(sources_.disarm));
-    storeCheck(image, kGprs, gprs::restrictedArm, sources_.restricted);
-    storeCheck(image, kGprs, gprs::systemEvents, sources_.system);
-    storeCheck(image, kGprs, gprs::test, sources_.test);
-    storeCheck(image, kGprs, gprs::profile, sources_.profile);
+    storeSources(image, kGprs, kSources, sources_);
 
     for (std::size_t s = 0; s < layout::servers.count; ++s)
         storeIndex(image, layout::servers.at(s), layout::server::gprsWaitTime, waitTime_);
@@ -251,14 +241,7 @@ void GprsPage::show(int, const ConfigImage& image)
 
     showIndex(waitTime_, image.get(layout::servers.at(0), layout::server::gprsWaitTime));
 
-    showInputStates(sources_.inputs, uint16_t(image.get(kGprs, gprs::inputsSet)),
-                    uint16_t(image.get(kGprs, gprs::inputsChecked)));
-    showModeBits(sources_.arm, image.get(kGprs, gprs::arm));
-    showModeBits(sources_.disarm, image.get(kGprs, gprs::disarm));
-    showCheck(sources_.restricted, image.get(kGprs, gprs::restrictedArm));
-    showCheck(sources_.system, image.get(kGprs, gprs::systemEvents));
-    showCheck(sources_.test, image.get(kGprs, gprs::test));
-    showCheck(sources_.profile, image.get(kGprs, gprs::profile));
+    showSources(image, kGprs, kSources, sources_);
 }
 
 } // namespace vrm

@@ -3,8 +3,6 @@
 // servers, GPRS message sources, connection strategy and the wait time shared
 // by the three server records.
 
-#include <QPointer>
-
 #include "ui/pages/PageGroup.h"
 #include "ui/pages/comms/SourceBoxes.h"
 
@@ -16,10 +14,9 @@ class GprsPage : public PageGroup {
     Q_OBJECT
 public:
     explicit GprsPage(PageHost& host, QObject* parent = nullptr);
-    ~GprsPage() override;
 
     QList<int> pages() const override { return {10}; }
-    QWidget* panel(int page) override;
+    QWidget* panel(int) override { return panel_; }
     void enter(int page) override;
     void store(int page, ConfigImage& image) override;
     void show(int page, const ConfigImage& image) override;
@@ -35,7 +32,7 @@ private:
     static void periodEditLeft(QLineEdit* edit); // ...Period_x5mExit, ...BlockTime...Exit
     void restoreDefaults();                 // Button41Click
 
-    QPointer<QWidget> panel_;
+    comms::OwnedPanel panel_;
     QLineEdit* apn_ = nullptr;
     QLineEdit* userName_ = nullptr;
     QLineEdit* password_ = nullptr;

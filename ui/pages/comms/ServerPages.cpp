@@ -27,17 +27,6 @@ ServerPages::ServerPages(PageHost& host, QObject* parent) : PageGroup(host, pare
     build();
 }
 
-ServerPages::~ServerPages()
-{
-    if (panel_ && !panel_->parent())
-        delete panel_;
-}
-
-QWidget* ServerPages::panel(int)
-{
-    return panel_;
-}
-
 std::size_t ServerPages::recordOf(int page)
 {
     return layout::servers.at(std::size_t(page - 11));

@@ -2,13 +2,8 @@
 // Pages 11-13, "Сервер 1" ... "Сервер 3" (`PanelServersPar`): one set of
 // controls for the three server records; page p edits server p - 10.
 
-#include <QPointer>
-
 #include "ui/pages/PageGroup.h"
-
-class QCheckBox;
-class QComboBox;
-class QLineEdit;
+#include "ui/pages/comms/PageWidgets.h"
 
 namespace vrm {
 
@@ -16,10 +11,9 @@ class ServerPages : public PageGroup {
     Q_OBJECT
 public:
     explicit ServerPages(PageHost& host, QObject* parent = nullptr);
-    ~ServerPages() override;
 
     QList<int> pages() const override { return {11, 12, 13}; }
-    QWidget* panel(int page) override;
+    QWidget* panel(int) override { return panel_; }
     void store(int page, ConfigImage& image) override;
     void show(int page, const ConfigImage& image) override;
 
@@ -31,7 +25,7 @@ private:
     void addressTypeChanged(); // ComboBoxDestTypeChange
     static std::size_t recordOf(int page);
 
-    QPointer<QWidget> panel_;
+    comms::OwnedPanel panel_;
     QLabel* title_ = nullptr;
     QCheckBox* enabled_ = nullptr;
     QComboBox* addressType_ = nullptr;

@@ -33,22 +33,6 @@ SystemParametersPage::SystemParametersPage(PageHost& host, QObject* parent) : Pa
     build();
 }
 
-SystemParametersPage::~SystemParametersPage()
-{
-    if (panel_ && !panel_->parent())
-        delete panel_;
-}
-
-QWidget* SystemParametersPage::panel(int)
-{
-    return panel_;
-}
-
-QLabel* SystemParametersPage::titleLabel(int)
-{
-    return title_;
-}
-
 void SystemParametersPage::build()
 {
     panel_ = new QWidget;
@@ -58,11 +42,7 @@ void SystemParametersPage::build()
 
     // Title line: the title and the one control the cover leaves usable.
     auto* titleLine = new QHBoxLayout;
-    title_ = makeLabel({}, QStringLiteral("Label86"));
-    QFont bold = title_->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.15);
-    title_->setFont(bold);
+    title_ = makeTitle(QStringLiteral("Label86"));
     allowEditing_ = new QPushButton(QStringLiteral("Разрешить редактирование"));
     allowEditing_->setObjectName(QStringLiteral("Button1"));
     titleLine->addWidget(title_, 1);

@@ -4,13 +4,9 @@
 // through this page's own read and program buttons, and only after the user
 // lifts the notice panel `Panel13`.
 
-#include <QPointer>
-
 #include "ui/pages/PageGroup.h"
+#include "ui/pages/comms/PageWidgets.h"
 
-class QCheckBox;
-class QComboBox;
-class QLineEdit;
 class QProgressBar;
 class QPushButton;
 
@@ -20,11 +16,10 @@ class SystemParametersPage : public PageGroup {
     Q_OBJECT
 public:
     explicit SystemParametersPage(PageHost& host, QObject* parent = nullptr);
-    ~SystemParametersPage() override;
 
     QList<int> pages() const override { return {47}; }
-    QWidget* panel(int page) override;
-    QLabel* titleLabel(int page) override;
+    QWidget* panel(int) override { return panel_; }
+    QLabel* titleLabel(int) override { return title_; }
     void store(int page, ConfigImage& image) override;
     void show(int page, const ConfigImage& image) override;
 
@@ -34,7 +29,7 @@ private:
     void readParameters();     // BitBtnReadSysParClick
     void programParameters();  // BitBtnProgSysParClick
 
-    QPointer<QWidget> panel_;
+    comms::OwnedPanel panel_;
     QLabel* title_ = nullptr;
     QPushButton* allowEditing_ = nullptr;
     QWidget* cover_ = nullptr;    // Panel13
