@@ -53,22 +53,6 @@ CommonParametersPage::CommonParametersPage(PageHost& host, QObject* parent) : Pa
     build();
 }
 
-CommonParametersPage::~CommonParametersPage()
-{
-    if (panel_ && !panel_->parent())
-        delete panel_;
-}
-
-QWidget* CommonParametersPage::panel(int)
-{
-    return panel_;
-}
-
-QLabel* CommonParametersPage::titleLabel(int)
-{
-    return title_;
-}
-
 const QString& CommonParametersPage::passwordWarning()
 {
     static const QString text = QStringLiteral(
@@ -236,8 +220,22 @@ void CommonParametersPage::build()
     frame.body->addWidget(balance);
     frame.body->addStretch(1);
 
+    bindFields();
+
     connect(usePassword_, &QCheckBox::clicked, this, &CommonParametersPage::administratorPasswordClicked);
     administratorPasswordClicked();
+}
+
+void CommonParametersPage::bindFields()
+{
+    using namespace layout::common;
+    fields_.bind(dtmfControlOnlyListed, dtmfOnlyListed_);
+    fields_.bind(smsControlOnlyListed, smsOnlyListed_);
+    fields_.bind(alwaysAcknowledgeSms, acknowledge_);
+    fields_.bind(dialPriority, dialPriority_);
+    fields_.bind(callPause, callPause_);
+    fields_.bind(outdatedMessageTime, outdatedTime_);
+    fields_.bind(dataProtocol, dataProtocol_);
 }
 
 void CommonParametersPage::administratorPasswordClicked()
@@ -269,13 +267,7 @@ void CommonParametersPage::store(int, ConfigImage& image)
     storePadded(image, kCommon, dtmfPassword, dtmfPassword_->text().trimmed());
     stripSpaces(image.fieldBytes(kCommon, smsCentre).first<16>());
 
-    storeCheck(image, kCommon, dtmfControlOnlyListed, dtmfOnlyListed_);
-    storeCheck(image, kCommon, smsControlOnlyListed, smsOnlyListed_);
-    storeCheck(image, kCommon, alwaysAcknowledgeSms, acknowledge_);
-    storeIndex(image, kCommon, dialPriority, dialPriority_);
-    storeIndex(image, kCommon, callPause, callPause_);
-    storeIndex(image, kCommon, outdatedMessageTime, outdatedTime_);
-    storeIndex(image, kCommon, dataProtocol, dataProtocol_);
+    fields_.store(image, kCommon);
 
     storePadded(image, kBalance, ussdCommand, ussdCommand_->text().trimmed());
     // Trailing blanks belong to the keyword: the operator's text continues after them.
@@ -299,13 +291,7 @@ void CommonParametersPage::show(int, const ConfigImage& image)
     smsPassword_->setText(fieldText(image, kCommon, smsPassword));
     smsCentre_->setText(fieldText(image, kCommon, smsCentre));
 
-    showCheck(acknowledge_, image.get(kCommon, alwaysAcknowledgeSms));
-    showCheck(smsOnlyListed_, image.get(kCommon, smsControlOnlyListed));
-    showCheck(dtmfOnlyListed_, image.get(kCommon, dtmfControlOnlyListed));
-    showIndex(callPause_, image.get(kCommon, callPause));
-    showIndex(dialPriority_, image.get(kCommon, dialPriority));
-    showIndex(outdatedTime_, image.get(kCommon, outdatedMessageTime));
-    showIndex(dataProtocol_, image.get(kCommon, dataProtocol));
+    fields_.show(image, kCommon);
 
     ussdCommand_->setText(fieldText(image, kBalance, ussdCommand));
     balanceKeyword_->setText(fieldText(image, kBalance, balanceKeyword));

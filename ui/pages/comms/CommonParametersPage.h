@@ -2,15 +2,9 @@
 // Page 1, "Общие параметры соединений" (`Panel1`): what all outgoing
 // connections share, the access secrets and the prepaid balance check.
 
-#include <QPointer>
-
 #include "ui/pages/PageGroup.h"
+#include "ui/pages/comms/PageWidgets.h"
 
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QRadioButton;
 
 namespace vrm {
 
@@ -18,11 +12,10 @@ class CommonParametersPage : public PageGroup {
     Q_OBJECT
 public:
     explicit CommonParametersPage(PageHost& host, QObject* parent = nullptr);
-    ~CommonParametersPage() override;
 
     QList<int> pages() const override { return {1}; }
-    QWidget* panel(int page) override;
-    QLabel* titleLabel(int page) override;
+    QWidget* panel(int) override { return panel_; }
+    QLabel* titleLabel(int) override { return title_; }
     void store(int page, ConfigImage& image) override;
     void show(int page, const ConfigImage& image) override;
 
@@ -30,10 +23,11 @@ public:
 
 private:
     void build();
+    void bindFields();
     void administratorPasswordClicked(); // CheckBoxSysPasswordClick
     void applyBalanceTemplate(const QString& command, const QString& keyword);
 
-    QPointer<QWidget> panel_;
+    comms::OwnedPanel panel_;
     QLabel* title_ = nullptr;
     QCheckBox* usePassword_ = nullptr;
     QLabel* passwordLabel_ = nullptr;
@@ -55,6 +49,8 @@ private:
     QLineEdit* balanceKeyword_ = nullptr;
     QLineEdit* threshold_ = nullptr;
     QLineEdit* requestPeriod_ = nullptr;
+    // The check boxes and combo boxes that keep one field each.
+    comms::FieldBindings fields_;
 };
 
 } // namespace vrm
