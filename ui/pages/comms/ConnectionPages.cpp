@@ -24,6 +24,24 @@ constexpr int kArmGroups[4] = {1, 5, 7, 9};
 constexpr int kDisarmGroups[4] = {2, 6, 8, 10};
 constexpr int kRestrictedArmGroup = 3;
 
+const SourceFields kVoiceSources{.inputsSet = &conn::voiceInputsSet,
+                                 .inputsChecked = &conn::voiceInputsChecked,
+                                 .arm = &conn::voiceArm,
+                                 .disarm = &conn::voiceDisarm,
+                                 .restricted = &conn::voiceRestrictedArm,
+                                 .system = &conn::voiceSystemEvents,
+                                 .test = &conn::voiceTest,
+                                 .gps = &conn::voiceGps};
+const SourceFields kSmsSources{.inputsSet = &conn::smsInputsSet,
+                               .inputsChecked = &conn::smsInputsChecked,
+                               .arm = &conn::smsArm,
+                               .disarm = &conn::smsDisarm,
+                               .restricted = &conn::smsRestrictedArm,
+                               .system = &conn::smsSystemEvents,
+                               .test = &conn::smsTest,
+                               .gps = &conn::smsGps,
+                               .profile = &conn::smsProfile};
+
 QStringList waitTimes()
 {
     return numberedItems(1, 16, QStringLiteral(" Min."));
@@ -50,22 +68,6 @@ QLabel* fieldLabel(const QString& text, const QString& name = {})
 ConnectionPages::ConnectionPages(PageHost& host, QObject* parent) : PageGroup(host, parent)
 {
     build();
-}
-
-ConnectionPages::~ConnectionPages()
-{
-    if (panel_ && !panel_->parent())
-        delete panel_;
-}
-
-QWidget* ConnectionPages::panel(int)
-{
-    return panel_;
-}
-
-QLabel* ConnectionPages::titleLabel(int)
-{
-    return title_;
 }
 
 std::size_t ConnectionPages::recordOf(int page)
@@ -138,6 +140,8 @@ void ConnectionPages::build()
     for (QWidget* w : std::initializer_list<QWidget*>{transportLabel_, transportPriority_, incomingCallOutputs_,
                                                       typeLabel_, connectionType_, jointUse_})
         w->hide();
+
+    bindFields();
 
     connect(incomingCallAction_, &QComboBox::activated, this, &ConnectionPages::refreshIncomingCallHint);
     connect(transportPriority_, &QComboBox::activated, this, &ConnectionPages::refreshIncomingCallHint);
@@ -230,6 +234,26 @@ QGroupBox* ConnectionPages::buildSmsGroup()
     return group;
 }
 
+void ConnectionPages::bindFields()
+{
+    fields_.bind(conn::transportPriority, transportPriority_);
+    fields_.bind(conn::groupNumber, groupNumber_);
+    fields_.bind(conn::voiceWaitTime, voiceWaitTime_);
+    fields_.bind(conn::incomingCallAction, incomingCallAction_);
+    fields_.bind(conn::incomingCallOutput, incomingCallOutput_);
+    fields_.bind(conn::incomingCallOutputAction, incomingCallOutputAction_);
+    fields_.bind(conn::hangUpIsDelivery, hangUpIsDelivery_);
+    fields_.bind(conn::voiceEnabled, voiceEnabled_);
+    fields_.bind(conn::voiceCallLength, voiceCallLength_);
+    fields_.bind(conn::connectionType, connectionType_);
+    fields_.bind(conn::smsWaitTime, smsWaitTime_);
+    fields_.bind(conn::smsLanguage, smsLanguage_);
+    fields_.bind(conn::smsUserIdentity, smsUserIdentity_);
+    fields_.bind(conn::controlErrorCheck, controlErrorCheck_);
+    fields_.bind(conn::smsEnabled, smsEnabled_);
+    fields_.bind(conn::jointUse, jointUse_);
+}
+
 void ConnectionPages::enter(int)
 {
     for (QWidget* w : std::initializer_list<QWidget*>{transportLabel_, transportPriority_, incomingCallOutputs_,
@@ -280,85 +304,19 @@ void ConnectionPages::store(int page, ConfigImage& image)
     const std::size_t r = recordOf(page);
     image.setTextPadded(r, conn::phone, toCp1251(phone_->text().trimmed()));
     stripSpaces(image.fieldBytes(r, conn::phone).first<16>());
-
-    storeIndex(image, r, conn::transportPriority, transportPriority_);
-    storeIndex(image, r, conn::groupNumber, groupNumber_);
-    storeIndex(image, r, conn::voiceWaitTime, voiceWaitTime_);
-    storeIndex(image, r, conn::incomingCallAction, incomingCallAction_);
-    storeIndex(image, r, conn::incomingCallOutput, incomingCallOutput_);
-    storeIndex(image, r, conn::incomingCallOutputAction, incomingCallOutputAction_);
-    storeCheck(image, r, conn::hangUpIsDelivery, hangUpIsDelivery_);
-    storeCheck(image, r, conn::voiceEnabled, voiceEnabled_);
-    storeIndex(image, r, conn::voiceCallLength, voiceCallLength_);
-    storeIndex(image, r, conn::connectionType, connectionType_);
-    image.set(r, conn::voiceArm, modeBits(voice_.arm));
-    image.set(r, conn::voiceDisarm, modeBits(voice_.disarm));
-    storeCheck(image, r, conn::voiceRestrictedArm, voice_.restricted);
-    storeCheck(image, r, conn::voiceSystemEvents, voice_.system);
-    storeCheck(image, r, conn::voiceTest, voice_.test);
-    storeCheck(image, r, conn::voiceGps, voice_.gps);
-
-    storeIndex(image, r, conn::smsWaitTime, smsWaitTime_);
-    storeIndex(image, r, conn::smsLanguage, smsLanguage_);
-    storeIndex(image, r, conn::smsUserIdentity, smsUserIdentity_);
-    storeCheck(image, r, conn::controlErrorCheck, controlErrorCheck_);
-    storeCheck(image, r, conn::smsEnabled, smsEnabled_);
-    storeCheck(image, r, conn::jointUse, jointUse_);
-    image.set(r, conn::smsArm, modeBits(sms_.arm));
-    image.set(r, conn::smsDisarm, modeBits(sms_.disarm));
-    storeCheck(image, r, conn::smsRestrictedArm, sms_.restricted);
-    storeCheck(image, r, conn::smsSystemEvents, sms_.system);
-    storeCheck(image, r, conn::smsTest, sms_.test);
-    storeCheck(image, r, conn::smsGps, sms_.gps);
-    storeCheck(image, r, conn::smsProfile, sms_.profile);
-
-    image.set(r, conn::voiceInputsSet, inputsSetWord(voice_.inputs));
-    image.set(r, conn::voiceInputsChecked, inputsCheckedWord(voice_.inputs));
-    image.set(r, conn::smsInputsSet, inputsSetWord(sms_.inputs));
-    image.set(r, conn::smsInputsChecked, inputsCheckedWord(sms_.inputs));
+    fields_.store(image, r);
+    storeSources(image, r, kVoiceSources, voice_);
+    storeSources(image, r, kSmsSources, sms_);
 }
 
 void ConnectionPages::show(int page, const ConfigImage& image)
 {
     const std::size_t r = recordOf(page);
     phone_->setText(fieldText(image, r, conn::phone));
-
-    showIndex(transportPriority_, image.get(r, conn::transportPriority));
-    showIndex(groupNumber_, image.get(r, conn::groupNumber));
-    showIndex(voiceWaitTime_, image.get(r, conn::voiceWaitTime));
-    showIndex(incomingCallAction_, image.get(r, conn::incomingCallAction));
-    showIndex(incomingCallOutput_, image.get(r, conn::incomingCallOutput));
-    showIndex(incomingCallOutputAction_, image.get(r, conn::incomingCallOutputAction));
-    showCheck(hangUpIsDelivery_, image.get(r, conn::hangUpIsDelivery));
-    showCheck(voiceEnabled_, image.get(r, conn::voiceEnabled));
-    showIndex(voiceCallLength_, image.get(r, conn::voiceCallLength));
-    showIndex(connectionType_, image.get(r, conn::connectionType));
-    showModeBits(voice_.arm, image.get(r, conn::voiceArm));
-    showModeBits(voice_.disarm, image.get(r, conn::voiceDisarm));
-    showCheck(voice_.restricted, image.get(r, conn::voiceRestrictedArm));
-    showCheck(voice_.system, image.get(r, conn::voiceSystemEvents));
-    showCheck(voice_.test, image.get(r, conn::voiceTest));
-    showCheck(voice_.gps, image.get(r, conn::voiceGps));
-
-    showIndex(smsWaitTime_, image.get(r, conn::smsWaitTime));
-    showIndex(smsLanguage_, image.get(r, conn::smsLanguage));
-    showIndex(smsUserIdentity_, image.get(r, conn::smsUserIdentity));
-    showCheck(controlErrorCheck_, image.get(r, conn::controlErrorCheck));
-    showCheck(smsEnabled_, image.get(r, conn::smsEnabled));
-    showCheck(jointUse_, image.get(r, conn::jointUse));
-    showModeBits(sms_.arm, image.get(r, conn::smsArm));
-    showModeBits(sms_.disarm, image.get(r, conn::smsDisarm));
-    showCheck(sms_.restricted, image.get(r, conn::smsRestrictedArm));
-    showCheck(sms_.system, image.get(r, conn::smsSystemEvents));
-    showCheck(sms_.test, image.get(r, conn::smsTest));
-    showCheck(sms_.gps, image.get(r, conn::smsGps));
-    showCheck(sms_.profile, image.get(r, conn::smsProfile));
+    fields_.show(image, r);
+    showSources(image, r, kVoiceSources, voice_);
+    showSources(image, r, kSmsSources, sms_);
     refreshIncomingCallHint();
-
-    showInputStates(voice_.inputs, uint16_t(image.get(r, conn::voiceInputsSet)),
-                    uint16_t(image.get(r, conn::voiceInputsChecked)));
-    showInputStates(sms_.inputs, uint16_t(image.get(r, conn::smsInputsSet)),
-                    uint16_t(image.get(r, conn::smsInputsChecked)));
 }
 
 } // namespace vrm

@@ -2,8 +2,6 @@
 // Pages 2-9, "Соединение 1" ... "Соединение 8" (`Panel5`): one set of controls
 // for the eight connection records; page p edits connection p - 1.
 
-#include <QPointer>
-
 #include "ui/pages/PageGroup.h"
 #include "ui/pages/comms/SourceBoxes.h"
 
@@ -15,11 +13,10 @@ class ConnectionPages : public PageGroup {
     Q_OBJECT
 public:
     explicit ConnectionPages(PageHost& host, QObject* parent = nullptr);
-    ~ConnectionPages() override;
 
     QList<int> pages() const override { return {2, 3, 4, 5, 6, 7, 8, 9}; }
-    QWidget* panel(int page) override;
-    QLabel* titleLabel(int page) override;
+    QWidget* panel(int) override { return panel_; }
+    QLabel* titleLabel(int) override { return title_; }
     void enter(int page) override;
     void store(int page, ConfigImage& image) override;
     void show(int page, const ConfigImage& image) override;
@@ -31,13 +28,14 @@ private:
     void build();
     QGroupBox* buildVoiceGroup();
     QGroupBox* buildSmsGroup();
+    void bindFields();
     void refreshIncomingCallHint();                // ComboBoxIncomungCallActionChange
     void voiceSourceClicked(QCheckBox* source);    // CheckBoxMaskDInput1Click
     void applyWardLinkRule(QCheckBox* source);
     void connectionTypeChanged(int index);         // ComboBoxConnectionTypeChange
     static std::size_t recordOf(int page);
 
-    QPointer<QWidget> panel_;
+    comms::OwnedPanel panel_;
     QLabel* title_ = nullptr;
     QLineEdit* phone_ = nullptr;
     QLabel* transportLabel_ = nullptr;
@@ -67,6 +65,9 @@ private:
     QCheckBox* controlErrorCheck_ = nullptr;
     QCheckBox* jointUse_ = nullptr;
     comms::SourceBoxes sms_;
+
+    // Every combo box and check box that keeps one field of the record.
+    comms::FieldBindings fields_;
 };
 
 } // namespace vrm
