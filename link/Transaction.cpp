@@ -50,6 +50,15 @@ bool readArea(TransactionPrimitives& steps, const TransactionRequest& request)
     return true;
 }
 
+// Shows whether the bytes the controller holds equal the caller's, and returns it.
+bool showComparison(TransactionPrimitives& steps, const std::vector<uint8_t>& held,
+                    std::span<const uint8_t> expected, int differentText, int equalText)
+{
+    const bool equal = std::equal(held.begin(), held.end(), expected.begin());
+    steps.show(equal ? equalText : differentText, equal ? colours::success : colours::failure);
+    return equal;
+}
+
 bool writeAndVerify(TransactionPrimitives& steps, const TransactionRequest& request)
 {
     steps.show(message::Identification, colours::progress);
@@ -58,27 +67,15 @@ bool writeAndVerify(TransactionPrimitives& steps, const TransactionRequest& requ
         return false;
     steps.show(message::Reading, colours::progress);
     std::vector<uint8_t> readBack(request.data.size());
-    if (!steps.readArea(request.area, request.baseAddress, readBack))
-        return false;
-    if (!std::equal(readBack.begin(), readBack.end(), request.data.begin())) {
-        steps.show(message::WriteMismatch, colours::failure);
-        return false;
-    }
-    steps.show(message::ProgrammedOk, colours::success);
-    return true;
+    return steps.readArea(request.area, request.baseAddress, readBack)
+        && showComparison(steps, readBack, request.data, message::WriteMismatch, message::ProgrammedOk);
 }
 
 bool compareArea(TransactionPrimitives& steps, const TransactionRequest& request)
 {
     std::vector<uint8_t> area;
-    if (!readIntoScratch(steps, request, area))
-        return false;
-    if (!std::equal(area.begin(), area.end(), request.data.begin())) {
-        steps.show(message::CompareDifferent, colours::failure);
-        return false;
-    }
-    steps.show(message::CompareEqual, colours::success);
-    return true;
+    return readIntoScratch(steps, request, area)
+        && showComparison(steps, area, request.data, message::CompareDifferent, message::CompareEqual);
 }
 
 struct SingleFrameKind {
