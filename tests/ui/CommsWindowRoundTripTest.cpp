@@ -163,12 +163,16 @@ TEST(CommsWindowRoundTrip, EveryControlSurvivesSaveAndOpenInAnotherWindow)
     WorkingFolder secondFolder;
     TForm1 window;
     waitUntilReady(window);
+    // An edit not yet stored when the file is opened: the file's value replaces it.
+    clickPage(window, 13);
+    control<QLineEdit>(window, "MaskEditServerPort")->setText(QStringLiteral("1"));
     ModalScript script;
     script.then(typeFileName(savedFile));
     window.findChild<QAction*>(QStringLiteral("FileOpen1"))->trigger();
     ASSERT_TRUE(script.finished());
     EXPECT_EQ(script.unexpected, 0);
     EXPECT_EQ(window.statusPanel(0), savedFile);
+    expectShown(capture(shownPanel(window)), set[13]);
 
     set[1]["MaskEditSysPassword"] = QStringLiteral("text ''"); // never saved
     for (int page : kPages) {
