@@ -165,6 +165,7 @@ TEST(CommsWindowRoundTrip, EveryControlSurvivesSaveAndOpenInAnotherWindow)
     waitUntilReady(window);
     // An edit not yet stored when the file is opened: the file's value replaces it.
     clickPage(window, 13);
+    ASSERT_FALSE(HasFatalFailure());
     control<QLineEdit>(window, "MaskEditServerPort")->setText(QStringLiteral("1"));
     ModalScript script;
     script.then(typeFileName(savedFile));
