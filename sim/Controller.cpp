@@ -23,9 +23,10 @@ constexpr std::array<AreaCodes, Controller::kAreaCount> kAreaCodes{{
 constexpr std::array<int, Controller::kAreaCount> kAreaSizes{5292, 256, 256, 10, 24, 18032, 256};
 
 constexpr int kMaxChunk = 256;
-constexpr int kPasswordOffset = 20; // administrator password in area 1
-constexpr int kPasswordSize = 9;
-constexpr int kPasswordChars = 8;
+// The administrator password as the controller keeps it in area 1.
+constexpr int kPasswordOffset = int(layout::common::array.base + layout::common::systemPassword.offset);
+constexpr int kPasswordSize = layout::common::systemPassword.width;
+constexpr int kPasswordChars = kPasswordSize - 1;
 constexpr int kScenarioCount = 14;
 constexpr int kKeyRecordSize = 12;
 constexpr uint8_t kNewKeyBits = 0x03;
