@@ -42,16 +42,11 @@ PlaceholderPageGroup::PlaceholderPageGroup(PageHost& host, const QString& panelN
     layout->addStretch();
 }
 
-PlaceholderPageGroup::~PlaceholderPageGroup()
-{
-    // The window takes the panel once it is shown; until then it is ours.
-    if (panel_ && !panel_->parent())
-        delete panel_;
-}
+PlaceholderPageGroup::~PlaceholderPageGroup() = default;
 
 QWidget* PlaceholderPageGroup::panel(int page)
 {
-    return pages_.contains(page) ? panel_ : nullptr;
+    return pages_.contains(page) ? static_cast<QWidget*>(panel_) : nullptr;
 }
 
 QLabel* PlaceholderPageGroup::titleLabel(int page)

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/pages/PageGroup.h"
+#include "ui/pages/OwnedPanel.h"
 
 class QLabel;
 
@@ -29,7 +30,7 @@ public:
 
 private:
     QList<int> pages_;
-    QPointer<QWidget> panel_;
+    OwnedPanel panel_;
     QLabel* title_ = nullptr;
 };
 

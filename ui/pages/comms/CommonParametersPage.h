@@ -4,6 +4,7 @@
 
 #include "ui/pages/PageGroup.h"
 #include "ui/pages/comms/PageWidgets.h"
+#include "ui/pages/OwnedPanel.h"
 
 
 namespace vrm {
@@ -27,7 +28,7 @@ private:
     void administratorPasswordClicked(); // CheckBoxSysPasswordClick
     void applyBalanceTemplate(const QString& command, const QString& keyword);
 
-    comms::OwnedPanel panel_;
+    OwnedPanel panel_;
     QLabel* title_ = nullptr;
     QCheckBox* usePassword_ = nullptr;
     QLabel* passwordLabel_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include "ui/pages/PageGroup.h"
 #include "ui/pages/comms/SourceBoxes.h"
+#include "ui/pages/OwnedPanel.h"
 
 class QGroupBox;
 
@@ -35,7 +36,7 @@ private:
     void connectionTypeChanged(int index);         // ComboBoxConnectionTypeChange
     static std::size_t recordOf(int page);
 
-    comms::OwnedPanel panel_;
+    OwnedPanel panel_;
     QLabel* title_ = nullptr;
     QLineEdit* phone_ = nullptr;
     QLabel* transportLabel_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include "ui/pages/PageGroup.h"
 #include "ui/pages/comms/SourceBoxes.h"
+#include "ui/pages/OwnedPanel.h"
 
 class QPushButton;
 
@@ -32,7 +33,7 @@ private:
     static void periodEditLeft(QLineEdit* edit); // ...Period_x5mExit, ...BlockTime...Exit
     void restoreDefaults();                 // Button41Click
 
-    comms::OwnedPanel panel_;
+    OwnedPanel panel_;
     QLineEdit* apn_ = nullptr;
     QLineEdit* userName_ = nullptr;
     QLineEdit* password_ = nullptr;

@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -44,31 +43,6 @@ struct PageFrame {
     QVBoxLayout* body = nullptr;
 };
 PageFrame makePageFrame(const QString& panelName, const QString& titleName, bool scrolled);
-
-// The panel a page group builds: deleted with the group unless the window has
-// taken it into its own widget tree.
-class OwnedPanel {
-public:
-    OwnedPanel() = default;
-    ~OwnedPanel()
-    {
-        if (panel_ && !panel_->parent())
-            delete panel_;
-    }
-    OwnedPanel(const OwnedPanel&) = delete;
-    OwnedPanel& operator=(const OwnedPanel&) = delete;
-
-    OwnedPanel& operator=(QWidget* panel)
-    {
-        panel_ = panel;
-        return *this;
-    }
-    operator QWidget*() const { return panel_; }
-    QWidget* operator->() const { return panel_; }
-
-private:
-    QPointer<QWidget> panel_;
-};
 
 // Numbered item texts: prefix + n + suffix for n in [first, last].
 QStringList numberedItems(int first, int last, const QString& suffix = {}, const QString& prefix = {});

@@ -4,6 +4,7 @@
 
 #include "ui/pages/PageGroup.h"
 #include "ui/pages/comms/PageWidgets.h"
+#include "ui/pages/OwnedPanel.h"
 
 namespace vrm {
 
@@ -25,7 +26,7 @@ private:
     void addressTypeChanged(); // ComboBoxDestTypeChange
     static std::size_t recordOf(int page);
 
-    comms::OwnedPanel panel_;
+    OwnedPanel panel_;
     QLabel* title_ = nullptr;
     QCheckBox* enabled_ = nullptr;
     QComboBox* addressType_ = nullptr;

@@ -6,6 +6,7 @@
 
 #include "ui/pages/PageGroup.h"
 #include "ui/pages/comms/PageWidgets.h"
+#include "ui/pages/OwnedPanel.h"
 
 class QProgressBar;
 class QPushButton;
@@ -29,7 +30,7 @@ private:
     void readParameters();     // BitBtnReadSysParClick
     void programParameters();  // BitBtnProgSysParClick
 
-    comms::OwnedPanel panel_;
+    OwnedPanel panel_;
     QLabel* title_ = nullptr;
     QPushButton* allowEditing_ = nullptr;
     QWidget* cover_ = nullptr;    // Panel13

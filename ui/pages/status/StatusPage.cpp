@@ -93,12 +93,7 @@ StatusPage::StatusPage(PageHost& host, QObject* parent) : PageGroup(host, parent
     fillTestCombos();
 }
 
-StatusPage::~StatusPage()
-{
-    // The window owns the panel once it is shown; before that it is ours.
-    if (panel_ && !panel_->parent())
-        delete panel_;
-}
+StatusPage::~StatusPage() = default;
 
 QWidget* StatusPage::panel(int)
 {

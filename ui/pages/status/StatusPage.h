@@ -19,6 +19,7 @@
 
 #include "ui/IdentityRecord.h"
 #include "ui/pages/PageGroup.h"
+#include "ui/pages/OwnedPanel.h"
 
 class QCheckBox;
 class QComboBox;
@@ -88,7 +89,7 @@ private:
     void request(uint8_t objectClass, uint8_t number, uint8_t argument);
     QStringList list(const QString& name, const QStringList& fallback) const;
 
-    QPointer<QWidget> panel_;
+    OwnedPanel panel_;
     QLabel* title_ = nullptr;
     QLabel* actionName_ = nullptr;
     QProgressBar* progress_ = nullptr;
