@@ -20,10 +20,9 @@ QByteArray headerWithVersion(const QByteArray& version)
 
 int writeConfigFile(const QString& path, ConfigImage& image)
 {
-    const auto& password = layout::common::systemPassword;
-    image.setTextPadded(layout::common::array.base, password, {});
+    image.setTextPadded(layout::commonBlock[0], layout::common::systemPassword, {});
 
-    const auto versionBytes = image.fieldBytes(0, layout::signature::versionNumber);
+    const auto versionBytes = image.bytes(layout::signatureBlock[0], layout::signature::versionNumber);
     const QByteArray header =
         headerWithVersion(QByteArray(reinterpret_cast<const char*>(versionBytes.data()), qsizetype(versionBytes.size())));
     const auto body = image.span(blocks::main);

@@ -61,7 +61,7 @@ TEST_F(ConfigFileTest, FactoryFileLayout)
 TEST_F(ConfigFileTest, WriteClearsTheWholeAdministratorPassword)
 {
     ConfigImage image = buildFactoryImage();
-    image.setTextPadded(layout::common::array.base, layout::common::systemPassword, "12345678");
+    image.setTextPadded(layout::commonBlock[0], layout::common::systemPassword, "12345678");
     ASSERT_EQ(writeConfigFile(path("a.cnt"), image), 0);
     for (std::size_t i = 20; i <= 28; ++i)
         EXPECT_EQ(image.byte(i), 0) << "image offset " << i;

@@ -12,6 +12,7 @@
 #include "model/Cp1251.h"
 #include "model/FactoryImage.h"
 #include "ui/pages/PageGroup.h"
+#include "ui/TextTable.h"
 #include "ui/pages/PageHost.h"
 
 namespace vrm::test {
@@ -19,6 +20,7 @@ namespace vrm::test {
 class CommsTestHost : public PageHost {
 public:
     ConfigImage configImage = buildFactoryImage();
+    TextTable texts;
     PageGroup* group = nullptr;
     int page = -1;
     bool transferSucceeds = true;
@@ -32,8 +34,8 @@ public:
         group->store(page, configImage);
         group->show(page, configImage);
     }
-    QStringList textList(const QString&) const override { return {}; }
-    QString text(const QString&) const override { return {}; }
+    QStringList textList(const QString& name) const override { return texts.list(name); }
+    QString text(const QString& name) const override { return texts.text(name); }
     bool readSystemParameters(QLabel*, QProgressBar*) override
     {
         ++readCalls;
