@@ -7,7 +7,7 @@
 
 #include "sim/PseudoTerminal.h"
 #include "tests/ui/MainWindowFixture.h"
-#include "ui/ControllerSession.h"
+#include "session/ControllerSession.h"
 #include "ui/TAboutBox.h"
 #include "ui/TFormCOMPortConfig.h"
 #include "ui/TForm1.h"

@@ -3,11 +3,13 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
+#include <QProgressBar>
 #include <QUrl>
 #include <gtest/gtest.h>
 
-#include "ui/IdentityRecord.h"
-#include "ui/LiveStatus.h"
+#include "session/IdentityRecord.h"
+#include "session/LiveStatus.h"
+#include "ui/ProgressBars.h"
 #include "ui/SessionTestHost.h"
 
 using namespace vrm;
@@ -103,6 +105,22 @@ TEST_F(CLocale, TemperatureIsSigned)
     EXPECT_FALSE(absent.barVisible);
     EXPECT_TRUE(absent.value.isEmpty());
     EXPECT_EQ(absent.caption, QStringLiteral("Текущее значение температуры не доступно"));
+}
+
+// The helper the pages' bars go through.
+TEST(ProgressBars, ValuesOutsideTheRangeStopAtItsEnds)
+{
+    QProgressBar bar;
+    bar.setRange(-40, 90);
+    for (auto [value, shown] : {std::pair{-10, -10}, {-100, -40}, {127, 90}, {90, 90}}) {
+        setBarValue(&bar, value);
+        EXPECT_EQ(bar.value(), shown) << value;
+    }
+    bar.setRange(0, 165);
+    bar.setValue(100);
+    setBarValue(&bar, 255);
+    EXPECT_EQ(bar.value(), 165) << "a plain setValue would have kept 100";
+    setBarValue(nullptr, 1);
 }
 
 TEST_F(CLocale, BalanceIsAFloatWithTwoDecimals)

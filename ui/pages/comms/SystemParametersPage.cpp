@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 #include "model/ConfigImage.h"
+#include "session/ControllerAccess.h"
+#include "ui/LabelStatusView.h"
 #include "ui/pages/PageHost.h"
 #include "ui/pages/comms/FieldText.h"
 #include "ui/pages/comms/PageWidgets.h"
@@ -150,7 +152,8 @@ void SystemParametersPage::readParameters()
 {
     if (cover_->isVisibleTo(panel_))
         return;
-    if (host().readSystemParameters(status_, progress_)) {
+    LabelStatusView status(status_, progress_);
+    if (host().controller().readSystemParameters(status)) {
         readOnce_ = true;
         program_->setEnabled(true);
     }
@@ -162,7 +165,8 @@ void SystemParametersPage::programParameters()
     // its individual settings with whatever the image holds.
     if (!readOnce_ || cover_->isVisibleTo(panel_))
         return;
-    host().programSystemParameters(status_, progress_);
+    LabelStatusView status(status_, progress_);
+    host().controller().programSystemParameters(status);
 }
 
 void SystemParametersPage::store(int, ConfigImage& image)

@@ -1,4 +1,4 @@
-#include "ui/LiveStatus.h"
+#include "session/LiveStatus.h"
 
 #include <QLocale>
 #include <bit>
