@@ -107,16 +107,44 @@ TEST_F(CLocale, TemperatureIsSigned)
     EXPECT_EQ(absent.caption, QStringLiteral("Текущее значение температуры не доступно"));
 }
 
+// A progress bar ignores a value outside its range, so readings beyond the
+// bars' ranges are brought to the nearest end; the texts keep the reading.
+TEST_F(CLocale, ReadingsBeyondTheBarsAreShownAtTheirEnds)
+{
+    struct Case {
+        uint8_t mains;
+        QString volts;
+        int bar;
+    };
+    for (const Case& c : {Case{165, QStringLiteral("16.5 В"), 165}, Case{166, QStringLiteral("16.6 В"), 165},
+                          Case{255, QStringLiteral("25.5 В"), 165}}) {
+        const MainsView view = mainsView(c.mains);
+        EXPECT_EQ(view.volts, c.volts);
+        EXPECT_EQ(view.bar, c.bar) << int(c.mains);
+    }
+    struct Temperature {
+        int8_t celsius;
+        int bar;
+        const char* value;
+    };
+    for (const Temperature& t : {Temperature{-41, -40, "-41° C"}, Temperature{-128, -40, "-128° C"},
+                                 Temperature{90, 90, "90° C"}, Temperature{127, 90, "127° C"}}) {
+        const TemperatureView view = temperatureView(t.celsius, true);
+        EXPECT_EQ(view.bar, t.bar) << int(t.celsius);
+        EXPECT_EQ(view.value, QString::fromUtf8(t.value));
+    }
+}
+
 // The helper the pages' bars go through.
 TEST(ProgressBars, ValuesOutsideTheRangeStopAtItsEnds)
 {
     QProgressBar bar;
-    bar.setRange(-40, 90);
+    bar.setRange(live::kTemperatureBarMin, live::kTemperatureBarMax);
     for (auto [value, shown] : {std::pair{-10, -10}, {-100, -40}, {127, 90}, {90, 90}}) {
         setBarValue(&bar, value);
         EXPECT_EQ(bar.value(), shown) << value;
     }
-    bar.setRange(0, 165);
+    bar.setRange(0, live::kMainsBarMax);
     bar.setValue(100);
     setBarValue(&bar, 255);
     EXPECT_EQ(bar.value(), 165) << "a plain setValue would have kept 100";
