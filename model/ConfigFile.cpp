@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QSaveFile>
 #include <cstring>
+#include <optional>
+
+#include "model/RegularFile.h"
 
 namespace vrm {
 
@@ -20,10 +23,9 @@ QByteArray headerWithVersion(const QByteArray& version)
 
 int writeConfigFile(const QString& path, ConfigImage& image)
 {
-    const auto& password = layout::common::systemPassword;
-    image.setTextPadded(layout::common::array.base, password, {});
+    image.setTextPadded(layout::commonBlock[0], layout::common::systemPassword, {});
 
-    const auto versionBytes = image.fieldBytes(0, layout::signature::versionNumber);
+    const auto versionBytes = image.bytes(layout::signatureBlock[0], layout::signature::versionNumber);
     const QByteArray header =
         headerWithVersion(QByteArray(reinterpret_cast<const char*>(versionBytes.data()), qsizetype(versionBytes.size())));
     const auto body = image.span(blocks::main);
@@ -46,17 +48,37 @@ int writeConfigFile(const QString& path, ConfigImage& image)
 
 LoadResult readConfigFile(const QString& path, ConfigImage& image)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegularFileForReading(file, path))
         return LoadResult::CannotOpen;
+    return readConfig(file, image);
+}
+
+LoadResult readConfig(QIODevice& source, ConfigImage& image)
+{
+    // Up to `count` bytes, fewer at the end; nothing when the device fails.
+    auto readUpTo = [&source](qint64 count) -> std::optional<QByteArray> {
+        QByteArray bytes(count, '\0');
+        qint64 got = 0;
+        while (got < count) {
+            const qint64 n = source.read(bytes.data() + got, count - got);
+            if (n < 0)
+                return std::nullopt;
+            if (n == 0)
+                break;
+            got += n;
+        }
+        bytes.truncate(got);
+        return bytes;
+    };
 
     // Header bytes that the file does not supply keep the placeholder: an empty
     // file thus matches the prefix and fails on the version.
     QByteArray header = headerWithVersion("--.--");
-    const QByteArray headRead = file.read(kHeaderSize);
-    if (headRead.isNull() && file.error() != QFileDevice::NoError)
+    const auto headRead = readUpTo(kHeaderSize);
+    if (!headRead)
         return LoadResult::CannotOpen;
-    header.replace(0, headRead.size(), headRead);
+    header.replace(0, headRead->size(), *headRead);
 
     if (std::memcmp(header.constData(), kHeaderPrefix, kPrefixSize) != 0)
         return LoadResult::UnknownFormat;
@@ -64,17 +86,17 @@ LoadResult readConfigFile(const QString& path, ConfigImage& image)
     if (QByteArray(header.constData()) != headerWithVersion(kFileVersion))
         return LoadResult::VersionMismatch;
 
-    const QByteArray body = file.read(qint64(blocks::main.size));
-    if (file.error() != QFileDevice::NoError)
+    const auto body = readUpTo(qint64(blocks::main.size));
+    const auto check = body ? readUpTo(1) : std::nullopt;
+    if (!body || !check)
         return LoadResult::CannotOpen;
-    const QByteArray check = file.read(1);
-    if (body.size() != qsizetype(blocks::main.size) || check.size() != 1)
+    if (body->size() != qsizetype(blocks::main.size) || check->size() != 1)
         return LoadResult::UnknownFormat;
-    const auto bodyBytes = std::span(reinterpret_cast<const uint8_t*>(body.constData()), std::size_t(body.size()));
-    if (uint8_t(check[0]) != negatedXor(bodyBytes))
+    const auto bodyBytes = std::span(reinterpret_cast<const uint8_t*>(body->constData()), std::size_t(body->size()));
+    if (uint8_t(check->at(0)) != negatedXor(bodyBytes))
         return LoadResult::UnknownFormat;
 
-    std::memcpy(image.data() + blocks::main.offset, body.constData(), blocks::main.size);
+    std::memcpy(image.data() + blocks::main.offset, body->constData(), blocks::main.size);
     return LoadResult::Loaded;
 }
 

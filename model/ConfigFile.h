@@ -1,6 +1,7 @@
 #pragma once
 // The configuration file (.cnt): a 35-byte header, the main block and a check byte.
 
+#include <QIODevice>
 #include <QString>
 
 #include "model/ConfigImage.h"
@@ -24,6 +25,11 @@ inline constexpr char kFileVersion[] = "01.02";
 int writeConfigFile(const QString& path, ConfigImage& image);
 
 // Reads the file; only on LoadResult::Loaded does the main block of `image` change.
+// Anything but a regular file (a FIFO, a device) is refused at once as CannotOpen.
 LoadResult readConfigFile(const QString& path, ConfigImage& image);
+
+// The same from an open device (a file, or bytes in memory through QBuffer);
+// a read error is CannotOpen.
+LoadResult readConfig(QIODevice& source, ConfigImage& image);
 
 } // namespace vrm

@@ -3,6 +3,7 @@
 #include <bit>
 #include <cassert>
 #include <cstring>
+#include <stdexcept>
 
 namespace vrm {
 
@@ -41,76 +42,88 @@ void ConfigImage::setBits(std::size_t offset, int first, int count, uint32_t val
     bytes_.at(offset) = uint8_t((bytes_.at(offset) & ~mask) | ((value << first) & mask));
 }
 
-uint32_t ConfigImage::get(std::size_t base, const Field& field) const
+namespace {
+// A wrong kind is a fault in the caller's code: it fails in every build.
+void requireKind(bool ok)
 {
-    const std::size_t at = base + field.offset;
+    if (!ok)
+        throw std::logic_error("configuration field used as the wrong kind");
+}
+} // namespace
+
+uint32_t ConfigImage::numberAt(std::size_t base, const FieldInfo& field, std::size_t element) const
+{
+    requireKind(isUnsignedKind(field.kind) && element < field.count);
+    const std::size_t at = base + field.elementOffset(element);
     switch (field.kind) {
-    case FieldKind::Bits: return bits(at, field.firstBit, field.bitCount);
+    case FieldKind::Bits: return bits(at, field.elementFirstBit(element), field.bitCount);
     case FieldKind::U8: return bytes_.at(at);
     case FieldKind::U16: return word(at);
-    case FieldKind::U32:
-    case FieldKind::IPv4: return dword(at);
-    default: assert(!"not an integer field"); return 0;
+    default: return dword(at); // U32, IPv4
     }
 }
 
-void ConfigImage::set(std::size_t base, const Field& field, uint32_t value)
+void ConfigImage::setNumberAt(std::size_t base, const FieldInfo& field, uint32_t value, std::size_t element)
 {
-    const std::size_t at = base + field.offset;
+    requireKind(isUnsignedKind(field.kind) && element < field.count);
+    const std::size_t at = base + field.elementOffset(element);
     switch (field.kind) {
-    case FieldKind::Bits: setBits(at, field.firstBit, field.bitCount, value); break;
+    case FieldKind::Bits: setBits(at, field.elementFirstBit(element), field.bitCount, value); break;
     case FieldKind::U8: bytes_.at(at) = uint8_t(value); break;
     case FieldKind::U16: setWord(at, uint16_t(value)); break;
-    case FieldKind::U32:
-    case FieldKind::IPv4: setDword(at, value); break;
-    default: assert(!"not an integer field");
+    default: setDword(at, value); // U32, IPv4
     }
 }
 
-float ConfigImage::real(std::size_t base, const Field& field) const
+float ConfigImage::realAt(std::size_t base, const FieldInfo& field) const
 {
-    assert(field.kind == FieldKind::Float);
+    requireKind(field.kind == FieldKind::Float);
     return std::bit_cast<float>(dword(base + field.offset));
 }
 
-void ConfigImage::setReal(std::size_t base, const Field& field, float value)
+void ConfigImage::setRealAt(std::size_t base, const FieldInfo& field, float value)
 {
-    assert(field.kind == FieldKind::Float);
+    requireKind(field.kind == FieldKind::Float);
     setDword(base + field.offset, std::bit_cast<uint32_t>(value));
 }
 
-std::span<uint8_t> ConfigImage::fieldBytes(std::size_t base, const Field& field)
+std::span<uint8_t> ConfigImage::bytesAt(std::size_t base, const FieldInfo& field)
 {
-    assert(base + field.offset + field.width <= kSize);
-    return {bytes_.data() + base + field.offset, field.width};
+    if (base + field.offset + field.extent() > kSize)
+        throw std::out_of_range("configuration field outside the image");
+    return {bytes_.data() + base + field.offset, field.extent()};
 }
 
-std::span<const uint8_t> ConfigImage::fieldBytes(std::size_t base, const Field& field) const
+std::span<const uint8_t> ConfigImage::bytesAt(std::size_t base, const FieldInfo& field) const
 {
-    assert(base + field.offset + field.width <= kSize);
-    return {bytes_.data() + base + field.offset, field.width};
+    if (base + field.offset + field.extent() > kSize)
+        throw std::out_of_range("configuration field outside the image");
+    return {bytes_.data() + base + field.offset, field.extent()};
 }
 
-QByteArray ConfigImage::text(std::size_t base, const Field& field) const
+QByteArray ConfigImage::textAt(std::size_t base, const FieldInfo& field) const
 {
-    const auto bytes = fieldBytes(base, field);
+    requireKind(field.kind == FieldKind::Text);
+    const auto bytes = bytesAt(base, field);
     std::size_t n = 0;
     while (n < bytes.size() && bytes[n] != 0)
         ++n;
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(n));
 }
 
-void ConfigImage::setTextPadded(std::size_t base, const Field& field, const QByteArray& text)
+void ConfigImage::setTextPaddedAt(std::size_t base, const FieldInfo& field, const QByteArray& text)
 {
-    auto bytes = fieldBytes(base, field);
+    requireKind(field.kind == FieldKind::Text);
+    auto bytes = bytesAt(base, field);
     const std::size_t n = std::min<std::size_t>(std::size_t(text.size()), bytes.size() - 1);
     std::fill(bytes.begin(), bytes.end(), 0);
     std::memcpy(bytes.data(), text.constData(), n);
 }
 
-void ConfigImage::setTextTerminated(std::size_t base, const Field& field, const QByteArray& text)
+void ConfigImage::setTextTerminatedAt(std::size_t base, const FieldInfo& field, const QByteArray& text)
 {
-    auto bytes = fieldBytes(base, field);
+    requireKind(field.kind == FieldKind::Text);
+    auto bytes = bytesAt(base, field);
     const std::size_t n = std::min<std::size_t>(std::size_t(text.size()), bytes.size() - 1);
     std::memcpy(bytes.data(), text.constData(), n);
     bytes[n] = 0;

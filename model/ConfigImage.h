@@ -37,21 +37,75 @@ public:
     uint32_t bits(std::size_t offset, int first, int count) const;
     void setBits(std::size_t offset, int first, int count, uint32_t value);
 
-    // Field access: `base` is the record's absolute offset (0 for single fields).
-    uint32_t get(std::size_t base, const Field& field) const;
-    void set(std::size_t base, const Field& field, uint32_t value);
-    float real(std::size_t base, const Field& field) const;
-    void setReal(std::size_t base, const Field& field, float value);
-
+    // Typed field access: the record's place and one of its fields. A field of
+    // another record type, or a field of the wrong kind, does not compile.
+    template <class R, FieldKind K>
+        requires(isUnsignedKind(K))
+    uint32_t get(RecordAt<R> at, const Field<R, K>& field, std::size_t element = 0) const
+    {
+        return numberAt(at.base, field.info, field.checkedElement(element));
+    }
+    template <class R, FieldKind K>
+        requires(isUnsignedKind(K))
+    void set(RecordAt<R> at, const Field<R, K>& field, uint32_t value, std::size_t element = 0)
+    {
+        setNumberAt(at.base, field.info, value, field.checkedElement(element));
+    }
+    template <class R> int getSigned(RecordAt<R> at, const Field<R, FieldKind::I8>& field) const
+    {
+        return int8_t(byte(at.base + field.info.offset));
+    }
+    template <class R> void setSigned(RecordAt<R> at, const Field<R, FieldKind::I8>& field, int value)
+    {
+        setByte(at.base + field.info.offset, uint8_t(int8_t(value)));
+    }
+    template <class R> float real(RecordAt<R> at, const Field<R, FieldKind::Float>& field) const
+    {
+        return realAt(at.base, field.info);
+    }
+    template <class R> void setReal(RecordAt<R> at, const Field<R, FieldKind::Float>& field, float value)
+    {
+        setRealAt(at.base, field.info, value);
+    }
     // Text fields: bytes up to the first NUL inside the field's width.
-    QByteArray text(std::size_t base, const Field& field) const;
+    template <class R> QByteArray text(RecordAt<R> at, const Field<R, FieldKind::Text>& field) const
+    {
+        return textAt(at.base, field.info);
+    }
     // Copies at most width-1 bytes and pads the rest of the field with NUL.
-    void setTextPadded(std::size_t base, const Field& field, const QByteArray& text);
+    template <class R>
+    void setTextPadded(RecordAt<R> at, const Field<R, FieldKind::Text>& field, const QByteArray& text)
+    {
+        setTextPaddedAt(at.base, field.info, text);
+    }
     // Copies at most width-1 bytes and one NUL; the bytes behind it keep their value.
-    void setTextTerminated(std::size_t base, const Field& field, const QByteArray& text);
+    template <class R>
+    void setTextTerminated(RecordAt<R> at, const Field<R, FieldKind::Text>& field, const QByteArray& text)
+    {
+        setTextTerminatedAt(at.base, field.info, text);
+    }
+    // The bytes of a field of any kind, all its elements.
+    template <class R, FieldKind K> std::span<uint8_t> bytes(RecordAt<R> at, const Field<R, K>& field)
+    {
+        return bytesAt(at.base, field.info);
+    }
+    template <class R, FieldKind K> std::span<const uint8_t> bytes(RecordAt<R> at, const Field<R, K>& field) const
+    {
+        return bytesAt(at.base, field.info);
+    }
 
-    std::span<uint8_t> fieldBytes(std::size_t base, const Field& field);
-    std::span<const uint8_t> fieldBytes(std::size_t base, const Field& field) const;
+    // Untyped access for code that walks the declarations (checks, compare,
+    // export): `base` is the record's absolute offset. Pages use the typed
+    // calls above.
+    uint32_t numberAt(std::size_t base, const FieldInfo& field, std::size_t element = 0) const;
+    void setNumberAt(std::size_t base, const FieldInfo& field, uint32_t value, std::size_t element = 0);
+    float realAt(std::size_t base, const FieldInfo& field) const;
+    void setRealAt(std::size_t base, const FieldInfo& field, float value);
+    QByteArray textAt(std::size_t base, const FieldInfo& field) const;
+    void setTextPaddedAt(std::size_t base, const FieldInfo& field, const QByteArray& text);
+    void setTextTerminatedAt(std::size_t base, const FieldInfo& field, const QByteArray& text);
+    std::span<uint8_t> bytesAt(std::size_t base, const FieldInfo& field);
+    std::span<const uint8_t> bytesAt(std::size_t base, const FieldInfo& field) const;
 
     bool operator==(const ConfigImage&) const = default;
 

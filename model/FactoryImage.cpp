@@ -17,104 +17,206 @@ constexpr const char* kFactoryApn = "internet.mts.ru";
 constexpr const char* kFactoryApnLogin = "mts";
 constexpr const char* kFactoryGprsPassword = "qzx";
 
-void put(ConfigImage& image, std::size_t offset, std::initializer_list<uint8_t> bytes)
+template <class R>
+void putText(ConfigImage& image, RecordAt<R> at, const Field<R, FieldKind::Text>& field, const QString& text)
 {
-    for (uint8_t b : bytes)
-        image.setByte(offset++, b);
+    image.setTextPadded(at, field, toCp1251(text));
 }
 
-void putText(ConfigImage& image, std::size_t base, const Field& field, const QString& text)
-{
-    image.setTextPadded(base, field, toCp1251(text));
-}
-
-void fillScenarios(ConfigImage& image)
-{
-    auto scenario = [&](int n) { return layout::scenarios.at(std::size_t(n - 1)); };
-    put(image, scenario(1) + 2, {0x01, 0x80, 0x01});
-    put(image, scenario(2) + 2, {0x02, 0x80, 0x02, 0x00, 0x02, 0x80, 0x02});
-    put(image, scenario(3) + 2, {0x05, 0x80, 0x05, 0x00, 0x0A, 0x80, 0x0A});
-    put(image, scenario(4) + 0, {0x01, 0x00, 0x02, 0x80, 0x02, 0x00, 0x02, 0x80});
-    put(image, scenario(5) + 0, {0x01, 0x00, 0x01, 0x00, 0x01, 0x80, 0x02, 0x00, 0x00, 0x80});
-    put(image, scenario(6) + 2, {0x02, 0x80, 0x03});
-    put(image, scenario(7) + 0, {0x01, 0x00, 0x05, 0x80});
-    for (int n = 8; n <= 14; ++n)
-        put(image, scenario(n) + 0, {0x01, 0x00, 0x01, 0x80, 0x00, 0x00, 0x00, 0x80});
-}
-
-ConfigImage makeFactoryMainBlock()
+void factorySignature(ConfigImage& image)
 {
     using namespace layout;
-    ConfigImage image;
+    image.set(signatureBlock[0], signature::format, 0x01);
+    image.setTextPadded(signatureBlock[0], signature::version, "v.01.02");
+}
 
-    image.setByte(0, 0x01);
-    image.setTextPadded(0, signature::version, "v.01.02");
-    put(image, 12, {0x39, 0x1F, 0x01});
-    image.setTextPadded(common::array.base, common::dtmfPassword, "7395");
-    image.setTextPadded(common::array.base, common::smsPassword, "kvzr");
+void factoryCommon(ConfigImage& image)
+{
+    using namespace layout;
+    const auto at = commonBlock[0];
+    image.set(at, common::callPause, 1);
+    image.set(at, common::alwaysAcknowledgeSms, 1);
+    image.set(at, common::smsControlOnlyListed, 1);
+    image.set(at, common::dtmfControlOnlyListed, 1);
+    image.set(at, common::outdatedMessageTime, 0x0F);
+    image.set(at, common::dataProtocol, 1);
+    image.set(at, common::modbusAddress, 1);
+    image.setTextPadded(at, common::dtmfPassword, "7395");
+    image.setTextPadded(at, common::smsPassword, "kvzr");
+}
 
+void factoryConnections(ConfigImage& image)
+{
+    using namespace layout;
     for (std::size_t n = 0; n < connections.count; ++n) {
-        const std::size_t at = connections.at(n);
-        image.setByte(at + 16, uint8_t(4 * n));
-        image.setByte(at + 17, 0x09);
-        image.setByte(at + 28, 0x09);
-        image.setByte(at + 29, 0x05);
+        const auto at = connections[n];
+        image.set(at, connection::groupNumber, uint32_t(n));
+        image.set(at, connection::voiceWaitTime, 9);
+        image.set(at, connection::smsWaitTime, 9);
+        image.set(at, connection::smsLanguage, 1);
+        image.set(at, connection::smsUserIdentity, 1);
     }
+}
 
-    image.setByte(inputsCommon.base, 0x07);
+void factoryInputs(ConfigImage& image)
+{
+    using namespace layout;
+    const auto common = inputsCommonBlock[0];
+    image.set(common, inputsCommon::sensorSupplyAlwaysOn, 1);
+    image.set(common, inputsCommon::loopPowerResetTime, 3);
     for (std::size_t n = 0; n < inputs.count; ++n) {
-        const std::size_t at = inputs.at(n);
+        const auto at = inputs[n];
         putText(image, at, input::name, QStringLiteral("ВХОД%1").arg(n + 1));
-        putText(image, at, input::activeText, QStringLiteral("АКТИВЕН"));
-        putText(image, at, input::inactiveText, QStringLiteral("НЕАКТИВЕН"));
-        image.setByte(at + 52, 0x22);
-        put(image, at + 54, {0x40, 0x02});
-        put(image, at + 58, {0x55, 0x05, 0xAA, 0x0A});
-        image.setByte(at + 63, 0x02);
-        put(image, at + 74, {0x20, 0x41});
+        putText(image, at, input::activeName, QStringLiteral("АКТИВЕН"));
+        putText(image, at, input::passiveName, QStringLiteral("НЕАКТИВЕН"));
+        image.set(at, input::averagingTime, 2);
+        image.set(at, input::activeLevel, 2);
+        image.set(at, input::relayControl, 1);
+        image.set(at, input::sensorType, input::kTypeDiscrete);
+        image.set(at, input::lowThreshold, 1365);
+        image.set(at, input::highThreshold, 2730);
+        image.set(at, input::supplySource, 2);
+        image.setReal(at, input::maximum, 10.0f);
     }
+}
 
+void factoryOutputs(ConfigImage& image)
+{
+    using namespace layout;
     for (std::size_t n = 0; n < outputs.count; ++n) {
-        const std::size_t at = outputs.at(n);
+        const auto at = outputs[n];
         const QString name = n < 2 ? QStringLiteral("РЕЛЕ%1").arg(n + 1) : QStringLiteral("ВЫХОД%1").arg(n - 1);
         putText(image, at, output::name, name);
         putText(image, at, output::onText, QStringLiteral("ВКЛ"));
         putText(image, at, output::offText, QStringLiteral("ВЫКЛ"));
-        image.setByte(at + 51, 0xA0);
+        image.set(at, output::enabled, 1);
+        image.set(at, output::remoteControlAllowed, 1);
     }
+}
 
-    fillScenarios(image);
+// A scenario's repeat word and steps as (high, duration) pairs; the terminator
+// that follows carries the level after the last step when played once, the
+// last step's own level when repeated.
+void putScenario(ConfigImage& image, int number, uint16_t repeat, std::initializer_list<std::pair<bool, int>> steps)
+{
+    using namespace layout;
+    const auto at = scenarios[std::size_t(number - 1)];
+    image.set(at, scenario::repeat, repeat);
+    std::size_t k = 0;
+    bool high = false;
+    for (const auto& [level, duration] : steps) {
+        high = level;
+        image.set(at, scenario::steps, (high ? scenario::kLevelHigh : 0) | uint32_t(duration), k++);
+    }
+    const bool terminatorHigh = repeat == 1 ? !high : high;
+    image.set(at, scenario::steps, terminatorHigh ? scenario::kLevelHigh : 0, k);
+}
 
-    image.setByte(scheduler.base, 0x03);
-    image.setByte(2808, 0xC9);
-    put(image, 2812, {0x94, 0xA8});
-    image.setByte(2817, 0x04);
-    put(image, 2842, {0x01, 0xE7, 0x3C, 0xEC});
-    image.setByte(2847, 0xF1);
-    image.setByte(2849, 0x01);
+void factoryScenarios(ConfigImage& image)
+{
+    putScenario(image, 1, 0, {{true, 1}, {false, 1}});
+    putScenario(image, 2, 0, {{true, 2}, {false, 2}, {true, 2}, {false, 2}});
+    putScenario(image, 3, 0, {{true, 5}, {false, 5}, {true, 10}, {false, 10}});
+    putScenario(image, 4, 1, {{true, 2}, {false, 2}, {true, 2}});
+    putScenario(image, 5, 1, {{false, 1}, {true, 1}, {false, 2}});
+    putScenario(image, 6, 0, {{true, 2}, {false, 3}});
+    putScenario(image, 7, 1, {{true, 5}});
+    for (int n = 8; n <= 14; ++n) {
+        putScenario(image, n, 1, {{true, 1}});
+        image.set(layout::scenarios[std::size_t(n - 1)], layout::scenario::steps, layout::scenario::kLevelHigh, 2);
+    }
+}
 
-    image.setTextPadded(gprs::array.base, gprs::apn, kFactoryApn);
-    image.setTextPadded(gprs::array.base, gprs::userName, kFactoryApnLogin);
-    image.setTextPadded(gprs::array.base, gprs::password, kFactoryGprsPassword);
-    put(image, gprs::array.base + gprs::strategy.offset, {0xFF, 0x1B, 0x03, 0x03});
-    for (std::size_t n = 0; n < servers.count; ++n)
-        image.setByte(servers.at(n) + 40, 0x90);
+void factoryClockPowerTemperature(ConfigImage& image)
+{
+    using namespace layout;
+    image.setSigned(clockBlock[0], clock::timeZone, 3);
 
-    put(image, 3080, {0x10, 0x0E, 0x64});
-    image.setByte(3084, 0x3C);
+    const auto supply = powerBlock[0];
+    image.set(supply, power::averagingTime, 1);
+    image.set(supply, power::failureMessage, 1);
+    image.set(supply, power::messageInterval, 4);
+    image.set(supply, power::recoveryMessage, 1);
+    image.set(supply, power::secondDischargeLimit, 20);
+    image.set(supply, power::secondDischargeMessage, 1);
+    image.set(supply, power::firstDischargeLimit, 40);
+    image.set(supply, power::firstDischargeMessage, 1);
+    image.set(supply, power::alarmBlinking, 1);
 
+    const auto heat = temperatureBlock[0];
+    image.set(heat, temperature::notify, 1);
+    image.setSigned(heat, temperature::lowBorder, -25);
+    image.setSigned(heat, temperature::highBorder, 60);
+    image.setSigned(heat, temperature::lowLevel, -20);
+    image.setSigned(heat, temperature::highLevel, -15);
+    image.set(heat, temperature::tamperEnabled, 1);
+}
+
+void factoryGprsAndServers(ConfigImage& image)
+{
+    using namespace layout;
+    const auto at = gprsBlock[0];
+    image.setTextPadded(at, gprs::apn, kFactoryApn);
+    image.setTextPadded(at, gprs::userName, kFactoryApnLogin);
+    image.setTextPadded(at, gprs::password, kFactoryGprsPassword);
+    image.set(at, gprs::connectionStrategy, gprs::kAlwaysConnected);
+    image.set(at, gprs::attempts, 3);
+    image.set(at, gprs::pingPeriod, 3);
+    image.set(at, gprs::blockTime, 3);
+    image.set(at, gprs::onlineTime, 3);
+    for (std::size_t n = 0; n < servers.count; ++n) {
+        image.set(servers[n], server::gprsWaitTime, 9);
+    }
+}
+
+void factoryReservedBytes(ConfigImage& image)
+{
+    // Bytes no page edits; the controller expects these values.
+    const auto bytes = image.bytes(layout::reserved3072Block[0], layout::reserved3072::content);
+    bytes[8] = 0x10;
+    bytes[9] = 0x0E;
+    bytes[10] = 0x64;
+    bytes[12] = 0x3C;
+}
+
+void factoryPerimeters(ConfigImage& image)
+{
+    using namespace layout;
     for (std::size_t n = 0; n < perimeters.count; ++n)
-        putText(image, perimeters.at(n), perimeter::name, QStringLiteral("ПЕРИМЕТР%1").arg(n + 1));
+        putText(image, perimeters[n], perimeter::name, QStringLiteral("ПЕРИМЕТР%1").arg(n + 1));
+}
 
+void factoryProfiles(ConfigImage& image)
+{
+    using namespace layout;
     for (std::size_t n = 0; n < profiles.count; ++n) {
-        const std::size_t at = profiles.at(n);
+        const auto at = profiles[n];
         const QString name = n == 0   ? QStringLiteral("КОМФОРТ")
                              : n == 1 ? QStringLiteral("ЭКОНОМ")
                                       : QStringLiteral("ПРОФИЛЬ%1").arg(n + 1);
         putText(image, at, profile::name, name);
-        for (std::size_t group = 0; group < 16; ++group)
-            put(image, at + 20 + 6 * group, {0x55, 0x05, 0xAA, 0x0A, 0x00, 0x00});
+        for (std::size_t i = 0; i < profile::thresholds.info.count; ++i) {
+            const auto entry = profile::thresholds(at, i);
+            image.set(entry, threshold::low, 1365);
+            image.set(entry, threshold::high, 2730);
+        }
     }
+}
+
+ConfigImage makeFactoryMainBlock()
+{
+    ConfigImage image;
+    factorySignature(image);
+    factoryCommon(image);
+    factoryConnections(image);
+    factoryInputs(image);
+    factoryOutputs(image);
+    factoryScenarios(image);
+    factoryClockPowerTemperature(image);
+    factoryGprsAndServers(image);
+    factoryReservedBytes(image);
+    factoryPerimeters(image);
+    factoryProfiles(image);
     return image;
 }
 
@@ -138,8 +240,8 @@ ConfigImage buildFactoryImage()
     restoreFactoryModesBlock(image);
     // The system parameter block and the phone list header are zero in a factory image.
     for (std::size_t k = 0; k < layout::phoneRecords.count; ++k) {
-        const std::size_t at = layout::phoneRecords.at(k);
-        std::memset(image.data() + at + 24, 0xFF, 8);
+        const auto data = image.bytes(layout::phoneRecords[k], layout::phoneRecord::data);
+        std::fill(data.begin() + 24, data.end(), uint8_t(0xFF));
         updateRecordCheckByte(image, int(k));
     }
     return image;
@@ -152,21 +254,22 @@ void restoreFactoryMainBlock(ConfigImage& image)
 
 void restoreFactoryModesBlock(ConfigImage& image)
 {
-    std::memcpy(image.data() + blocks::modes.offset, kFactoryModes, sizeof kFactoryModes);
+    const auto bytes = image.bytes(layout::modesBlock[0], layout::modes::content);
+    std::copy(std::begin(kFactoryModes), std::end(kFactoryModes), bytes.begin());
 }
 
 void restoreGprsStrategyDefaults(ConfigImage& image)
 {
-    const auto& strategy = layout::gprs::strategy;
-    copyBlock(image, factoryMainBlockImage(), {layout::gprs::array.base + strategy.offset, strategy.width});
+    const auto at = layout::gprsBlock[0];
+    const auto factory = factoryMainBlockImage().bytes(at, layout::gprs::strategy);
+    std::copy(factory.begin(), factory.end(), image.bytes(at, layout::gprs::strategy).begin());
 }
 
 void updateRecordCheckByte(ConfigImage& image, int index)
 {
-    const std::size_t at = layout::phoneRecords.at(std::size_t(index));
-    const std::size_t checkAt = at + layout::phoneRecord::check.offset;
-    image.setByte(checkAt, 0);
-    image.setByte(checkAt, negatedXor(image.span({at, layout::phoneRecords.size})));
+    const auto at = layout::phoneRecords[std::size_t(index)];
+    image.set(at, layout::phoneRecord::check, 0);
+    image.set(at, layout::phoneRecord::check, negatedXor(image.span({at.base, layout::phoneRecords.size})));
 }
 
 int stripSpaces(std::span<uint8_t, 16> field)

@@ -15,7 +15,9 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 bash scripts/bootstrap.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# No -Werror here (test.sh turns it on in the same build folder): a newer
+# compiler's new warning must not stop an installer's build.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVRM_WERROR=OFF
 cmake --build build --target vrm530-sim vrm530-config
 
 mkdir -p demo

@@ -17,8 +17,8 @@ constexpr int kRestartDelayMs = 3000;
 constexpr uint8_t kMainArea = 1;
 constexpr uint8_t kModesArea = 4;
 constexpr uint8_t kSystemParametersArea = 5;
-constexpr int kPasswordSize = layout::common::systemPassword.width;
-constexpr std::size_t kPasswordOffset = layout::common::array.base + layout::common::systemPassword.offset;
+constexpr int kPasswordSize = layout::common::systemPassword.info.width;
+constexpr std::size_t kPasswordOffset = layout::commonBlock[0].base + layout::common::systemPassword.info.offset;
 
 QByteArray bytesOf(const ConfigImage& image, Block block)
 {
@@ -147,7 +147,7 @@ bool DeviceOperations::configurationAccepted()
     if (hardware != QStringLiteral("12.02") && hardware != QStringLiteral("13.02"))
         return true;
     for (int n = 1; n <= 8; ++n) {
-        if (host_.image().get(layout::connections.at(n - 1), layout::connection::connectionType) != 1)
+        if (host_.image().get(layout::connections[std::size_t(n - 1)], layout::connection::connectionType) != 1)
             continue;
         host_.selectPage(n + 1);
         host_.showWarning(QStringLiteral("Проверка конфигурации"),

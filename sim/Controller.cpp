@@ -24,8 +24,8 @@ constexpr std::array<int, Controller::kAreaCount> kAreaSizes{5292, 256, 256, 10,
 
 constexpr int kMaxChunk = 256;
 // The administrator password as the controller keeps it in area 1.
-constexpr int kPasswordOffset = int(layout::common::array.base + layout::common::systemPassword.offset);
-constexpr int kPasswordSize = layout::common::systemPassword.width;
+constexpr int kPasswordOffset = int(layout::commonBlock[0].base + layout::common::systemPassword.info.offset);
+constexpr int kPasswordSize = layout::common::systemPassword.info.width;
 constexpr int kPasswordChars = kPasswordSize - 1;
 constexpr int kScenarioCount = 14;
 constexpr int kKeyRecordSize = 12;
@@ -407,7 +407,7 @@ uint8_t Controller::control(const QByteArray& payload)
         live_.outputs &= uint8_t(~bit);
     } else {
         // Actions 3-16 play scenarios 1-14 from the main block.
-        const auto base = qsizetype(layout::scenarios.at(action - 3));
+        const auto base = qsizetype(layout::scenarios[std::size_t(action - 3)].base);
         std::array<uint16_t, ScenarioPlayer::kWords> words{};
         for (int w = 0; w < ScenarioPlayer::kWords; ++w)
             words[w] = frame::le16(areas_[0], int(base + 2 * w));

@@ -208,18 +208,22 @@ int main(int argc, char* argv[])
 
     bool stateDirty = false;
     qint64 saveAtMicros = -1;
-    controller.setAreaWrittenHandler([&](int) {
-        stateDirty = true;
-        saveAtMicros = nowMicros() + 300000; // save once a burst of chunks is over
-    });
+    // Without a state file there is nothing to save, and no deadline may be
+    // left set: the loop below would then wake at once, for ever.
+    if (!statePath.isEmpty()) {
+        controller.setAreaWrittenHandler([&](int) {
+            stateDirty = true;
+            saveAtMicros = nowMicros() + 300000; // save once a burst of chunks is over
+        });
+    }
     const auto saveNow = [&] {
+        saveAtMicros = -1;
         if (statePath.isEmpty() || !stateDirty)
             return;
         QString saveError;
         if (!saveState(controller, statePath, saveError))
             say(stderr, QStringLiteral("vrm530-sim: state not saved: %1").arg(saveError));
         stateDirty = false;
-        saveAtMicros = -1;
     };
 
     if (!installSignalHandlers())

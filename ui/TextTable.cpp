@@ -26,6 +26,9 @@ TextTable::TextTable()
     lists_.insert(texts::reactions,
                   QStringList{QStringLiteral("Нет реакции"), QStringLiteral("Включить"), QStringLiteral("Выключить")}
                       + numbered(QStringLiteral("сценарий "), 1, 14));
+    lists_.insert(texts::actions,
+                  QStringList{QStringLiteral("нет реакции"), QStringLiteral("включить"), QStringLiteral("выключить")}
+                      + numbered(QStringLiteral("сценарий "), 1, 14));
     lists_.insert(texts::controlActions,
                   QStringList{QStringLiteral("Нет действия"), QStringLiteral("Перейти в реж. Охрана"),
                               QStringLiteral("Перейти в реж. Наблюдение"), QStringLiteral("Управление Реле 1"),

@@ -15,6 +15,8 @@ inline constexpr char modeNames[] = "mode names";
 inline constexpr char outputNames[] = "output names";
 inline constexpr char reactions[] = "reactions";
 inline constexpr char controlActions[] = "control actions";
+// What an event does to an output: the stored byte is the index.
+inline constexpr char actions[] = "actions";
 inline constexpr char indicationModes[] = "indication modes";
 inline constexpr char enableCaptions[] = "enable captions";
 inline constexpr char stimulusCaptions[] = "stimulus captions";

@@ -7,6 +7,7 @@
 
 #include "model/ConfigFile.h"
 #include "model/FactoryImage.h"
+#include "support/FifoWatchdog.h"
 
 using namespace vrm;
 
@@ -61,7 +62,7 @@ TEST_F(ConfigFileTest, FactoryFileLayout)
 TEST_F(ConfigFileTest, WriteClearsTheWholeAdministratorPassword)
 {
     ConfigImage image = buildFactoryImage();
-    image.setTextPadded(layout::common::array.base, layout::common::systemPassword, "12345678");
+    image.setTextPadded(layout::commonBlock[0], layout::common::systemPassword, "12345678");
     ASSERT_EQ(writeConfigFile(path("a.cnt"), image), 0);
     for (std::size_t i = 20; i <= 28; ++i)
         EXPECT_EQ(image.byte(i), 0) << "image offset " << i;
@@ -126,6 +127,25 @@ TEST_F(ConfigFileTest, MissingFileCannotBeOpened)
 {
     ConfigImage image;
     EXPECT_EQ(readConfigFile(path("absent.cnt"), image), LoadResult::CannotOpen);
+}
+
+TEST_F(ConfigFileTest, WhatIsNotARegularFileIsRefusedAtOnce)
+{
+    ASSERT_TRUE(test::makeFifo(path("fifo.cnt")));
+    ConfigImage image = buildFactoryImage();
+    const ConfigImage before = image;
+    test::FifoWatchdog watchdog({path("fifo.cnt")}, std::chrono::seconds(2));
+    EXPECT_EQ(readConfigFile(path("fifo.cnt"), image), LoadResult::CannotOpen);
+    EXPECT_EQ(readConfigFile(dir.path(), image), LoadResult::CannotOpen); // a folder
+    EXPECT_EQ(readConfigFile(QStringLiteral("/dev/null"), image), LoadResult::CannotOpen);
+    watchdog.stop();
+    EXPECT_FALSE(watchdog.fired()) << "the reader blocked on a FIFO";
+    EXPECT_TRUE(image == before);
+
+    // A link to a good file is a file.
+    writtenFactoryFile();
+    ASSERT_TRUE(QFile::link(path("factory.cnt"), path("link.cnt")));
+    EXPECT_EQ(readConfigFile(path("link.cnt"), image), LoadResult::Loaded);
 }
 
 TEST_F(ConfigFileTest, ReadOnlyFileLoads)

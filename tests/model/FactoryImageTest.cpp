@@ -108,8 +108,8 @@ TEST_F(FactoryImageTest, PerimeterAndProfileRecords)
 TEST_F(FactoryImageTest, GprsPowerAndUneditedBytes)
 {
     EXPECT_EQ(bytesAt(image, 2902, 4), (std::vector<uint8_t>{'q', 'z', 'x', 0}));
-    EXPECT_EQ(image.text(layout::gprs::array.base, layout::gprs::apn).size(), 15);
-    EXPECT_EQ(image.text(layout::gprs::array.base, layout::gprs::userName).size(), 3);
+    EXPECT_EQ(image.text(layout::gprsBlock[0], layout::gprs::apn).size(), 15);
+    EXPECT_EQ(image.text(layout::gprsBlock[0], layout::gprs::userName).size(), 3);
     EXPECT_EQ(bytesAt(image, 2934, 4), (std::vector<uint8_t>{0xFF, 0x1B, 0x03, 0x03}));
     for (std::size_t at : {2980, 3024, 3068})
         EXPECT_EQ(image.byte(at), 0x90);

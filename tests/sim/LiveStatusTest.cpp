@@ -126,7 +126,7 @@ TEST_F(LiveStatus, ScenarioIsPlayedOnTheOutput)
     // Scenario 2 of output 1 (actions 3-16 are scenarios 1-14): twice high 3,
     // low 1 (units of 100 ms), then the terminator's low level.
     QByteArray main = c.area(1);
-    const auto base = qsizetype(vrm::layout::scenarios.at(1));
+    const auto base = qsizetype(vrm::layout::scenarios[1].base);
     QByteArray words;
     for (uint16_t w : {uint16_t(2), uint16_t(0x8003), uint16_t(1), uint16_t(0)})
         frame::appendLe16(words, w);

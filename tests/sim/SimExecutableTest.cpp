@@ -150,6 +150,40 @@ TEST(SimExecutable, KeepsItsMemoryInTheStateFile)
     EXPECT_EQ(ControllerHarness::payloadOf(read, 9).mid(6), modes);
 }
 
+// CPU time the process has used so far, from /proc/PID/stat (user + system).
+double cpuSecondsOf(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray line = stat.readAll();
+    // Fields after the command name, which is in parentheses and may hold blanks.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    return (fields.value(11).toDouble() + fields.value(12).toDouble()) / double(::sysconf(_SC_CLK_TCK));
+}
+
+TEST(SimExecutable, RestsAfterAnAreaWriteWithoutAStateFile)
+{
+    SimProcess sim({"--no-pace"});
+    Port port(sim.path());
+    ASSERT_GE(port.fd, 0);
+    const QByteArray modes = bytes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    ASSERT_EQ(port.exchange(frame::build(8, ControllerHarness::areaWritePayload(0, modes)), 13).size(), 13);
+
+    // Past the moment a state file would have been saved, the idle simulator
+    // sleeps in its poll: a busy loop would burn most of this window.
+    const double before = cpuSecondsOf(sim.process().processId());
+    QElapsedTimer window;
+    window.start();
+    pollfd none{-1, 0, 0};
+    ::poll(&none, 1, 800);
+    const double used = cpuSecondsOf(sim.process().processId()) - before;
+    EXPECT_LT(used, 0.1 * double(window.elapsed()) / 1000.0) << used << " s of CPU";
+    EXPECT_EQ(ControllerHarness::payloadOf(port.exchange(frame::build(9, ControllerHarness::areaReadPayload(0, 10)), 21), 9)
+                  .mid(6),
+              modes);
+}
+
 TEST(SimExecutable, RefusesBadOptionsWithAMessage)
 {
     QTemporaryDir dir;

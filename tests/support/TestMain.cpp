@@ -3,6 +3,12 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+// A build configured for asserts that still defines NDEBUG would run the tests
+// with every assert() of the code under test switched off.
+#if defined(VRM_EXPECT_ASSERTS) && defined(NDEBUG)
+#error "VRM_ASSERTS is on but NDEBUG is still defined: assert() would be off in the tests"
+#endif
+
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -57,7 +57,7 @@ TEST(CommsCommonPage, NumbersAreClampedToTheirFieldAndShownAsStored)
 TEST(CommsCommonPage, SmsCentreTypedWithBlanksIsStoredWithoutThem)
 {
     CommonPage page;
-    page.image().setTextPadded(12, layout::common::smsCentre, QByteArray(15, 'x')); // must not survive
+    page.image().setTextPadded(layout::commonBlock[0], layout::common::smsCentre, QByteArray(15, 'x')); // must not survive
     page.edit("MaskEditSMSCA")->setText("+7 916 123 4567");
     page.store();
     std::vector<uint8_t> expected(16, 0);
@@ -69,7 +69,7 @@ TEST(CommsCommonPage, SmsCentreTypedWithBlanksIsStoredWithoutThem)
 TEST(CommsCommonPage, LeavingWithTheAdministratorBoxUntickedEmptiesThePassword)
 {
     CommonPage page;
-    page.image().setTextPadded(12, layout::common::systemPassword, "secret12");
+    page.image().setTextPadded(layout::commonBlock[0], layout::common::systemPassword, "secret12");
     page.show();
     EXPECT_EQ(page.edit("MaskEditSysPassword")->text(), "secret12");
     EXPECT_FALSE(page.edit("MaskEditSysPassword")->isEnabled());
@@ -90,7 +90,7 @@ TEST(CommsCommonPage, TickedAdministratorBoxEnablesThePasswordWithItsWarningAndS
 
     page.edit("MaskEditSysPassword")->setText("pass99");
     page.store();
-    EXPECT_EQ(page.image().text(12, layout::common::systemPassword), "pass99");
+    EXPECT_EQ(page.image().text(layout::commonBlock[0], layout::common::systemPassword), "pass99");
 
     // Unticking disables the edit but keeps the warning text.
     page.control<QCheckBox>("CheckBoxSysPassword")->click();
@@ -121,7 +121,7 @@ TEST(CommsCommonPage, BalanceTemplatesFillTheEditsAndTheKeywordKeepsItsTrailingB
         const QByteArray bytes = toCp1251(t.keyword);
         std::copy(bytes.begin(), bytes.end(), keyword.begin());
         EXPECT_EQ(bytesAt(page.image(), 2829, 9), keyword);
-        EXPECT_EQ(page.image().text(2818, layout::common::ussdCommand), toCp1251(t.command));
+        EXPECT_EQ(page.image().text(layout::balanceBlock[0], layout::balance::ussdCommand), toCp1251(t.command));
     }
 }
 

@@ -172,7 +172,7 @@ TEST(CommsGprsPage, FactoryValuesShowAndTheDefaultsButtonRestoresTheStrategyGrou
     page.control<QPushButton>("Button41")->click();
     EXPECT_EQ(bytesAt(page.image(), 2934, 4), (std::vector<uint8_t>{0xFF, 0x1B, 0x03, 0x03}));
     // The rest of the page was stored first and is shown as edited.
-    EXPECT_EQ(page.image().text(2852, layout::gprs::apn), "apn.changed");
+    EXPECT_EQ(page.image().text(layout::gprsBlock[0], layout::gprs::apn), "apn.changed");
     EXPECT_EQ(page.edit("EditAPN")->text(), "apn.changed");
     EXPECT_TRUE(page.control<QCheckBox>("CheckBoxMaskGTest")->isChecked());
     EXPECT_EQ(page.combo("ComboBoxConnectingTryNum")->currentText(), "3");
@@ -182,13 +182,13 @@ TEST(CommsGprsPage, FactoryValuesShowAndTheDefaultsButtonRestoresTheStrategyGrou
 TEST(CommsGprsPage, TextsEndWithOneNulAndKeepTheBytesBehindIt)
 {
     GprsFixture page;
-    page.image().setTextPadded(2852, layout::gprs::apn, "old.apn.name");
+    page.image().setTextPadded(layout::gprsBlock[0], layout::gprs::apn, "old.apn.name");
     page.edit("EditAPN")->setText("ab");
     page.edit("EditGPRSUserName")->setText(QString(20, u'u')); // cut to 16
     page.store();
     // The old name's bytes behind the new NUL stay.
     const QByteArray expected("ab\0.apn.name\0", 13);
     EXPECT_EQ(bytesAt(page.image(), 2852, 13), std::vector<uint8_t>(expected.begin(), expected.end()));
-    EXPECT_EQ(page.image().text(2852, layout::gprs::userName), QByteArray(16, 'u'));
+    EXPECT_EQ(page.image().text(layout::gprsBlock[0], layout::gprs::userName), QByteArray(16, 'u'));
     EXPECT_EQ(page.image().byte(2885 + 16), 0);
 }

@@ -67,7 +67,7 @@ TEST(CommsServerPages, DomainNameReplacedByAnIpAddressKeepsTheOldTail)
     page.control<QCheckBox>("CheckBoxServerEn")->setChecked(true);
     page.store();
     const std::size_t r = page.record();
-    EXPECT_EQ(page.image().text(r, layout::server::address), QByteArray(33, 'n'));
+    EXPECT_EQ(page.image().text(RecordAt<layout::server::Record>{r}, layout::server::domainName), QByteArray(33, 'n'));
     EXPECT_EQ(page.image().byte(r + 33), 0);
     EXPECT_EQ(page.image().byte(r + 38) & 1, 1);
     EXPECT_EQ(page.image().byte(r + 40), 0x91); // wait time bits kept
@@ -87,7 +87,7 @@ TEST(CommsServerPages, StoredDomainNameIsShownAfterTheTypeHandlerRan)
 {
     ServerPage page(13);
     const std::size_t r = page.record();
-    page.image().setTextTerminated(r, layout::server::domainName, "srv.example.org");
+    page.image().setTextTerminated(RecordAt<layout::server::Record>{r}, layout::server::domainName, "srv.example.org");
     page.image().setBits(r + 38, 0, 1, 1);
     page.show();
     EXPECT_EQ(page.control<QComboBox>("ComboBoxDestType")->currentIndex(), ServerPages::kDomainName);

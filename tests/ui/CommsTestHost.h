@@ -13,6 +13,7 @@
 #include "model/FactoryImage.h"
 #include "ui/pages/PageGroup.h"
 #include "session/ControllerAccess.h"
+#include "ui/TextTable.h"
 #include "ui/pages/PageHost.h"
 
 namespace vrm::test {
@@ -20,6 +21,7 @@ namespace vrm::test {
 class CommsTestHost : public PageHost {
 public:
     ConfigImage configImage = buildFactoryImage();
+    TextTable texts;
     PageGroup* group = nullptr;
     int page = -1;
     bool transferSucceeds = true;
@@ -33,8 +35,8 @@ public:
         group->store(page, configImage);
         group->show(page, configImage);
     }
-    QStringList textList(const QString&) const override { return {}; }
-    QString text(const QString&) const override { return {}; }
+    QStringList textList(const QString& name) const override { return texts.list(name); }
+    QString text(const QString& name) const override { return texts.text(name); }
     ControllerAccess& controller() override { return access; }
 
     // Records the system parameter transfers; the rest does nothing.

@@ -9,46 +9,23 @@
 #include "model/ConfigImage.h"
 #include "model/Cp1251.h"
 #include "model/FactoryImage.h"
-#include "ui/pages/comms/FieldText.h"
-#include "ui/pages/comms/PageWidgets.h"
 
 namespace vrm {
 
-using namespace comms;
+using namespace kit;
+namespace common = layout::common;
+namespace balance = layout::balance;
 
 namespace {
-constexpr std::size_t kCommon = layout::common::array.base;
-constexpr std::size_t kBalance = layout::balance.base;
-
 // Masks in Qt's notation: '0' optional digit, 'n' optional letter or digit, blank placeholder.
 const QString kEightCharacters = QStringLiteral("nnnnnnnn; ");
 const QString kEightDigits = QStringLiteral("00000000; ");
 const QString kFourDigits = QStringLiteral("0000; ");
 const QString kPhoneNumber = QStringLiteral("#00000000000000; ");
-
-// A text field stored with NUL padding and its last byte 0.
-void storePadded(ConfigImage& image, std::size_t base, const Field& field, const QString& text)
-{
-    image.setTextPadded(base, field, toCp1251(text));
-}
-
-QString leftTrimmed(const QString& text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && text[i].isSpace())
-        ++i;
-    return text.mid(i);
-}
-
-// Trims the edit's text, writes it back and returns it.
-QString trimBack(QLineEdit* edit)
-{
-    edit->setText(edit->text().trimmed());
-    return edit->text();
-}
 } // namespace
 
-CommonParametersPage::CommonParametersPage(PageHost& host, QObject* parent) : PageGroup(host, parent)
+CommonParametersPage::CommonParametersPage(PageHost& host, QObject* parent)
+    : RecordPages(host, layout::commonBlock, QStringLiteral("Panel1"), QStringLiteral("Label15"), true, parent)
 {
     build();
 }
@@ -68,26 +45,50 @@ const QString& CommonParametersPage::passwordWarning()
 
 void CommonParametersPage::build()
 {
-    PageFrame frame = makePageFrame(QStringLiteral("Panel1"), QStringLiteral("Label15"), true);
-    panel_ = frame.panel;
-    title_ = frame.title;
+    body()->addWidget(buildSecurity());
+    body()->addWidget(buildCalls());
+    body()->addWidget(buildBalance());
+    body()->addStretch(1);
 
-    // Security: administrator password and its warning, control passwords, PIN, SMS centre.
+    connect(usePassword_, &QCheckBox::clicked, this, &CommonParametersPage::administratorPasswordClicked);
+    administratorPasswordClicked();
+}
+
+// Administrator password and its warning, control passwords, PIN, SMS centre.
+QWidget* CommonParametersPage::buildSecurity()
+{
+    auto& f = fields();
     auto* security = makeGroup({}, {});
     auto* securityLayout = new QGridLayout(security);
     usePassword_ = makeCheckBox(QStringLiteral("CheckBoxSysPassword"),
                                 QStringLiteral("Использовать административный пароль"));
     passwordLabel_ = makeLabel(QStringLiteral("Административный пароль и пароль защиты конфигурации"),
                                QStringLiteral("Label84"));
-    password_ = makeEdit(QStringLiteral("MaskEditSysPassword"), 8, kEightCharacters);
+    // Leaving the page with the box unticked empties the password.
+    f.add(
+        [this](ConfigImage&, RecordAt<common::Record>) {
+            if (!usePassword_->isChecked())
+                password_->clear();
+            administratorPasswordClicked();
+        },
+        [this](const ConfigImage&, RecordAt<common::Record>) { administratorPasswordClicked(); });
+    password_ = f.text(common::systemPassword, QStringLiteral("MaskEditSysPassword"), 8, TextStore::Padded,
+                       kEightCharacters, Trim::Both);
     warning_ = makeNote({}, QStringLiteral("LabelSharedParWarningMsg"));
     QPalette warningPalette = warning_->palette();
     warningPalette.setColor(QPalette::WindowText, Qt::darkRed);
     warning_->setPalette(warningPalette);
-    pin_ = makeEdit(QStringLiteral("MaskEditPIN"), 8, kEightDigits);
-    dtmfPassword_ = makeEdit(QStringLiteral("MaskEditDTMFPass"), 4, kFourDigits);
-    smsPassword_ = makeEdit(QStringLiteral("MaskEditPassword"), 8, kEightCharacters);
-    smsCentre_ = makeEdit(QStringLiteral("MaskEditSMSCA"), 15, kPhoneNumber);
+    QLineEdit* smsPassword = f.text(common::smsPassword, QStringLiteral("MaskEditPassword"), 8, TextStore::Padded,
+                                    kEightCharacters, Trim::Both);
+    QLineEdit* smsCentre = f.text(common::smsCentre, QStringLiteral("MaskEditSMSCA"), 15, TextStore::Padded,
+                                  kPhoneNumber, Trim::Both);
+    QLineEdit* pin =
+        f.text(common::pin, QStringLiteral("MaskEditPIN"), 8, TextStore::Padded, kEightDigits, Trim::Both);
+    QLineEdit* dtmfPassword = f.text(common::dtmfPassword, QStringLiteral("MaskEditDTMFPass"), 4, TextStore::Padded,
+                                     kFourDigits, Trim::Both);
+    f.add([](ConfigImage& image,
+             RecordAt<common::Record> at) { stripSpaces(image.bytes(at, common::smsCentre).first<16>()); },
+          {});
     // Never read or written on this device model.
     auto* deviceId = makeEdit(QStringLiteral("MaskEditDevId"), 8);
     auto* deviceIdLabel = makeLabel(QStringLiteral("Идентификатор устройства для модемных или GPRS пакетов"));
@@ -100,79 +101,87 @@ void CommonParametersPage::build()
     securityLayout->addWidget(password_, row++, 1);
     securityLayout->addWidget(warning_, row++, 0, 1, 2);
     securityLayout->addWidget(makeLabel(QStringLiteral("Пароль доступа для SMS управления")), row, 0);
-    securityLayout->addWidget(smsPassword_, row++, 1);
+    securityLayout->addWidget(smsPassword, row++, 1);
     securityLayout->addWidget(makeLabel(QStringLiteral("Пароль доступа для DTMF управления")), row, 0);
-    securityLayout->addWidget(dtmfPassword_, row++, 1);
+    securityLayout->addWidget(dtmfPassword, row++, 1);
     securityLayout->addWidget(makeLabel(QStringLiteral("PIN код")), row, 0);
-    securityLayout->addWidget(pin_, row++, 1);
+    securityLayout->addWidget(pin, row++, 1);
     securityLayout->addWidget(makeLabel(QStringLiteral("Номер телефона SMS центра")), row, 0);
-    securityLayout->addWidget(smsCentre_, row++, 1);
+    securityLayout->addWidget(smsCentre, row++, 1);
     securityLayout->addWidget(deviceIdLabel, row, 0);
     securityLayout->addWidget(deviceId, row++, 1);
     securityLayout->setColumnStretch(0, 1);
-    for (QLineEdit* edit : {password_, smsPassword_, dtmfPassword_, pin_, smsCentre_})
+    for (QLineEdit* edit : {password_, smsPassword, dtmfPassword, pin, smsCentre})
         edit->setMinimumWidth(150);
-    frame.body->addWidget(security);
+    return security;
+}
 
-    // Outgoing connections and SMS commands.
+// Outgoing connections and SMS commands.
+QWidget* CommonParametersPage::buildCalls()
+{
+    auto& f = fields();
     auto* calls = makeGroup({}, {});
     auto* callsLayout = new QGridLayout(calls);
-    callPause_ = makeComboBox(QStringLiteral("ComboBoxCall2CallPauseX10S"),
-                              {QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"),
-                               QStringLiteral("40"), QStringLiteral("50"), QStringLiteral("60"), QStringLiteral("70")});
-    dialPriority_ = makeComboBox(QStringLiteral("ComboBoxDialPriority"),
-                                 {QStringLiteral("Чередование от 1 до 8 по кольцу, без приоритета."),
-                                  QStringLiteral("Приоритет у соединения с меньшим номером."),
-                                  QStringLiteral("Приоритет у текущего соединения, до полной передачи."),
-                                  QStringLiteral("Приоритет у текущего соединения, до первой неудачи.")});
-    acknowledge_ = makeCheckBox(QStringLiteral("CheckBoxACK"), QStringLiteral("Всегда подтверждать выполнение SMS команды"));
-    smsOnlyListed_ = makeCheckBox(QStringLiteral("CheckBoxControlOnlyList"),
-                                  QStringLiteral("SMS управление только с телефонов из списка"));
-    dtmfOnlyListed_ = makeCheckBox(QStringLiteral("CheckBoxDTMFControlOnlyList"),
-                                   QStringLiteral("DTMF управление только с телефонов из списка"));
-    outdatedTime_ = makeComboBox(QStringLiteral("ComboBoxOutdatedMsgTime"),
-                                 QStringList{QStringLiteral("---")} + QStringList([] {
-                                     QStringList items;
-                                     for (int i = 1; i <= 15; ++i)
-                                         items << QString::number(2 * i) + QStringLiteral(" Min.");
-                                     return items;
-                                 }()));
-    row = 0;
+    QCheckBox* dtmfOnlyListed = f.check(common::dtmfControlOnlyListed, QStringLiteral("CheckBoxDTMFControlOnlyList"),
+                                        QStringLiteral("DTMF управление только с телефонов из списка"));
+    QCheckBox* smsOnlyListed = f.check(common::smsControlOnlyListed, QStringLiteral("CheckBoxControlOnlyList"),
+                                       QStringLiteral("SMS управление только с телефонов из списка"));
+    QCheckBox* acknowledge = f.check(common::alwaysAcknowledgeSms, QStringLiteral("CheckBoxACK"),
+                                     QStringLiteral("Всегда подтверждать выполнение SMS команды"));
+    QComboBox* dialPriority =
+        f.combo(common::dialPriority, QStringLiteral("ComboBoxDialPriority"),
+                {QStringLiteral("Чередование от 1 до 8 по кольцу, без приоритета."),
+                 QStringLiteral("Приоритет у соединения с меньшим номером."),
+                 QStringLiteral("Приоритет у текущего соединения, до полной передачи."),
+                 QStringLiteral("Приоритет у текущего соединения, до первой неудачи.")});
+    QComboBox* callPause =
+        f.combo(common::callPause, QStringLiteral("ComboBoxCall2CallPauseX10S"),
+                {QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"),
+                 QStringLiteral("40"), QStringLiteral("50"), QStringLiteral("60"), QStringLiteral("70")});
+    QStringList outdatedItems{QStringLiteral("---")};
+    for (int i = 1; i <= 15; ++i)
+        outdatedItems << QString::number(2 * i) + QStringLiteral(" Min.");
+    QComboBox* outdatedTime = f.combo(common::outdatedMessageTime, QStringLiteral("ComboBoxOutdatedMsgTime"), outdatedItems);
+    int row = 0;
     callsLayout->addWidget(makeNote(QStringLiteral("Пауза между окончанием одного соединения и началом нового, Сек.")),
                            row, 0);
-    callsLayout->addWidget(callPause_, row++, 1);
+    callsLayout->addWidget(callPause, row++, 1);
     callsLayout->addWidget(makeNote(QStringLiteral("Принцип чередования соединений при голосовом оповещении")), row++, 0,
                            1, 2);
-    callsLayout->addWidget(dialPriority_, row++, 0, 1, 2);
-    callsLayout->addWidget(acknowledge_, row++, 0, 1, 2);
-    callsLayout->addWidget(smsOnlyListed_, row++, 0, 1, 2);
-    callsLayout->addWidget(dtmfOnlyListed_, row++, 0, 1, 2);
+    callsLayout->addWidget(dialPriority, row++, 0, 1, 2);
+    callsLayout->addWidget(acknowledge, row++, 0, 1, 2);
+    callsLayout->addWidget(smsOnlyListed, row++, 0, 1, 2);
+    callsLayout->addWidget(dtmfOnlyListed, row++, 0, 1, 2);
     callsLayout->addWidget(
         makeNote(QStringLiteral(
             "SMS команды полученные позднее указанного времени, с момента отправки, не выполнять")),
         row, 0);
-    callsLayout->addWidget(outdatedTime_, row++, 1);
+    callsLayout->addWidget(outdatedTime, row++, 1);
     callsLayout->setColumnStretch(0, 1);
 
     // Not shown on this device model; the values still pass through the steps.
     auto* dataGroup = makeGroup(QStringLiteral("GroupBoxOutDataParam"),
                                 QStringLiteral(" Тип модемного соединения для исходящих вызовов "));
-    dataProtocol_ = makeComboBox(QStringLiteral("ComboBoxDATAProtocol"),
-                                 {QStringLiteral("V.32 (9600 bps)"), QStringLiteral("V.110 (9600 bps)")});
-    (new QVBoxLayout(dataGroup))->addWidget(dataProtocol_);
+    QComboBox* dataProtocol = f.combo(common::dataProtocol, QStringLiteral("ComboBoxDATAProtocol"),
+                                      {QStringLiteral("V.32 (9600 bps)"), QStringLiteral("V.110 (9600 bps)")});
+    (new QVBoxLayout(dataGroup))->addWidget(dataProtocol);
     auto* modbusLabel = makeLabel(QStringLiteral("Адрес устройства в сети Modbus"), QStringLiteral("LabelModBusAddress"));
-    modbusAddress_ = makeEdit(QStringLiteral("EditModBusAddress"), 3);
+    // No number reads as 0 and so stores the lowest address.
+    QLineEdit* modbusAddress = f.number(common::modbusAddress, QStringLiteral("EditModBusAddress"), {1, 247, 0}, {}, 3);
     dataGroup->hide();
     modbusLabel->hide();
-    modbusAddress_->hide();
+    modbusAddress->hide();
     callsLayout->addWidget(dataGroup, row++, 0, 1, 2);
     callsLayout->addWidget(modbusLabel, row, 0);
-    callsLayout->addWidget(modbusAddress_, row++, 1);
-    frame.body->addWidget(calls);
+    callsLayout->addWidget(modbusAddress, row++, 1);
+    return calls;
+}
 
-    // Prepaid balance check.
-    auto* balance = makeGroup({}, {});
-    auto* balanceLayout = new QGridLayout(balance);
+// Prepaid balance check.
+QWidget* CommonParametersPage::buildBalance()
+{
+    auto* group = makeGroup({}, {});
+    auto* balanceLayout = new QGridLayout(group);
     auto* templates = makeGroup({}, QStringLiteral(" Предустановленные шаблоны "));
     auto* templatesLayout = new QHBoxLayout(templates);
     struct Template {
@@ -193,11 +202,20 @@ void CommonParametersPage::build()
         templatesLayout->addWidget(radio);
     }
     templatesLayout->addStretch(1);
-    ussdCommand_ = makeEdit(QStringLiteral("MaskEditBalansReqCMD"), 8);
-    balanceKeyword_ = makeEdit(QStringLiteral("MaskEditBalansIdWord"), 8);
-    threshold_ = makeEdit(QStringLiteral("EditBalansMinVal"), 5);
-    requestPeriod_ = makeEdit(QStringLiteral("EditReqPeriodH"), 3);
-    row = 0;
+    ussdCommand_ = balance_.text(balance::ussdCommand, QStringLiteral("MaskEditBalansReqCMD"), 8, TextStore::Padded,
+                                 {}, Trim::Both);
+    // Trailing blanks belong to the keyword: the operator's text continues after them.
+    balanceKeyword_ = balance_.text(balance::keyword, QStringLiteral("MaskEditBalansIdWord"), 8, TextStore::Padded,
+                                    {}, Trim::Leading);
+    // Negative numbers are clamped to 0 rather than wrapped round.
+    QLineEdit* threshold = balance_.number(balance::threshold, QStringLiteral("EditBalansMinVal"), {0, 65535, 0}, {}, 5);
+    QLineEdit* requestPeriod =
+        balance_.number(balance::requestPeriod, QStringLiteral("EditReqPeriodH"), {0, 255, 0}, {}, 3);
+    fields().add([this](ConfigImage& image, RecordAt<common::Record>) { balance_.store(image, layout::balanceBlock[0]); },
+                 [this](const ConfigImage& image, RecordAt<common::Record>) {
+                     balance_.show(image, layout::balanceBlock[0]);
+                 });
+    int row = 0;
     balanceLayout->addWidget(templates, row++, 0, 1, 2);
     balanceLayout->addWidget(
         makeNote(QStringLiteral("Предустановленные шаблоны параметров запроса баланса могут отличаться в разных "
@@ -210,32 +228,14 @@ void CommonParametersPage::build()
     balanceLayout->addWidget(balanceKeyword_, row++, 1);
     balanceLayout->addWidget(
         makeNote(QStringLiteral("Формировать оповещение при значении равном или меньше (0 - 65535)")), row, 0);
-    balanceLayout->addWidget(threshold_, row++, 1);
+    balanceLayout->addWidget(threshold, row++, 1);
     balanceLayout->addWidget(makeNote(QStringLiteral("Период запроса информации о балансе в часах (0 - 255)")), row,
                              0);
-    balanceLayout->addWidget(requestPeriod_, row++, 1);
+    balanceLayout->addWidget(requestPeriod, row++, 1);
     balanceLayout->setColumnStretch(0, 1);
-    for (QLineEdit* edit : {ussdCommand_, balanceKeyword_, threshold_, requestPeriod_})
+    for (QLineEdit* edit : {ussdCommand_, balanceKeyword_, threshold, requestPeriod})
         edit->setMinimumWidth(150);
-    frame.body->addWidget(balance);
-    frame.body->addStretch(1);
-
-    bindFields();
-
-    connect(usePassword_, &QCheckBox::clicked, this, &CommonParametersPage::administratorPasswordClicked);
-    administratorPasswordClicked();
-}
-
-void CommonParametersPage::bindFields()
-{
-    using namespace layout::common;
-    fields_.bind(dtmfControlOnlyListed, dtmfOnlyListed_);
-    fields_.bind(smsControlOnlyListed, smsOnlyListed_);
-    fields_.bind(alwaysAcknowledgeSms, acknowledge_);
-    fields_.bind(dialPriority, dialPriority_);
-    fields_.bind(callPause, callPause_);
-    fields_.bind(outdatedMessageTime, outdatedTime_);
-    fields_.bind(dataProtocol, dataProtocol_);
+    return group;
 }
 
 void CommonParametersPage::administratorPasswordClicked()
@@ -251,53 +251,6 @@ void CommonParametersPage::applyBalanceTemplate(const QString& command, const QS
 {
     ussdCommand_->setText(command);
     balanceKeyword_->setText(keyword);
-}
-
-void CommonParametersPage::store(int, ConfigImage& image)
-{
-    using namespace layout::common;
-    if (!usePassword_->isChecked())
-        password_->clear();
-    administratorPasswordClicked();
-
-    storePadded(image, kCommon, systemPassword, password_->text().trimmed());
-    storePadded(image, kCommon, smsPassword, smsPassword_->text().trimmed());
-    storePadded(image, kCommon, smsCentre, smsCentre_->text().trimmed());
-    storePadded(image, kCommon, pin, pin_->text().trimmed());
-    storePadded(image, kCommon, dtmfPassword, dtmfPassword_->text().trimmed());
-    stripSpaces(image.fieldBytes(kCommon, smsCentre).first<16>());
-
-    fields_.store(image, kCommon);
-
-    storePadded(image, kBalance, ussdCommand, ussdCommand_->text().trimmed());
-    // Trailing blanks belong to the keyword: the operator's text continues after them.
-    storePadded(image, kBalance, balanceKeyword, leftTrimmed(balanceKeyword_->text()));
-
-    // Negative numbers are clamped to 0 rather than wrapped round.
-    image.set(kBalance, balanceThreshold, uint32_t(clampedInteger(trimBack(threshold_), 0, 0, 65535)));
-    image.set(kBalance, balanceRequestPeriod, uint32_t(clampedInteger(trimBack(requestPeriod_), 0, 0, 255)));
-    // No number reads as 0 and so stores the lowest address.
-    image.set(kCommon, modbusAddress, uint32_t(clampedInteger(trimBack(modbusAddress_), 0, 1, 247)));
-}
-
-void CommonParametersPage::show(int, const ConfigImage& image)
-{
-    using namespace layout::common;
-    administratorPasswordClicked();
-
-    password_->setText(fieldText(image, kCommon, systemPassword));
-    pin_->setText(fieldText(image, kCommon, pin));
-    dtmfPassword_->setText(fieldText(image, kCommon, dtmfPassword));
-    smsPassword_->setText(fieldText(image, kCommon, smsPassword));
-    smsCentre_->setText(fieldText(image, kCommon, smsCentre));
-
-    fields_.show(image, kCommon);
-
-    ussdCommand_->setText(fieldText(image, kBalance, ussdCommand));
-    balanceKeyword_->setText(fieldText(image, kBalance, balanceKeyword));
-    threshold_->setText(QString::number(image.get(kBalance, balanceThreshold)));
-    requestPeriod_->setText(QString::number(image.get(kBalance, balanceRequestPeriod)));
-    modbusAddress_->setText(QString::number(image.get(kCommon, modbusAddress)));
 }
 
 } // namespace vrm

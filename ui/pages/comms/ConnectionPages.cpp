@@ -8,11 +8,13 @@
 #include "model/ConfigImage.h"
 #include "model/Cp1251.h"
 #include "model/FactoryImage.h"
-#include "ui/pages/comms/PageWidgets.h"
+#include "ui/TextTable.h"
+#include "ui/pages/PageHost.h"
+#include "ui/pages/kit/Widgets.h"
 
 namespace vrm {
 
-using namespace comms;
+using namespace kit;
 namespace conn = layout::connection;
 
 namespace {
@@ -24,39 +26,9 @@ constexpr int kArmGroups[4] = {1, 5, 7, 9};
 constexpr int kDisarmGroups[4] = {2, 6, 8, 10};
 constexpr int kRestrictedArmGroup = 3;
 
-const SourceFields kVoiceSources{.inputsSet = &conn::voiceInputsSet,
-                                 .inputsChecked = &conn::voiceInputsChecked,
-                                 .arm = &conn::voiceArm,
-                                 .disarm = &conn::voiceDisarm,
-                                 .restricted = &conn::voiceRestrictedArm,
-                                 .system = &conn::voiceSystemEvents,
-                                 .test = &conn::voiceTest,
-                                 .gps = &conn::voiceGps};
-const SourceFields kSmsSources{.inputsSet = &conn::smsInputsSet,
-                               .inputsChecked = &conn::smsInputsChecked,
-                               .arm = &conn::smsArm,
-                               .disarm = &conn::smsDisarm,
-                               .restricted = &conn::smsRestrictedArm,
-                               .system = &conn::smsSystemEvents,
-                               .test = &conn::smsTest,
-                               .gps = &conn::smsGps,
-                               .profile = &conn::smsProfile};
-
 QStringList waitTimes()
 {
     return numberedItems(1, 16, QStringLiteral(" Min."));
-}
-
-QStringList outputNames()
-{
-    return {QStringLiteral("Реле 1"),  QStringLiteral("Реле 2"),  QStringLiteral("Выход 1"), QStringLiteral("Выход 2"),
-            QStringLiteral("Выход 3"), QStringLiteral("Выход 4"), QStringLiteral("Выход 5")};
-}
-
-QStringList actionNames()
-{
-    return QStringList{QStringLiteral("нет реакции"), QStringLiteral("включить"), QStringLiteral("выключить")}
-           + numberedItems(1, 14, {}, QStringLiteral("сценарий "));
 }
 
 QLabel* fieldLabel(const QString& text, const QString& name = {})
@@ -65,25 +37,21 @@ QLabel* fieldLabel(const QString& text, const QString& name = {})
 }
 } // namespace
 
-ConnectionPages::ConnectionPages(PageHost& host, QObject* parent) : PageGroup(host, parent)
+ConnectionPages::ConnectionPages(PageHost& host, QObject* parent)
+    : RecordPages(host, layout::connections, QStringLiteral("Panel5"), QStringLiteral("Label74"), true, parent)
 {
     build();
 }
 
-std::size_t ConnectionPages::recordOf(int page)
-{
-    return layout::connections.at(std::size_t(page - 2));
-}
-
 void ConnectionPages::build()
 {
-    PageFrame frame = makePageFrame(QStringLiteral("Panel5"), QStringLiteral("Label74"), true);
-    panel_ = frame.panel;
-    title_ = frame.title;
-
     auto* head = new QGridLayout;
-    phone_ = makeEdit(QStringLiteral("MaskEditPhone"), 15, QStringLiteral("#00000000000000; "));
-    phone_->setMinimumWidth(150);
+    QLineEdit* phone = fields().text(conn::phone, QStringLiteral("MaskEditPhone"), 15, TextStore::Padded,
+                                     QStringLiteral("#00000000000000; "), Trim::Both);
+    fields().add([](ConfigImage& image,
+                    RecordAt<conn::Record> at) { stripSpaces(image.bytes(at, conn::phone).first<16>()); },
+                 {});
+    phone->setMinimumWidth(150);
     groupNumber_ = makeComboBox(QStringLiteral("ComboBoxGroupNum"), numberedItems(1, 8));
     transportLabel_ = fieldLabel(QStringLiteral("Приоритет транспорта"), QStringLiteral("Label85"));
     transportPriority_ = makeComboBox(QStringLiteral("ComboBoxTransportPriority"),
@@ -105,7 +73,7 @@ void ConnectionPages::build()
     transportPriority_->setMinimumContentsLength(30);
 
     auto* phoneRow = new QHBoxLayout;
-    phoneRow->addWidget(phone_);
+    phoneRow->addWidget(phone);
     phoneRow->addSpacing(12);
     phoneRow->addWidget(fieldLabel(QStringLiteral("принадлежит группе")));
     phoneRow->addWidget(groupNumber_);
@@ -120,21 +88,21 @@ void ConnectionPages::build()
     head->addWidget(fieldLabel(QStringLiteral("Реакция на входящий вызов")), row, 0);
     head->addWidget(incomingCallAction_, row++, 1);
     head->setColumnStretch(1, 1);
-    frame.body->addLayout(head);
+    body()->addLayout(head);
 
     incomingCallOutputs_ = makeGroup(QStringLiteral("GroupBoxInCallToOutsAction"),
                                      QStringLiteral(" Воздействие на реле/выходы при входящем вызове "));
-    incomingCallOutput_ = makeComboBox(QStringLiteral("ComboBoxICToOUOutN"), outputNames());
-    incomingCallOutputAction_ = makeComboBox(QStringLiteral("ComboBoxICToOUScnN"), actionNames());
+    incomingCallOutput_ = makeComboBox(QStringLiteral("ComboBoxICToOUOutN"), host().textList(texts::outputNames));
+    incomingCallOutputAction_ = makeComboBox(QStringLiteral("ComboBoxICToOUScnN"), host().textList(texts::actions));
     auto* outputsRow = new QHBoxLayout(incomingCallOutputs_);
     outputsRow->addWidget(incomingCallOutput_);
     outputsRow->addWidget(incomingCallOutputAction_);
     outputsRow->addStretch(1);
-    frame.body->addWidget(incomingCallOutputs_);
+    body()->addWidget(incomingCallOutputs_);
 
-    frame.body->addWidget(buildVoiceGroup());
-    frame.body->addWidget(buildSmsGroup());
-    frame.body->addStretch(1);
+    body()->addWidget(buildVoiceGroup());
+    body()->addWidget(buildSmsGroup());
+    body()->addStretch(1);
 
     // Hidden in the form; page entry shows them.
     for (QWidget* w : std::initializer_list<QWidget*>{transportLabel_, transportPriority_, incomingCallOutputs_,
@@ -159,7 +127,7 @@ QGroupBox* ConnectionPages::buildVoiceGroup()
     voiceWaitTime_ = makeComboBox(QStringLiteral("ComboBoxDialTranspWaitTime"), waitTimes());
     hangUpIsDelivery_ = makeCheckBox(QStringLiteral("CheckBoxNotACK"),
                                      QStringLiteral("Отбой вызова, без соединения, считать успешной доставкой"));
-    voice_ = makeSourceBoxes({.input = QStringLiteral("CheckBoxMaskDInput"),
+    voice_ = bindSources(fields().sub(conn::voiceSources), {.input = QStringLiteral("CheckBoxMaskDInput"),
                               .arm = QStringLiteral("CheckBoxMaskDArm"),
                               .disarm = QStringLiteral("CheckBoxMaskDDisarm"),
                               .restricted = QStringLiteral("CheckBoxMaskCRestrictedArm"),
@@ -211,7 +179,7 @@ QGroupBox* ConnectionPages::buildSmsGroup()
     controlErrorCheck_ = makeCheckBox(QStringLiteral("CheckBoxDebugMode"),
                                       QStringLiteral("Контроль ошибок управляющих сообщений"));
     jointUse_ = makeCheckBox(QStringLiteral("CheckBoxJointUse"), QStringLiteral("Режим управления подчиненным контроллером"));
-    sms_ = makeSourceBoxes({.input = QStringLiteral("CheckBoxMaskSInput"),
+    sms_ = bindSources(fields().sub(conn::smsSources), {.input = QStringLiteral("CheckBoxMaskSInput"),
                             .arm = QStringLiteral("CheckBoxMaskSArm"),
                             .disarm = QStringLiteral("CheckBoxMaskSDisarm"),
                             .restricted = QStringLiteral("CheckBoxMaskSRestrictedArm"),
@@ -236,22 +204,22 @@ QGroupBox* ConnectionPages::buildSmsGroup()
 
 void ConnectionPages::bindFields()
 {
-    fields_.bind(conn::transportPriority, transportPriority_);
-    fields_.bind(conn::groupNumber, groupNumber_);
-    fields_.bind(conn::voiceWaitTime, voiceWaitTime_);
-    fields_.bind(conn::incomingCallAction, incomingCallAction_);
-    fields_.bind(conn::incomingCallOutput, incomingCallOutput_);
-    fields_.bind(conn::incomingCallOutputAction, incomingCallOutputAction_);
-    fields_.bind(conn::hangUpIsDelivery, hangUpIsDelivery_);
-    fields_.bind(conn::voiceEnabled, voiceEnabled_);
-    fields_.bind(conn::voiceCallLength, voiceCallLength_);
-    fields_.bind(conn::connectionType, connectionType_);
-    fields_.bind(conn::smsWaitTime, smsWaitTime_);
-    fields_.bind(conn::smsLanguage, smsLanguage_);
-    fields_.bind(conn::smsUserIdentity, smsUserIdentity_);
-    fields_.bind(conn::controlErrorCheck, controlErrorCheck_);
-    fields_.bind(conn::smsEnabled, smsEnabled_);
-    fields_.bind(conn::jointUse, jointUse_);
+    fields().bind(conn::transportPriority, transportPriority_);
+    fields().bind(conn::groupNumber, groupNumber_);
+    fields().bind(conn::voiceWaitTime, voiceWaitTime_);
+    fields().bind(conn::incomingCallAction, incomingCallAction_);
+    fields().bind(conn::incomingCallOutput, incomingCallOutput_);
+    fields().bind(conn::incomingCallOutputAction, incomingCallOutputAction_);
+    fields().bind(conn::hangUpIsDelivery, hangUpIsDelivery_);
+    fields().bind(conn::voiceEnabled, voiceEnabled_);
+    fields().bind(conn::voiceCallLength, voiceCallLength_);
+    fields().bind(conn::connectionType, connectionType_);
+    fields().bind(conn::smsWaitTime, smsWaitTime_);
+    fields().bind(conn::smsLanguage, smsLanguage_);
+    fields().bind(conn::smsUserIdentity, smsUserIdentity_);
+    fields().bind(conn::controlErrorCheck, controlErrorCheck_);
+    fields().bind(conn::smsEnabled, smsEnabled_);
+    fields().bind(conn::jointUse, jointUse_);
 }
 
 void ConnectionPages::enter(int)
@@ -299,23 +267,9 @@ void ConnectionPages::connectionTypeChanged(int index)
     hangUpIsDelivery_->setChecked(true);
 }
 
-void ConnectionPages::store(int page, ConfigImage& image)
-{
-    const std::size_t r = recordOf(page);
-    image.setTextPadded(r, conn::phone, toCp1251(phone_->text().trimmed()));
-    stripSpaces(image.fieldBytes(r, conn::phone).first<16>());
-    fields_.store(image, r);
-    storeSources(image, r, kVoiceSources, voice_);
-    storeSources(image, r, kSmsSources, sms_);
-}
-
 void ConnectionPages::show(int page, const ConfigImage& image)
 {
-    const std::size_t r = recordOf(page);
-    phone_->setText(fieldText(image, r, conn::phone));
-    fields_.show(image, r);
-    showSources(image, r, kVoiceSources, voice_);
-    showSources(image, r, kSmsSources, sms_);
+    RecordPages::show(page, image);
     refreshIncomingCallHint();
 }
 

@@ -2,24 +2,18 @@
 // Pages 2-9, "Соединение 1" ... "Соединение 8" (`Panel5`): one set of controls
 // for the eight connection records; page p edits connection p - 1.
 
-#include "ui/pages/PageGroup.h"
-#include "ui/pages/comms/SourceBoxes.h"
-#include "ui/pages/OwnedPanel.h"
+#include "ui/pages/kit/RecordPages.h"
+#include "ui/pages/kit/SourceGroup.h"
 
 class QGroupBox;
 
 namespace vrm {
 
-class ConnectionPages : public PageGroup {
-    Q_OBJECT
+class ConnectionPages : public kit::RecordPages<layout::connection::Record> {
 public:
     explicit ConnectionPages(PageHost& host, QObject* parent = nullptr);
 
-    QList<int> pages() const override { return {2, 3, 4, 5, 6, 7, 8, 9}; }
-    QWidget* panel(int) override { return panel_; }
-    QLabel* titleLabel(int) override { return title_; }
     void enter(int page) override;
-    void store(int page, ConfigImage& image) override;
     void show(int page, const ConfigImage& image) override;
 
     // Connection type index of "Голосовое WL".
@@ -34,11 +28,7 @@ private:
     void voiceSourceClicked(QCheckBox* source);    // CheckBoxMaskDInput1Click
     void applyWardLinkRule(QCheckBox* source);
     void connectionTypeChanged(int index);         // ComboBoxConnectionTypeChange
-    static std::size_t recordOf(int page);
 
-    OwnedPanel panel_;
-    QLabel* title_ = nullptr;
-    QLineEdit* phone_ = nullptr;
     QLabel* transportLabel_ = nullptr;
     QComboBox* transportPriority_ = nullptr;
     QComboBox* groupNumber_ = nullptr;
@@ -54,7 +44,7 @@ private:
     QComboBox* voiceCallLength_ = nullptr;
     QComboBox* voiceWaitTime_ = nullptr;
     QCheckBox* hangUpIsDelivery_ = nullptr;
-    comms::SourceBoxes voice_;
+    kit::SourceBoxes voice_;
     // The voice sources in the order the connection type change scans them.
     std::vector<QCheckBox*> voiceScanOrder_;
 
@@ -65,10 +55,7 @@ private:
     QComboBox* smsUserIdentity_ = nullptr;
     QCheckBox* controlErrorCheck_ = nullptr;
     QCheckBox* jointUse_ = nullptr;
-    comms::SourceBoxes sms_;
-
-    // Every combo box and check box that keeps one field of the record.
-    comms::FieldBindings fields_;
+    kit::SourceBoxes sms_;
 };
 
 } // namespace vrm

@@ -10,27 +10,14 @@
 #include "model/Cp1251.h"
 #include "model/FactoryImage.h"
 #include "ui/pages/PageHost.h"
-#include "ui/pages/comms/FieldText.h"
-#include "ui/pages/comms/PageWidgets.h"
 
 namespace vrm {
 
-using namespace comms;
+using namespace kit;
 namespace gprs = layout::gprs;
 
 namespace {
-constexpr std::size_t kGprs = gprs::array.base;
-const SourceFields kSources{.inputsSet = &gprs::inputsSet,
-                            .inputsChecked = &gprs::inputsChecked,
-                            .arm = &gprs::arm,
-                            .disarm = &gprs::disarm,
-                            .restricted = &gprs::restrictedArm,
-                            .system = &gprs::systemEvents,
-                            .test = &gprs::test,
-                            .profile = &gprs::profile};
 const QString kMinutes = QStringLiteral(" Мин.");
-// Qt notation: '0' optional digit, literals as they stand, blank placeholder.
-const QString kAddressMask = QStringLiteral("000.000.000.000; ");
 const QString kPeriodMask = QStringLiteral("0000 Мин.; ");
 constexpr int kOnlineTimeAlwaysConnected = 30;
 constexpr int kPeriodDigits = 4;
@@ -47,50 +34,46 @@ QLineEdit* periodEdit(const QString& name)
     edit->setMaximumWidth(110);
     return edit;
 }
+
+// Counts stored as 1-n in a list from 1; a count of 0 shows the first item.
+uint32_t countIndex(uint32_t count)
+{
+    return count == 0 ? 0u : count - 1;
+}
 } // namespace
 
-GprsPage::GprsPage(PageHost& host, QObject* parent) : PageGroup(host, parent)
+GprsPage::GprsPage(PageHost& host, QObject* parent)
+    : RecordPages(host, layout::gprsBlock, QStringLiteral("PanelGPRSSharedPAr"), {}, true, parent)
 {
     build();
 }
 
 void GprsPage::build()
 {
-    PageFrame frame = makePageFrame(QStringLiteral("PanelGPRSSharedPAr"), {}, true);
-    panel_ = frame.panel;
-    frame.title->setText(QStringLiteral("Общие параметры GPRS"));
+    title()->setText(QStringLiteral("Общие параметры GPRS"));
+    auto& f = fields();
 
     auto* access = makeGroup({}, {});
     auto* accessLayout = new QGridLayout(access);
-    apn_ = makeEdit(QStringLiteral("EditAPN"), 32);
-    userName_ = makeEdit(QStringLiteral("EditGPRSUserName"), 16);
-    password_ = makeEdit(QStringLiteral("EditGPRSPassword"), 16);
-    dns1_ = makeEdit(QStringLiteral("MaskEditDNS1"), 15, kAddressMask);
-    dns2_ = makeEdit(QStringLiteral("MaskEditDNS2"), 15, kAddressMask);
+    QLineEdit* apn = f.text(gprs::apn, QStringLiteral("EditAPN"), 32, TextStore::Terminated);
+    QLineEdit* userName = f.text(gprs::userName, QStringLiteral("EditGPRSUserName"), 16, TextStore::Terminated);
+    QLineEdit* password = f.text(gprs::password, QStringLiteral("EditGPRSPassword"), 16, TextStore::Terminated);
+    QLineEdit* dns1 = f.ipv4(gprs::dns1, QStringLiteral("MaskEditDNS1"));
+    QLineEdit* dns2 = f.ipv4(gprs::dns2, QStringLiteral("MaskEditDNS2"));
     int row = 0;
     accessLayout->addWidget(makeLabel(QStringLiteral("Имя APN")), row, 0);
-    accessLayout->addWidget(apn_, row++, 1, 1, 3);
+    accessLayout->addWidget(apn, row++, 1, 1, 3);
     accessLayout->addWidget(makeLabel(QStringLiteral("Логин")), row, 0);
-    accessLayout->addWidget(userName_, row, 1);
+    accessLayout->addWidget(userName, row, 1);
     accessLayout->addWidget(makeLabel(QStringLiteral("Пароль")), row, 2);
-    accessLayout->addWidget(password_, row++, 3);
+    accessLayout->addWidget(password, row++, 3);
     accessLayout->addWidget(makeLabel(QStringLiteral("Адрес первичного DNS сервера")), row, 0);
-    accessLayout->addWidget(dns1_, row++, 1);
+    accessLayout->addWidget(dns1, row++, 1);
     accessLayout->addWidget(makeLabel(QStringLiteral("Адрес вторичного DNS сервера")), row, 0);
-    accessLayout->addWidget(dns2_, row++, 1);
+    accessLayout->addWidget(dns2, row++, 1);
     accessLayout->setColumnStretch(1, 1);
     accessLayout->setColumnStretch(3, 1);
-    frame.body->addWidget(access);
-
-    sources_ = makeSourceBoxes({.input = QStringLiteral("CheckBoxMaskGInput"),
-                                .arm = QStringLiteral("CheckBoxMaskGArm"),
-                                .disarm = QStringLiteral("CheckBoxMaskGDisarm"),
-                                .restricted = QStringLiteral("CheckBoxMaskGRestrictedArm"),
-                                .system = QStringLiteral("CheckBoxMaskGPwrBlcTermo"),
-                                .test = QStringLiteral("CheckBoxMaskGTest"),
-                                .gps = {},
-                                .profile = QStringLiteral("CheckBoxMaskGProfile")});
-    frame.body->addWidget(sources_.group);
+    body()->addWidget(access);
 
     auto* connection = makeGroup({}, {});
     auto* connectionLayout = new QGridLayout(connection);
@@ -110,6 +93,29 @@ void GprsPage::build()
     waitTime_ = makeComboBox(QStringLiteral("ComboBoxGPRSTranspWaitTime"), numberedItems(1, 16, kMinutes));
     defaults_ = new QPushButton(QStringLiteral("Значения по умолчанию"));
     defaults_->setObjectName(QStringLiteral("Button41"));
+    bindConnection();
+
+    sources_ = bindSources(f.sub(gprs::gprsSources), {.input = QStringLiteral("CheckBoxMaskGInput"),
+                                                      .arm = QStringLiteral("CheckBoxMaskGArm"),
+                                                      .disarm = QStringLiteral("CheckBoxMaskGDisarm"),
+                                                      .restricted = QStringLiteral("CheckBoxMaskGRestrictedArm"),
+                                                      .system = QStringLiteral("CheckBoxMaskGPwrBlcTermo"),
+                                                      .test = QStringLiteral("CheckBoxMaskGTest"),
+                                                      .gps = {},
+                                                      .profile = QStringLiteral("CheckBoxMaskGProfile")});
+    body()->addWidget(sources_.group);
+
+    // The wait time of page 10 is kept in each of the three server records.
+    f.add(
+        [this](ConfigImage& image, RecordAt<gprs::Record>) {
+            if (waitTime_->currentIndex() < 0)
+                return;
+            for (std::size_t s = 0; s < layout::servers.count; ++s)
+                image.set(layout::servers[s], layout::server::gprsWaitTime, uint32_t(waitTime_->currentIndex()));
+        },
+        [this](const ConfigImage& image, RecordAt<gprs::Record>) {
+            showIndex(waitTime_, image.get(layout::servers[0], layout::server::gprsWaitTime));
+        });
 
     row = 0;
     connectionLayout->addWidget(strategy_, row++, 0, 1, 2, Qt::AlignLeft);
@@ -135,13 +141,63 @@ void GprsPage::build()
     for (QWidget* w : std::initializer_list<QWidget*>{period_, attempts_, pingPeriod_, blockTime_, onlineTime_,
                                                       waitTime_})
         w->setMinimumWidth(110);
-    frame.body->addWidget(connection);
-    frame.body->addStretch(1);
+    body()->addWidget(connection);
+    body()->addStretch(1);
 
     connect(strategy_, &QComboBox::activated, this, &GprsPage::strategyChanged);
     connect(period_, &QLineEdit::editingFinished, this, [this] { periodEditLeft(period_); });
     connect(blockTime_, &QLineEdit::editingFinished, this, [this] { periodEditLeft(blockTime_); });
     connect(defaults_, &QPushButton::clicked, this, &GprsPage::restoreDefaults);
+}
+
+// The strategy decides what the period edit and the online time mean, so they
+// are stored and shown together.
+void GprsPage::bindConnection()
+{
+    using At = RecordAt<gprs::Record>;
+    auto& f = fields();
+    f.add(
+        [this](ConfigImage& image, At at) {
+            switch (strategy_->currentIndex()) {
+            case kAlwaysConnected:
+                image.set(at, gprs::connectionStrategy, gprs::kAlwaysConnected);
+                image.set(at, gprs::onlineTime, kOnlineTimeAlwaysConnected);
+                break;
+            case kOnEvent:
+                image.set(at, gprs::connectionStrategy, gprs::kOnEvent);
+                if (onlineTime_->currentIndex() >= 0)
+                    image.set(at, gprs::onlineTime, uint32_t(onlineTime_->currentIndex()));
+                break;
+            case kPeriodic:
+                image.set(at, gprs::connectionStrategy, periodUnits(period_->text()));
+                if (onlineTime_->currentIndex() >= 0)
+                    image.set(at, gprs::onlineTime, uint32_t(onlineTime_->currentIndex()));
+                break;
+            default: break; // no selection: the strategy bytes stay as they are
+            }
+        },
+        [this](const ConfigImage& image, At at) {
+            const uint32_t strategy = image.get(at, gprs::connectionStrategy);
+            strategy_->setCurrentIndex(strategy == gprs::kOnEvent           ? kOnEvent
+                                       : strategy == gprs::kAlwaysConnected ? kAlwaysConnected
+                                                                            : kPeriodic);
+            setPeriodText(period_, QString::number(strategy * 5));
+        });
+    f.add(
+        [this](ConfigImage& image, At at) {
+            if (pingPeriod_->currentIndex() >= 0)
+                image.set(at, gprs::pingPeriod, uint32_t(pingPeriod_->currentIndex() + 1));
+            if (attempts_->currentIndex() >= 0)
+                image.set(at, gprs::attempts, uint32_t(attempts_->currentIndex() + 1));
+            image.set(at, gprs::blockTime, periodUnits(blockTime_->text()));
+        },
+        [this](const ConfigImage& image, At at) {
+            showIndex(attempts_, countIndex(image.get(at, gprs::attempts)));
+            setPeriodText(blockTime_, QString::number(image.get(at, gprs::blockTime) * 5));
+            showIndex(pingPeriod_, countIndex(image.get(at, gprs::pingPeriod)));
+            showIndex(onlineTime_, image.get(at, gprs::onlineTime));
+            strategyChanged();
+        });
 }
 
 void GprsPage::enter(int)
@@ -180,68 +236,6 @@ void GprsPage::restoreDefaults()
     store(10, host().image());
     restoreGprsStrategyDefaults(host().image());
     show(10, host().image());
-}
-
-void GprsPage::store(int, ConfigImage& image)
-{
-    image.setTextTerminated(kGprs, gprs::apn, toCp1251(apn_->text()));
-    image.setTextTerminated(kGprs, gprs::userName, toCp1251(userName_->text()));
-    image.setTextTerminated(kGprs, gprs::password, toCp1251(password_->text()));
-    image.set(kGprs, gprs::dns1, readDottedAddress(dns1_->displayText()));
-    image.set(kGprs, gprs::dns2, readDottedAddress(dns2_->displayText()));
-
-    switch (strategy_->currentIndex()) {
-    case kAlwaysConnected:
-        image.set(kGprs, gprs::connectionStrategy, gprs::kAlwaysConnected);
-        image.set(kGprs, gprs::onlineTime, kOnlineTimeAlwaysConnected);
-        break;
-    case kOnEvent:
-        image.set(kGprs, gprs::connectionStrategy, gprs::kOnEvent);
-        storeIndex(image, kGprs, gprs::onlineTime, onlineTime_);
-        break;
-    case kPeriodic:
-        image.set(kGprs, gprs::connectionStrategy, periodUnits(period_->text()));
-        storeIndex(image, kGprs, gprs::onlineTime, onlineTime_);
-        break;
-    default: break; // no selection: the strategy bytes stay as they are
-    }
-    if (pingPeriod_->currentIndex() >= 0)
-        image.set(kGprs, gprs::pingPeriod, uint32_t(pingPeriod_->currentIndex() + 1));
-    if (attempts_->currentIndex() >= 0)
-        image.set(kGprs, gprs::attempts, uint32_t(attempts_->currentIndex() + 1));
-    image.set(kGprs, gprs::blockTime, periodUnits(blockTime_->text()));
-
-    storeSources(image, kGprs, kSources, sources_);
-
-    for (std::size_t s = 0; s < layout::servers.count; ++s)
-        storeIndex(image, layout::servers.at(s), layout::server::gprsWaitTime, waitTime_);
-}
-
-void GprsPage::show(int, const ConfigImage& image)
-{
-    apn_->setText(fieldText(image, kGprs, gprs::apn));
-    userName_->setText(fieldText(image, kGprs, gprs::userName));
-    password_->setText(fieldText(image, kGprs, gprs::password));
-    dns1_->setText(slottedAddress(image.get(kGprs, gprs::dns1)));
-    dns2_->setText(slottedAddress(image.get(kGprs, gprs::dns2)));
-
-    const uint32_t strategy = image.get(kGprs, gprs::connectionStrategy);
-    strategy_->setCurrentIndex(strategy == gprs::kOnEvent           ? kOnEvent
-                               : strategy == gprs::kAlwaysConnected ? kAlwaysConnected
-                                                                    : kPeriodic);
-    setPeriodText(period_, QString::number(strategy * 5));
-
-    // A count of 0 shows the first item.
-    auto countIndex = [](uint32_t count) { return count == 0 ? 0u : count - 1; };
-    showIndex(attempts_, countIndex(image.get(kGprs, gprs::attempts)));
-    setPeriodText(blockTime_, QString::number(image.get(kGprs, gprs::blockTime) * 5));
-    showIndex(pingPeriod_, countIndex(image.get(kGprs, gprs::pingPeriod)));
-    showIndex(onlineTime_, image.get(kGprs, gprs::onlineTime));
-    strategyChanged();
-
-    showIndex(waitTime_, image.get(layout::servers.at(0), layout::server::gprsWaitTime));
-
-    showSources(image, kGprs, kSources, sources_);
 }
 
 } // namespace vrm

@@ -3,24 +3,20 @@
 // servers, GPRS message sources, connection strategy and the wait time shared
 // by the three server records.
 
-#include "ui/pages/PageGroup.h"
-#include "ui/pages/comms/SourceBoxes.h"
-#include "ui/pages/OwnedPanel.h"
+#include "ui/pages/kit/RecordPages.h"
+#include "ui/pages/kit/SourceGroup.h"
 
 class QPushButton;
 
 namespace vrm {
 
-class GprsPage : public PageGroup {
-    Q_OBJECT
+class GprsPage : public kit::RecordPages<layout::gprs::Record> {
 public:
     explicit GprsPage(PageHost& host, QObject* parent = nullptr);
 
-    QList<int> pages() const override { return {10}; }
-    QWidget* panel(int) override { return panel_; }
+    // The page keeps its own title.
+    QLabel* titleLabel(int) override { return nullptr; }
     void enter(int page) override;
-    void store(int page, ConfigImage& image) override;
-    void show(int page, const ConfigImage& image) override;
 
     // Strategy box indices.
     static constexpr int kAlwaysConnected = 0;
@@ -29,17 +25,12 @@ public:
 
 private:
     void build();
+    void bindConnection();
     void strategyChanged();                 // ComboBoxGPRSConnectionStrategyChange
     static void periodEditLeft(QLineEdit* edit); // ...Period_x5mExit, ...BlockTime...Exit
     void restoreDefaults();                 // Button41Click
 
-    OwnedPanel panel_;
-    QLineEdit* apn_ = nullptr;
-    QLineEdit* userName_ = nullptr;
-    QLineEdit* password_ = nullptr;
-    QLineEdit* dns1_ = nullptr;
-    QLineEdit* dns2_ = nullptr;
-    comms::SourceBoxes sources_;
+    kit::SourceBoxes sources_;
     QComboBox* strategy_ = nullptr;
     QLabel* periodLabel_ = nullptr;
     QLineEdit* period_ = nullptr;

@@ -2,21 +2,17 @@
 // Pages 11-13, "Сервер 1" ... "Сервер 3" (`PanelServersPar`): one set of
 // controls for the three server records; page p edits server p - 10.
 
-#include "ui/pages/PageGroup.h"
-#include "ui/pages/comms/PageWidgets.h"
-#include "ui/pages/OwnedPanel.h"
+#include "ui/pages/kit/RecordPages.h"
 
 namespace vrm {
 
-class ServerPages : public PageGroup {
-    Q_OBJECT
+class ServerPages : public kit::RecordPages<layout::server::Record> {
 public:
     explicit ServerPages(PageHost& host, QObject* parent = nullptr);
 
-    QList<int> pages() const override { return {11, 12, 13}; }
-    QWidget* panel(int) override { return panel_; }
-    void store(int page, ConfigImage& image) override;
-    void show(int page, const ConfigImage& image) override;
+    // The page titles itself "Сервер n".
+    QLabel* titleLabel(int) override { return nullptr; }
+    void enter(int page) override;
 
     static constexpr int kIpAddress = 0;
     static constexpr int kDomainName = 1;
@@ -24,14 +20,9 @@ public:
 private:
     void build();
     void addressTypeChanged(); // ComboBoxDestTypeChange
-    static std::size_t recordOf(int page);
 
-    OwnedPanel panel_;
-    QLabel* title_ = nullptr;
-    QCheckBox* enabled_ = nullptr;
     QComboBox* addressType_ = nullptr;
     QLineEdit* address_ = nullptr;
-    QLineEdit* port_ = nullptr;
 };
 
 } // namespace vrm

@@ -11,16 +11,16 @@
 #include "session/ControllerAccess.h"
 #include "ui/LabelStatusView.h"
 #include "ui/pages/PageHost.h"
-#include "ui/pages/comms/FieldText.h"
-#include "ui/pages/comms/PageWidgets.h"
+#include "ui/pages/kit/EditText.h"
+#include "ui/pages/kit/Widgets.h"
 
 namespace vrm {
 
-using namespace comms;
+using namespace kit;
 namespace sys = layout::systemParameters;
 
 namespace {
-constexpr std::size_t kBlock = sys::array.base;
+const auto kBlock = layout::systemParameterBlock[0];
 
 QLabel* notice(const QString& text)
 {
@@ -63,32 +63,43 @@ void SystemParametersPage::build()
 
     auto* calibrationGroup = makeGroup({}, QStringLiteral(" Калибровочное значение хода часов "));
     auto* calibrationRow = new QHBoxLayout(calibrationGroup);
-    calibration_ = makeEdit(QStringLiteral("EditCALVAL"), 6);
-    calibration_->setMaximumWidth(90);
-    direction_ = makeComboBox(QStringLiteral("ComboBoxCALDIR"),
-                              {QStringLiteral("добавить 1 секунду"), QStringLiteral("вычесть 1 секунду")});
+    // The calibration value spans 17 bits in two fields; negative values clamp to 0.
+    QLineEdit* calibration = makeEdit(QStringLiteral("EditCALVAL"), 6);
+    calibration->setMaximumWidth(90);
+    fields_.add(
+        [calibration](ConfigImage& image, RecordAt<sys::Record> at) {
+            calibration->setText(calibration->text().trimmed());
+            const auto value = uint32_t(clampedInteger(calibration->text(), 0, 0, sys::kCalibrationMax));
+            image.set(at, sys::calibrationLow, value & 0xFFFF);
+            image.set(at, sys::calibrationBit16, value >> 16);
+        },
+        [calibration](const ConfigImage& image, RecordAt<sys::Record> at) {
+            const uint32_t value = image.get(at, sys::calibrationLow) | image.get(at, sys::calibrationBit16) << 16;
+            calibration->setText(QString::number(value));
+        });
+    QComboBox* direction =
+        fields_.combo(sys::calibrationDirection, QStringLiteral("ComboBoxCALDIR"),
+                      {QStringLiteral("добавить 1 секунду"), QStringLiteral("вычесть 1 секунду")});
     calibrationRow->addWidget(makeLabel(QStringLiteral("Каждые ")));
-    calibrationRow->addWidget(calibration_);
+    calibrationRow->addWidget(calibration);
     calibrationRow->addWidget(makeLabel(QStringLiteral("секунд, ")));
-    calibrationRow->addWidget(direction_);
+    calibrationRow->addWidget(direction);
     calibrationRow->addStretch(1);
     body->addWidget(calibrationGroup);
 
     auto* batteryGroup = makeGroup({}, QStringLiteral(" Тип резервной батареи "));
-    battery_ = makeComboBox(QStringLiteral("ComboBoxBatteryType"),
-                            {QStringLiteral("Литий-фосфатная LiFePO4 - (12В; 1,3 А/ч)"),
-                             QStringLiteral("Свинцово-кислотная Pb (12В; от 3,5 А/ч)")});
+    QComboBox* battery = fields_.combo(sys::batteryType, QStringLiteral("ComboBoxBatteryType"),
+                                       {QStringLiteral("Литий-фосфатная LiFePO4 - (12В; 1,3 А/ч)"),
+                                        QStringLiteral("Свинцово-кислотная Pb (12В; от 3,5 А/ч)")});
     auto* batteryRow = new QHBoxLayout(batteryGroup);
-    batteryRow->addWidget(battery_);
+    batteryRow->addWidget(battery);
     batteryRow->addStretch(1);
     body->addWidget(batteryGroup);
 
-    firmwareUpdate_ = makeCheckBox(QStringLiteral("CheckBoxFWUpdateEnable"),
-                                   QStringLiteral("Разрешено входить в режим обновления микропрограммы GSM модуля"));
-    skipKeyCrc_ = makeCheckBox(QStringLiteral("CheckBoxCRCCheckDisable"),
-                               QStringLiteral("Не проверять CRC при считывании ключей TouchMemory"));
-    body->addWidget(firmwareUpdate_);
-    body->addWidget(skipKeyCrc_);
+    body->addWidget(fields_.check(sys::modemFirmwareUpdate, QStringLiteral("CheckBoxFWUpdateEnable"),
+                                  QStringLiteral("Разрешено входить в режим обновления микропрограммы GSM модуля")));
+    body->addWidget(fields_.check(sys::keyCrcCheckOff, QStringLiteral("CheckBoxCRCCheckDisable"),
+                                  QStringLiteral("Не проверять CRC при считывании ключей TouchMemory")));
 
     auto* buttons = new QHBoxLayout;
     read_ = new QPushButton(QStringLiteral("Считать"));
@@ -171,25 +182,12 @@ void SystemParametersPage::programParameters()
 
 void SystemParametersPage::store(int, ConfigImage& image)
 {
-    calibration_->setText(calibration_->text().trimmed());
-    // Negative values are clamped to 0 rather than cut to 17 bits.
-    const auto value = uint32_t(clampedInteger(calibration_->text(), 0, 0, sys::kCalibrationMax));
-    image.set(kBlock, sys::calibrationLow, value & 0xFFFF);
-    image.set(kBlock, sys::calibrationBit16, value >> 16);
-    storeIndex(image, kBlock, sys::calibrationDirection, direction_);
-    storeIndex(image, kBlock, sys::batteryType, battery_);
-    storeCheck(image, kBlock, sys::modemFirmwareUpdate, firmwareUpdate_);
-    storeCheck(image, kBlock, sys::keyCrcCheckOff, skipKeyCrc_);
+    fields_.store(image, kBlock);
 }
 
 void SystemParametersPage::show(int, const ConfigImage& image)
 {
-    const uint32_t value = image.get(kBlock, sys::calibrationLow) | image.get(kBlock, sys::calibrationBit16) << 16;
-    calibration_->setText(QString::number(value));
-    showIndex(direction_, image.get(kBlock, sys::calibrationDirection));
-    showIndex(battery_, image.get(kBlock, sys::batteryType));
-    showCheck(firmwareUpdate_, image.get(kBlock, sys::modemFirmwareUpdate));
-    showCheck(skipKeyCrc_, image.get(kBlock, sys::keyCrcCheckOff));
+    fields_.show(image, kBlock);
 }
 
 } // namespace vrm

@@ -4,9 +4,10 @@
 // through this page's own read and program buttons, and only after the user
 // lifts the notice panel `Panel13`.
 
-#include "ui/pages/PageGroup.h"
-#include "ui/pages/comms/PageWidgets.h"
+#include "model/Layout.h"
 #include "ui/pages/OwnedPanel.h"
+#include "ui/pages/PageGroup.h"
+#include "ui/pages/kit/Bindings.h"
 
 class QProgressBar;
 class QPushButton;
@@ -36,11 +37,7 @@ private:
     QPushButton* allowEditing_ = nullptr;
     QWidget* cover_ = nullptr;    // Panel13
     QWidget* settings_ = nullptr; // everything the cover keeps out of reach
-    QLineEdit* calibration_ = nullptr;
-    QComboBox* direction_ = nullptr;
-    QComboBox* battery_ = nullptr;
-    QCheckBox* firmwareUpdate_ = nullptr;
-    QCheckBox* skipKeyCrc_ = nullptr;
+    kit::Bindings<layout::systemParameters::Record> fields_;
     QPushButton* read_ = nullptr;
     QPushButton* program_ = nullptr;
     QLabel* status_ = nullptr;

@@ -1,8 +1,8 @@
-#include "ui/pages/comms/FieldText.h"
+#include "ui/pages/kit/EditText.h"
 
 #include <QStringList>
 
-namespace vrm::comms {
+namespace vrm::kit {
 
 namespace {
 constexpr long long kSaturation = 1'000'000'000'000LL;
@@ -96,4 +96,13 @@ QString fixedPeriodText(const QString& text)
     return text;
 }
 
-} // namespace vrm::comms
+float parseReal(const QString& text)
+{
+    QString normal = text.trimmed();
+    normal.replace(u',', u'.');
+    bool ok = false;
+    const float value = normal.toFloat(&ok);
+    return ok ? value : 0.0f;
+}
+
+} // namespace vrm::kit

@@ -1,8 +1,7 @@
 #pragma once
-// Small builders shared by the communication pages: named controls, the
-// page frame with its title line and the panel's ownership, combo boxes and
-// check boxes bound to bit fields and the three-state input boxes with their
-// pair of 16-bit masks.
+// Named controls and the page frame with its title line, shared by every page;
+// the show rules of combo boxes and check boxes, and the three-state input
+// boxes with their pair of 16-bit masks.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,15 +13,10 @@
 #include <cstddef>
 #include <vector>
 
-namespace vrm {
-class ConfigImage;
-struct Field;
-} // namespace vrm
-
 class QGroupBox;
 class QVBoxLayout;
 
-namespace vrm::comms {
+namespace vrm::kit {
 
 QLabel* makeLabel(const QString& text, const QString& objectName = {});
 // A label that wraps and takes the width it is given.
@@ -47,32 +41,10 @@ PageFrame makePageFrame(const QString& panelName, const QString& titleName, bool
 // Numbered item texts: prefix + n + suffix for n in [first, last].
 QStringList numberedItems(int first, int last, const QString& suffix = {}, const QString& prefix = {});
 
-// A combo box index kept in a bit field. A stored value that has no item shows
-// no selection, and a box without selection leaves the field as it was, so a
-// value this tool cannot show still survives a visit to the page.
+// A stored value that has no item shows no selection (and a box without
+// selection stores nothing), so a value this tool cannot show survives a visit.
 void showIndex(QComboBox* box, uint32_t value);
-void storeIndex(ConfigImage& image, std::size_t base, const Field& field, const QComboBox* box);
 void showCheck(QCheckBox* box, uint32_t value);
-void storeCheck(ConfigImage& image, std::size_t base, const Field& field, const QCheckBox* box);
-
-// Combo boxes and check boxes that each keep one field of a record, listed
-// once for both the store and the show step.
-class FieldBindings {
-public:
-    void bind(const Field& field, QComboBox* box) { bindings_.push_back({&field, box, nullptr}); }
-    void bind(const Field& field, QCheckBox* box) { bindings_.push_back({&field, nullptr, box}); }
-    // In the order bound.
-    void store(ConfigImage& image, std::size_t base) const;
-    void show(const ConfigImage& image, std::size_t base) const;
-
-private:
-    struct Binding {
-        const Field* field;
-        QComboBox* combo;
-        QCheckBox* check;
-    };
-    std::vector<Binding> bindings_;
-};
 
 // Input source boxes 1-8: word A has bit i set when box i is grayed or checked,
 // word B when it is checked. Bits 8-15 are written as 0.
@@ -81,7 +53,4 @@ uint16_t inputsSetWord(const InputBoxes& boxes);
 uint16_t inputsCheckedWord(const InputBoxes& boxes);
 void showInputStates(const InputBoxes& boxes, uint16_t setWord, uint16_t checkedWord);
 
-// Code page 1251 text of a text field, and back.
-QString fieldText(const ConfigImage& image, std::size_t base, const Field& field);
-
-} // namespace vrm::comms
+} // namespace vrm::kit

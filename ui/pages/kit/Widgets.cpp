@@ -1,4 +1,4 @@
-#include "ui/pages/comms/PageWidgets.h"
+#include "ui/pages/kit/Widgets.h"
 
 #include <QGroupBox>
 #include <QScrollArea>
@@ -7,7 +7,7 @@
 #include "model/ConfigImage.h"
 #include "model/Cp1251.h"
 
-namespace vrm::comms {
+namespace vrm::kit {
 
 QLabel* makeLabel(const QString& text, const QString& objectName)
 {
@@ -108,40 +108,9 @@ void showIndex(QComboBox* box, uint32_t value)
     box->setCurrentIndex(value < uint32_t(box->count()) ? int(value) : -1);
 }
 
-void storeIndex(ConfigImage& image, std::size_t base, const Field& field, const QComboBox* box)
-{
-    if (box->currentIndex() >= 0)
-        image.set(base, field, uint32_t(box->currentIndex()));
-}
-
 void showCheck(QCheckBox* box, uint32_t value)
 {
     box->setChecked(value != 0);
-}
-
-void storeCheck(ConfigImage& image, std::size_t base, const Field& field, const QCheckBox* box)
-{
-    image.set(base, field, box->isChecked() ? 1 : 0);
-}
-
-void FieldBindings::store(ConfigImage& image, std::size_t base) const
-{
-    for (const Binding& binding : bindings_) {
-        if (binding.combo)
-            storeIndex(image, base, *binding.field, binding.combo);
-        else
-            storeCheck(image, base, *binding.field, binding.check);
-    }
-}
-
-void FieldBindings::show(const ConfigImage& image, std::size_t base) const
-{
-    for (const Binding& binding : bindings_) {
-        if (binding.combo)
-            showIndex(binding.combo, image.get(base, *binding.field));
-        else
-            showCheck(binding.check, image.get(base, *binding.field));
-    }
 }
 
 uint16_t inputsSetWord(const InputBoxes& boxes)
@@ -174,9 +143,4 @@ void showInputStates(const InputBoxes& boxes, uint16_t setWord, uint16_t checked
     }
 }
 
-QString fieldText(const ConfigImage& image, std::size_t base, const Field& field)
-{
-    return fromCp1251(image.text(base, field));
-}
-
-} // namespace vrm::comms
+} // namespace vrm::kit

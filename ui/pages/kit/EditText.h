@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace vrm::comms {
+namespace vrm::kit {
 
 // The whole text as a decimal integer with an optional sign; nullopt when it is no
 // number. Values far beyond 32 bits saturate instead of failing.
@@ -19,6 +19,10 @@ long long clampedInteger(QStringView text, long long fallback, long long low, lo
 
 // Digits after leading blanks up to the first non-digit; no digit reads 0.
 long long leadingNumber(QStringView text);
+
+// A decimal fraction as typed: "," reads as ".", blanks around it are ignored,
+// and text that is no number reads 0.
+float parseReal(const QString& text);
 
 // A masked dotted address: four 3-character slots at positions 0, 4, 8 and 12,
 // each read as a leading number and clamped to 255. The first number is the most
@@ -37,4 +41,4 @@ uint8_t periodUnits(const QString& text);
 // it, else the text as typed.
 QString fixedPeriodText(const QString& text);
 
-} // namespace vrm::comms
+} // namespace vrm::kit

@@ -1,11 +1,11 @@
-#include "ui/pages/comms/SourceBoxes.h"
+#include "ui/pages/kit/SourceGroup.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 
 #include "model/ConfigImage.h"
 
-namespace vrm::comms {
+namespace vrm::kit {
 
 namespace {
 QString numbered(const QString& base, int n)
@@ -101,34 +101,39 @@ void showModeBits(const ModeBoxes& boxes, uint32_t bits)
         boxes[i]->setChecked(bits & (1u << i));
 }
 
-void storeSources(ConfigImage& image, std::size_t base, const SourceFields& fields, const SourceBoxes& boxes)
+SourceBoxes bindSources(Bindings<layout::sources::Record>& bindings, const SourceBoxNames& names)
 {
-    image.set(base, *fields.inputsSet, inputsSetWord(boxes.inputs));
-    image.set(base, *fields.inputsChecked, inputsCheckedWord(boxes.inputs));
-    image.set(base, *fields.arm, modeBits(boxes.arm));
-    image.set(base, *fields.disarm, modeBits(boxes.disarm));
-    storeCheck(image, base, *fields.restricted, boxes.restricted);
-    storeCheck(image, base, *fields.system, boxes.system);
-    storeCheck(image, base, *fields.test, boxes.test);
-    if (fields.gps && boxes.gps)
-        storeCheck(image, base, *fields.gps, boxes.gps);
-    if (fields.profile && boxes.profile)
-        storeCheck(image, base, *fields.profile, boxes.profile);
+    namespace src = layout::sources;
+    SourceBoxes boxes = makeSourceBoxes(names);
+    const InputBoxes inputs = boxes.inputs;
+    bindings.add(
+        [inputs](ConfigImage& image, RecordAt<src::Record> at) {
+            image.set(at, src::inputsSet, inputsSetWord(inputs));
+            image.set(at, src::inputsChecked, inputsCheckedWord(inputs));
+        },
+        [inputs](const ConfigImage& image, RecordAt<src::Record> at) {
+            showInputStates(inputs, uint16_t(image.get(at, src::inputsSet)),
+                            uint16_t(image.get(at, src::inputsChecked)));
+        });
+    const ModeBoxes arm = boxes.arm;
+    const ModeBoxes disarm = boxes.disarm;
+    bindings.add(
+        [arm, disarm](ConfigImage& image, RecordAt<src::Record> at) {
+            image.set(at, src::arm, modeBits(arm));
+            image.set(at, src::disarm, modeBits(disarm));
+        },
+        [arm, disarm](const ConfigImage& image, RecordAt<src::Record> at) {
+            showModeBits(arm, image.get(at, src::arm));
+            showModeBits(disarm, image.get(at, src::disarm));
+        });
+    bindings.bind(src::restrictedArm, boxes.restricted);
+    bindings.bind(src::systemEvents, boxes.system);
+    bindings.bind(src::test, boxes.test);
+    if (boxes.gps)
+        bindings.bind(src::gps, boxes.gps);
+    if (boxes.profile)
+        bindings.bind(src::profile, boxes.profile);
+    return boxes;
 }
 
-void showSources(const ConfigImage& image, std::size_t base, const SourceFields& fields, const SourceBoxes& boxes)
-{
-    showInputStates(boxes.inputs, uint16_t(image.get(base, *fields.inputsSet)),
-                    uint16_t(image.get(base, *fields.inputsChecked)));
-    showModeBits(boxes.arm, image.get(base, *fields.arm));
-    showModeBits(boxes.disarm, image.get(base, *fields.disarm));
-    showCheck(boxes.restricted, image.get(base, *fields.restricted));
-    showCheck(boxes.system, image.get(base, *fields.system));
-    showCheck(boxes.test, image.get(base, *fields.test));
-    if (fields.gps && boxes.gps)
-        showCheck(boxes.gps, image.get(base, *fields.gps));
-    if (fields.profile && boxes.profile)
-        showCheck(boxes.profile, image.get(base, *fields.profile));
-}
-
-} // namespace vrm::comms
+} // namespace vrm::kit

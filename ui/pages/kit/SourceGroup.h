@@ -8,11 +8,13 @@
 #include <array>
 #include <vector>
 
-#include "ui/pages/comms/PageWidgets.h"
+#include "model/Layout.h"
+#include "ui/pages/kit/Bindings.h"
+#include "ui/pages/kit/Widgets.h"
 
 class QGroupBox;
 
-namespace vrm::comms {
+namespace vrm::kit {
 
 struct SourceBoxNames {
     QString input;      // + 1..8
@@ -50,20 +52,7 @@ SourceBoxes makeSourceBoxes(const SourceBoxNames& names);
 uint32_t modeBits(const ModeBoxes& boxes);
 void showModeBits(const ModeBoxes& boxes, uint32_t bits);
 
-// Where a channel keeps its sources in its record; GPS and profile are null
-// where the channel has none.
-struct SourceFields {
-    const Field* inputsSet;
-    const Field* inputsChecked;
-    const Field* arm;
-    const Field* disarm;
-    const Field* restricted;
-    const Field* system;
-    const Field* test;
-    const Field* gps = nullptr;
-    const Field* profile = nullptr;
-};
-void storeSources(ConfigImage& image, std::size_t base, const SourceFields& fields, const SourceBoxes& boxes);
-void showSources(const ConfigImage& image, std::size_t base, const SourceFields& fields, const SourceBoxes& boxes);
+// Makes the group's boxes and binds them to a channel's sources record.
+SourceBoxes bindSources(Bindings<layout::sources::Record>& bindings, const SourceBoxNames& names);
 
-} // namespace vrm::comms
+} // namespace vrm::kit

@@ -1,0 +1,159 @@
+// The page kit's bindings on a record of their own: every binder stores what
+// its control holds, shows it back, keeps the bits it does not own, and runs
+// in bind order.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSlider>
+
+#include "model/ConfigImage.h"
+#include "model/Cp1251.h"
+#include "ui/pages/kit/Bindings.h"
+
+using namespace vrm;
+using namespace vrm::kit;
+
+namespace kitTest {
+struct Record {
+    static constexpr std::size_t size = 40;
+    static constexpr std::string_view title = "Проба";
+};
+namespace sub {
+struct Record {
+    static constexpr std::size_t size = 2;
+    static constexpr std::string_view title = "Часть %1";
+};
+#define KIT_TEST_SUB_FIELDS(F) F(word, u16(0), "Слово")
+VRM_DECLARE_FIELDS(KIT_TEST_SUB_FIELDS)
+#undef KIT_TEST_SUB_FIELDS
+} // namespace sub
+#define KIT_TEST_FIELDS(F)                          \
+    F(index, bits(0, 2, 3), "Индекс")               \
+    F(flag, bits(0, 7, 1), "Флажок")                \
+    F(link, bits(1, 0, 2, 4), "Связь")              \
+    F(name, text(2, 9), "Имя")                      \
+    F(count, u16(12), "Число")                      \
+    F(address, ipv4(14), "Адрес")                   \
+    F(value, real(18), "Значение")                  \
+    F(actions, u8(22, 7), "Действия")               \
+    F(level, u8(29), "Уровень")                     \
+    F(parts, records<sub::Record>(30, 3), "Части")
+VRM_DECLARE_FIELDS(KIT_TEST_FIELDS)
+#undef KIT_TEST_FIELDS
+} // namespace kitTest
+
+namespace {
+namespace k = kitTest;
+constexpr RecordAt<k::Record> kAt{100};
+
+struct KitPage {
+    Bindings<k::Record> fields;
+    QComboBox* index = fields.combo(k::index, "Index", {"a", "b", "c", "d", "e"}, 1);
+    QCheckBox* flag = fields.check(k::flag, "Flag", "flag");
+    QCheckBox* link = fields.triState(k::link, "Link", "link", 2);
+    QLineEdit* name = fields.text(k::name, "Name", 8);
+    QLineEdit* count = fields.number(k::count, "Count", {0, 1000, 7});
+    QLineEdit* address = fields.ipv4(k::address, "Address");
+    QLineEdit* value = fields.real(k::value, "Value", 10);
+    std::array<QComboBox*, 7> actions = fields.actionRow(k::actions, "Action", {"none", "on", "off"});
+    QSlider* level = fields.trackBar(k::level, "Level", 0, 200);
+    QComboBox* part = fields.sub(k::parts, 2).combo(k::sub::word, "Part", {"x", "y", "z"});
+};
+} // namespace
+
+TEST(PageKit, EveryBinderStoresAndShowsItsFieldAndNothingElse)
+{
+    ConfigImage image;
+    for (std::size_t i = 0; i < ConfigImage::kSize; ++i)
+        image.setByte(i, 0xA5); // carried bytes must survive
+    const ConfigImage before = image;
+    KitPage page;
+    page.index->setCurrentIndex(2);
+    page.flag->setChecked(false);
+    page.link->setCheckState(Qt::PartiallyChecked);
+    page.name->setText(QStringLiteral("Дверь"));
+    page.count->setText(QStringLiteral(" -5 ")); // clamped, and the trimmed text stays
+    page.address->setText(QStringLiteral("10.0.0.1"));
+    page.value->setText(QStringLiteral("5,5"));
+    page.actions[6]->setCurrentIndex(2);
+    for (int k = 0; k < 6; ++k)
+        page.actions[std::size_t(k)]->setCurrentIndex(0);
+    page.level->setValue(150);
+    page.part->setCurrentIndex(1);
+    page.fields.store(image, kAt);
+
+    EXPECT_EQ(image.get(kAt, k::index), 3u);
+    EXPECT_EQ(image.byte(100) & 0b0110'0011, 0xA5 & 0b0110'0011) << "bits the record does not own";
+    EXPECT_EQ(image.get(kAt, k::flag), 0u);
+    EXPECT_EQ(image.get(kAt, k::link, 2), 1u);
+    EXPECT_EQ(image.get(kAt, k::link, 1), 0xA5u >> 2 & 3) << "the other links keep their bits";
+    EXPECT_EQ(image.text(kAt, k::name), toCp1251(QStringLiteral("Дверь")));
+    EXPECT_EQ(image.get(kAt, k::count), 0u);
+    EXPECT_EQ(page.count->text(), QStringLiteral("-5"));
+    EXPECT_EQ(image.get(kAt, k::address), 0x0A000001u);
+    EXPECT_FLOAT_EQ(image.real(kAt, k::value), 5.5f);
+    EXPECT_EQ(image.get(kAt, k::actions, 6), 2u);
+    EXPECT_EQ(image.get(kAt, k::level), 150u);
+    EXPECT_EQ(image.get(k::parts(kAt, 2), k::sub::word), 1u);
+    EXPECT_EQ(image.get(k::parts(kAt, 1), k::sub::word), 0xA5A5u);
+    for (std::size_t i = 0; i < ConfigImage::kSize; ++i) {
+        if (i < 100 || i >= 140) {
+            ASSERT_EQ(image.byte(i), before.byte(i)) << "outside the record at " << i;
+        }
+    }
+
+    KitPage shown;
+    shown.fields.show(image, kAt);
+    EXPECT_EQ(shown.index->currentIndex(), 2);
+    EXPECT_FALSE(shown.flag->isChecked());
+    EXPECT_EQ(shown.link->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(shown.name->text(), QStringLiteral("Дверь"));
+    EXPECT_EQ(shown.count->text(), QStringLiteral("0"));
+    EXPECT_EQ(shown.address->text(), QStringLiteral("10.0.0.1"));
+    EXPECT_EQ(shown.value->text(), QStringLiteral("5.5"));
+    EXPECT_EQ(shown.actions[6]->currentIndex(), 2);
+    EXPECT_EQ(shown.level->value(), 150);
+    EXPECT_EQ(shown.part->currentIndex(), 1);
+}
+
+TEST(PageKit, AValueWithoutItemShowsNoSelectionAndSurvivesAStore)
+{
+    ConfigImage image;
+    image.set(kAt, k::index, 7);   // index 6: the box has five items
+    image.set(kAt, k::count, 0);   // below the offset of 1
+    KitPage page;
+    page.fields.show(image, kAt);
+    EXPECT_EQ(page.index->currentIndex(), -1);
+    image.set(kAt, k::index, 7);
+    page.fields.store(image, kAt);
+    EXPECT_EQ(image.get(kAt, k::index), 7u);
+    EXPECT_EQ(page.count->text(), QStringLiteral("0"));
+}
+
+TEST(PageKit, StepsRunInBindOrder)
+{
+    std::vector<int> order;
+    Bindings<k::Record> fields;
+    for (int n = 0; n < 3; ++n)
+        fields.add([&order, n](ConfigImage&, RecordAt<k::Record>) { order.push_back(n); },
+                   [&order, n](const ConfigImage&, RecordAt<k::Record>) { order.push_back(10 + n); });
+    ConfigImage image;
+    fields.store(image, kAt);
+    fields.show(image, kAt);
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 10, 11, 12}));
+}
+
+TEST(PageKit, UnreadableNumbersTakeTheirFallback)
+{
+    ConfigImage image;
+    KitPage page;
+    page.count->setText(QStringLiteral("abc"));
+    page.value->setText(QStringLiteral("x1"));
+    page.fields.store(image, kAt);
+    EXPECT_EQ(image.get(kAt, k::count), 7u);
+    EXPECT_EQ(image.real(kAt, k::value), 0.0f);
+}
