@@ -20,7 +20,7 @@ namespace {
 
 class NullSink : public TransactionSink {
 public:
-    void status(const QString& text, const QColor&) override { last = text; }
+    void status(const QString& text, StatusKind) override { last = text; }
     void progress(int, int) override {}
     QString last;
 };

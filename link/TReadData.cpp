@@ -9,7 +9,7 @@ namespace {
 class SignalSink : public TransactionSink {
 public:
     explicit SignalSink(TReadData& thread) : thread_(thread) {}
-    void status(const QString& text, const QColor& colour) override { emit thread_.statusChanged(text, colour); }
+    void status(const QString& text, StatusKind kind) override { emit thread_.statusChanged(text, kind); }
     void progress(int position, int maximum) override { emit thread_.progressChanged(position, maximum); }
 
 private:
@@ -36,7 +36,7 @@ void TReadData::run()
     // The link is made here so that its port belongs to this thread.
     std::unique_ptr<SerialLink> link = linkFactory_ ? linkFactory_() : nullptr;
     if (!link) {
-        emit statusChanged(messages_.value(message::CannotOpen), colours::failure);
+        emit statusChanged(messages_.value(message::CannotOpen), StatusKind::Failure);
         return;
     }
     result_ = runTransaction(*link, request_, messages_, sink);

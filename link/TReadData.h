@@ -22,7 +22,7 @@ public:
     int result() const { return result_; }
 
 signals:
-    void statusChanged(const QString& text, const QColor& colour);
+    void statusChanged(const QString& text, StatusKind kind);
     void progressChanged(int position, int maximum);
 
 protected:

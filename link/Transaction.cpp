@@ -31,8 +31,8 @@ bool fitsTheEngine(const TransactionRequest& request)
 bool readIntoScratch(TransactionPrimitives& steps, const TransactionRequest& request,
                      std::vector<uint8_t>& area)
 {
-    steps.show(message::Identification, colours::progress);
-    steps.show(message::Reading, colours::progress);
+    steps.show(message::Identification, StatusKind::Progress);
+    steps.show(message::Reading, StatusKind::Progress);
     if (!steps.enterBinaryMode())
         return false;
     area.resize(request.data.size());
@@ -46,7 +46,7 @@ bool readArea(TransactionPrimitives& steps, const TransactionRequest& request)
         return false;
     // The caller's bytes change only once the whole area has arrived.
     std::copy(area.begin(), area.end(), request.data.begin());
-    steps.show(message::DataRead, colours::success);
+    steps.show(message::DataRead, StatusKind::Success);
     return true;
 }
 
@@ -55,17 +55,17 @@ bool showComparison(TransactionPrimitives& steps, const std::vector<uint8_t>& he
                     std::span<const uint8_t> expected, int differentText, int equalText)
 {
     const bool equal = std::equal(held.begin(), held.end(), expected.begin());
-    steps.show(equal ? equalText : differentText, equal ? colours::success : colours::failure);
+    steps.show(equal ? equalText : differentText, equal ? StatusKind::Success : StatusKind::Failure);
     return equal;
 }
 
 bool writeAndVerify(TransactionPrimitives& steps, const TransactionRequest& request)
 {
-    steps.show(message::Identification, colours::progress);
-    steps.show(message::Writing, colours::progress);
+    steps.show(message::Identification, StatusKind::Progress);
+    steps.show(message::Writing, StatusKind::Progress);
     if (!steps.enterBinaryMode() || !steps.writeArea(request.area, request.baseAddress, request.data))
         return false;
-    steps.show(message::Reading, colours::progress);
+    steps.show(message::Reading, StatusKind::Progress);
     std::vector<uint8_t> readBack(request.data.size());
     return steps.readArea(request.area, request.baseAddress, readBack)
         && showComparison(steps, readBack, request.data, message::WriteMismatch, message::ProgrammedOk);
@@ -98,11 +98,11 @@ bool singleFrame(TransactionPrimitives& steps, const TransactionRequest& request
     const SingleFrameKind& kind = kSingleFrameKinds[request.kind - 3];
     if (!steps.enterBinaryMode())
         return false;
-    steps.show(message::Identification, colours::progress);
+    steps.show(message::Identification, StatusKind::Progress);
     const bool done = kind.query ? steps.queryRecord(kind.command, request.data)
                                  : steps.sendCommand(kind.command, request.data);
     if (done)
-        steps.show(kind.successText, colours::success);
+        steps.show(kind.successText, StatusKind::Success);
     return done;
 }
 
@@ -129,7 +129,7 @@ int runTransaction(SerialLink& link, const TransactionRequest& request, const QS
     const bool knownKind = request.kind >= 0 && request.kind <= kLastKind;
     if (knownKind && !fitsTheEngine(request)) {
         // Larger than any record the controller sends: refused before the port is touched.
-        steps.show(message::TransferCode3, colours::failure);
+        steps.show(message::TransferCode3, StatusKind::Failure);
         return 1;
     }
     if (!link.open() || !link.isOpen()) {

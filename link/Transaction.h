@@ -2,7 +2,6 @@
 // One framed exchange with the controller: open the port, enter binary mode,
 // run one kind of transfer, report status texts and progress, close the port.
 
-#include <QColor>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -34,19 +33,18 @@ struct TransactionRequest {
     uint32_t baseAddress = 0;  // controller address of data[0] within the area
 };
 
+// How a status text reads: a step under way, a success or a failure. The
+// window decides how each looks.
+enum class StatusKind : int8_t { Progress, Success, Failure };
+
 // Where a transaction reports. Called on the thread that runs the transaction.
 class TransactionSink {
 public:
     virtual ~TransactionSink() = default;
-    virtual void status(const QString& text, const QColor& colour) = 0;
+    virtual void status(const QString& text, StatusKind kind) = 0;
     virtual void progress(int position, int maximum) = 0;
 };
 
-namespace colours {
-inline const QColor progress = Qt::black;
-inline const QColor success = Qt::blue;
-inline const QColor failure = Qt::red;
-} // namespace colours
 
 // The 20 status texts in their default (Russian) wording; a language file may
 // hand a translated list to the transactions instead.

@@ -17,20 +17,20 @@ TransactionPrimitives::TransactionPrimitives(SerialLink& link, const QStringList
 {
 }
 
-void TransactionPrimitives::show(int messageIndex, const QColor& colour)
+void TransactionPrimitives::show(int messageIndex, StatusKind kind)
 {
     // A short or translated list may lack a text: it is shown empty.
-    showText(messages_.value(messageIndex), colour);
+    showText(messages_.value(messageIndex), kind);
 }
 
-void TransactionPrimitives::showText(const QString& text, const QColor& colour)
+void TransactionPrimitives::showText(const QString& text, StatusKind kind)
 {
-    sink_.status(text, colour);
+    sink_.status(text, kind);
 }
 
 void TransactionPrimitives::showWithPortName(int messageIndex)
 {
-    showText(messages_.value(messageIndex) + link_.name(), colours::failure);
+    showText(messages_.value(messageIndex) + link_.name(), StatusKind::Failure);
 }
 
 bool TransactionPrimitives::enterBinaryMode()
@@ -76,7 +76,7 @@ bool TransactionPrimitives::replyComplete(int received, const std::vector<uint8_
     if (received == kPortError)
         return false;
     if (received != int(reply.size())) {
-        show(received == 0 ? message::NoReply : message::NoCorrectReply, colours::failure);
+        show(received == 0 ? message::NoReply : message::NoCorrectReply, StatusKind::Failure);
         return false;
     }
     return true;
@@ -88,19 +88,19 @@ bool TransactionPrimitives::accepted(frame::Verdict verdict)
     case frame::Verdict::Accepted:
         return true;
     case frame::Verdict::BadCheck:
-        show(message::TransferCode2, colours::failure);
+        show(message::TransferCode2, StatusKind::Failure);
         return false;
     case frame::Verdict::FlashError:
-        show(message::FlashError, colours::failure);
+        show(message::FlashError, StatusKind::Failure);
         return false;
     case frame::Verdict::PasswordRequired:
-        show(message::PasswordRequired, colours::failure);
+        show(message::PasswordRequired, StatusKind::Failure);
         return false;
     case frame::Verdict::WrongSize:
     case frame::Verdict::BadEcho:
         break;
     }
-    show(message::TransferCode3, colours::failure);
+    show(message::TransferCode3, StatusKind::Failure);
     return false;
 }
 
@@ -110,7 +110,7 @@ bool TransactionPrimitives::startAreaTransfer(int size, std::optional<uint8_t> c
     if (!discardBinaryAnswer())
         return false;
     if (!command) {
-        showText(message::badAreaText(), colours::failure);
+        showText(message::badAreaText(), StatusKind::Failure);
         return false;
     }
     return true;
@@ -175,7 +175,7 @@ bool TransactionPrimitives::readArea(int area, uint32_t baseAddress, std::span<u
             return false;
         if (received != int(reply.size())) {
             // An area read has one text for a short reply and for none at all.
-            show(message::TransferCode1, colours::failure);
+            show(message::TransferCode1, StatusKind::Failure);
             return false;
         }
         if (!accepted(frame::validateAreaReadReply(reply, *command, address, uint16_t(chunk))))

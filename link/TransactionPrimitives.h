@@ -29,8 +29,8 @@ public:
     // Fills `into` chunk by chunk; on failure it holds what arrived so far.
     bool readArea(int area, uint32_t baseAddress, std::span<uint8_t> into);
 
-    void show(int messageIndex, const QColor& colour);
-    void showText(const QString& text, const QColor& colour);
+    void show(int messageIndex, StatusKind kind);
+    void showText(const QString& text, StatusKind kind);
     void showWithPortName(int messageIndex);
 
 private:

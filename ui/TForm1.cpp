@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -22,11 +23,12 @@
 #include "link/QtSerialLink.h"
 #include "model/ConfigFile.h"
 #include "model/FactoryImage.h"
-#include "ui/ControllerSession.h"
+#include "session/ControllerSession.h"
 #include "ui/Glyphs.h"
 #include "ui/PortSettingsFile.h"
 #include "ui/TAboutBox.h"
 #include "ui/TFormCOMPortConfig.h"
+#include "ui/TFormClearConfig.h"
 #include "ui/pages/PlaceholderPages.h"
 #include "ui/pages/comms/CommsPages.h"
 #include "ui/pages/status/StatusPage.h"
@@ -47,23 +49,6 @@ constexpr int kStatusPanelWidths[4] = {500, 60, 100, 250};
 constexpr int kToolBarHeight = 33;
 constexpr int kCaptionButtonWidth = 150;
 constexpr int kFirstPollerDelayMs = 500;
-
-// Pages without a store step: the status page and the outputs overview.
-bool hasStoreStep(int page)
-{
-    return page >= 1 && page <= 47 && page != 29;
-}
-
-bool hasShowStep(int page)
-{
-    return hasStoreStep(page);
-}
-
-// Pages 10-13 and 20 keep their own titles.
-bool takesNodeTitle(int page)
-{
-    return !(page >= 10 && page <= 13) && page != 20;
-}
 
 void warn(QWidget* parent, const QString& caption, const QString& text)
 {
@@ -148,7 +133,7 @@ void TForm1::createActions()
     QAction* aboutAction = addAction("Abaut", QStringLiteral("О программе..."), {}, {}, {}, -1);
 
     controllerActions_ = {program, read, compare, factory, reset, reconfigure, fileOpen, fileSave, fileNew, port};
-    systemPageDisabled_ = {program, read, compare, reconfigure, reset, factory};
+    ownTransfersDisabled_ = {program, read, compare, reconfigure, reset, factory};
 
     connect(fileNew, &QAction::triggered, this, &TForm1::newConfiguration);
     connect(fileOpen, &QAction::triggered, this, &TForm1::openConfiguration);
@@ -283,6 +268,9 @@ void TForm1::createStatusBar()
 
 void TForm1::createPages(const PageGroupFactory& leadingGroups)
 {
+    // First: the pages connect to the controller access as they are built.
+    session_ = std::make_unique<ControllerSession>(static_cast<OperationHost&>(*this));
+
     auto statusPage = std::make_unique<StatusPage>(static_cast<PageHost&>(*this));
     statusPage_ = statusPage.get();
     groups_.push_back(std::move(statusPage));
@@ -312,7 +300,6 @@ void TForm1::createPages(const PageGroupFactory& leadingGroups)
         }
     }
 
-    session_ = std::make_unique<ControllerSession>(static_cast<OperationHost&>(*this), *statusPage_);
     connectSession();
 }
 
@@ -327,6 +314,9 @@ void TForm1::connectSession()
     connect(find("Reset"), &QAction::triggered, session, &ControllerSession::restart);
     connect(find("ReadIMEICode"), &QAction::triggered, session, &ControllerSession::readImei);
     connect(find("FactoryConfig"), &QAction::triggered, session, &ControllerSession::factoryConfig);
+    connect(statusPage_, &StatusPage::controlCommandRequested, session, &ControllerSession::sendControlCommand);
+    connect(session, &ControllerSession::identityShown, statusPage_, &StatusPage::showIdentity);
+    connect(session, &ControllerSession::pageZeroPolled, statusPage_, &StatusPage::showLiveStatus);
 }
 
 // ---------------------------------------------------------------- start-up
@@ -420,19 +410,19 @@ void TForm1::onTreeSelection(QTreeWidgetItem* current)
 void TForm1::switchPage(int page)
 {
     const int left = shownPage_;
-    if (left == kSystemParametersPage) {
-        systemPageShown_ = false; // leaving: the six device actions come back
+    if (ownTransfersShown_) {
+        ownTransfersShown_ = false; // leaving: the six device actions come back
         applyActionStates();
     }
     storeStep(left);
 
     if (PageGroup* group = pageGroup(page)) {
-        if (takesNodeTitle(page)) {
+        if (group->takesTreeTitle(page)) {
             if (QLabel* title = group->titleLabel(page))
                 title->setText(pages_.node(page)->text(0));
         }
-        if (page == kSystemParametersPage) {
-            systemPageShown_ = true; // the page has its own program and read buttons
+        if (group->hasOwnTransfers(page)) {
+            ownTransfersShown_ = true; // the page has its own program and read buttons
             applyActionStates();
         }
         group->enter(page);
@@ -451,17 +441,15 @@ void TForm1::switchPage(int page)
 
 void TForm1::storeStep(int page)
 {
-    if (!hasStoreStep(page))
-        return;
-    if (PageGroup* group = pageGroup(page))
+    PageGroup* group = pageGroup(page);
+    if (group && group->hasStoreStep(page))
         group->store(page, image_);
 }
 
 void TForm1::showStep(int page)
 {
-    if (!hasShowStep(page))
-        return;
-    if (PageGroup* group = pageGroup(page))
+    PageGroup* group = pageGroup(page);
+    if (group && group->hasStoreStep(page))
         group->show(page, image_);
 }
 
@@ -493,21 +481,16 @@ void TForm1::applyActionStates()
 {
     for (QAction* action : controllerActions_)
         action->setEnabled(actionsUnlocked_);
-    // Unlocking on page 47 (after its own transfers) leaves its six disabled.
-    if (systemPageShown_) {
-        for (QAction* action : systemPageDisabled_)
+    // Unlocking on a page with its own transfers (after them) leaves the six disabled.
+    if (ownTransfersShown_) {
+        for (QAction* action : ownTransfersDisabled_)
             action->setEnabled(false);
     }
 }
 
-bool TForm1::readSystemParameters(QLabel* status, QProgressBar* progress)
+ControllerAccess& TForm1::controller()
 {
-    return session_ && session_->readSystemParameters(status, progress);
-}
-
-bool TForm1::programSystemParameters(QLabel* status, QProgressBar* progress)
-{
-    return session_ && session_->programSystemParameters(status, progress);
+    return *session_;
 }
 
 // ---------------------------------------------------------------- status bar and port
@@ -538,14 +521,37 @@ QStringList TForm1::gsmStates() const
     return texts_.list(texts::gsmStates);
 }
 
-QLabel* TForm1::actionLabel()
+QLabel* TForm1::actionLabel() const
 {
     return statusPage_->actionLabel();
 }
 
-QProgressBar* TForm1::actionProgress()
+StatusView& TForm1::actionStatus()
 {
-    return statusPage_->actionProgress();
+    return statusPage_->actionStatus();
+}
+
+bool TForm1::clearModesOnProgram() const
+{
+    return statusPage_->clearModesOnProgram();
+}
+
+void TForm1::showWarning(const QString& caption, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void TForm1::copyToClipboard(const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
+bool TForm1::runFactoryResetCountdown(std::function<bool()> deviceLost)
+{
+    TFormClearConfig countdown(std::move(deviceLost), this);
+    countdown.exec();
+    return countdown.completed();
 }
 
 void TForm1::configurePort()

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "model/ConfigImage.h"
-#include "ui/OperationHost.h"
+#include "session/OperationHost.h"
 #include "ui/PageTree.h"
 #include "ui/TextTable.h"
 #include "ui/pages/PageHost.h"
@@ -36,7 +36,6 @@ public:
     static constexpr int kClientWidth = 925;
     static constexpr int kClientHeight = 554;
     static constexpr int kTreeWidth = 209;
-    static constexpr int kSystemParametersPage = 47;
 
     using PageGroupFactory = std::function<std::vector<std::unique_ptr<PageGroup>>(PageHost&)>;
 
@@ -55,8 +54,7 @@ public:
     void storeAndShowShownPage() override;
     QStringList textList(const QString& name) const override { return texts_.list(name); }
     QString text(const QString& name) const override { return texts_.text(name); }
-    bool readSystemParameters(QLabel* status, QProgressBar* progress) override;
-    bool programSystemParameters(QLabel* status, QProgressBar* progress) override;
+    ControllerAccess& controller() override;
     void selectPage(int index) override;
     void storeShownPage() override;
     void showShownPage() override;
@@ -67,8 +65,14 @@ public:
     LinkFactory linkFactory() const override;
     QStringList transactionMessages() const override;
     QStringList gsmStates() const override;
-    QLabel* actionLabel() override;
-    QProgressBar* actionProgress() override;
+    StatusView& actionStatus() override;
+    bool clearModesOnProgram() const override;
+    void showWarning(const QString& caption, const QString& text) override;
+    void copyToClipboard(const QString& text) override;
+    bool runFactoryResetCountdown(std::function<bool()> deviceLost) override;
+
+    // The operation frame's status label `ActionName` on page 0.
+    QLabel* actionLabel() const;
 
     void setPortName(const QString& name) { portName_ = name; }
     // Working directory at start-up with a trailing separator.
@@ -122,13 +126,14 @@ private:
     QString programDirectory_;
     int shownPage_ = -1;
     bool actionsUnlocked_ = false;
-    bool systemPageShown_ = false;
+    // The shown page has its own read and program buttons (PageGroup::hasOwnTransfers).
+    bool ownTransfersShown_ = false;
 
     QTreeWidget* tree_ = nullptr;
     QStackedWidget* stack_ = nullptr;
     std::array<QLabel*, 4> statusPanels_{};
     std::vector<QAction*> controllerActions_;   // the ten that operations lock
-    std::vector<QAction*> systemPageDisabled_;  // the six that page 47 disables
+    std::vector<QAction*> ownTransfersDisabled_; // the six a page with its own transfers disables
 
     std::vector<std::unique_ptr<PageGroup>> groups_;
     std::array<PageGroup*, PageTree::kPageCount> groupOfPage_{};

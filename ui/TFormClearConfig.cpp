@@ -9,6 +9,10 @@
 
 namespace vrm {
 
+namespace {
+constexpr int kWidth = 420;
+} // namespace
+
 TFormClearConfig::TFormClearConfig(std::function<bool()> deviceLost, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       deviceLost_(std::move(deviceLost))
@@ -22,6 +26,7 @@ TFormClearConfig::TFormClearConfig(std::function<bool()> deviceLost, QWidget* pa
                        "пароль защиты конфигурации будет сброшен. Не отключайте контроллер от PC, связь не "
                        "должна прерываться, иначе процедуру сброса придется повторить сначала."),
         this);
+    text->setObjectName(QStringLiteral("LabelText"));
     text->setWordWrap(true);
     seconds_ = new QLabel(this);
     seconds_->setObjectName(QStringLiteral("LabelSeconds"));
@@ -43,7 +48,11 @@ TFormClearConfig::TFormClearConfig(std::function<bool()> deviceLost, QWidget* pa
     layout->addWidget(seconds_);
     layout->addWidget(bar_);
     layout->addLayout(buttons);
-    setFixedWidth(420);
+    // A dialog does not size itself by the height a wrapped label needs at its
+    // width: reserve that height, or the first and last lines are cut off.
+    const QMargins margins = layout->contentsMargins();
+    text->setMinimumHeight(text->heightForWidth(kWidth - margins.left() - margins.right()));
+    setFixedWidth(kWidth);
 
     showRemaining(kSeconds);
     timer_ = new QTimer(this);

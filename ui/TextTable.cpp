@@ -1,7 +1,7 @@
 #include "ui/TextTable.h"
 
 #include "link/Transaction.h"
-#include "ui/LiveStatus.h"
+#include "session/LiveStatus.h"
 
 namespace vrm {
 

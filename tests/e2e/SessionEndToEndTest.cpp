@@ -18,7 +18,7 @@
 #include "ui/SessionTestHost.h"
 #include "ui/TForm1.h"
 #include "ui/TFormClearConfig.h"
-#include "ui/TransactionRunner.h"
+#include "ui/LabelStatusView.h"
 #include "ui/pages/status/StatusPage.h"
 
 using namespace vrm;

@@ -5,17 +5,19 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QTimer>
 
 #include "e2e/EndToEndFixture.h"
 #include "link/Frame.h"
-#include "ui/ControllerSession.h"
-#include "ui/TransactionRunner.h"
+#include "session/ControllerSession.h"
+#include "ui/LabelStatusView.h"
 
 using namespace vrm;
 using namespace vrm::test;
 
 namespace {
 
+constexpr int kSystemParametersPage = 47;
 constexpr int kAreaSize = 24;
 constexpr int kImageOffset = 5304;
 
@@ -63,8 +65,8 @@ protected:
     // Page 47 entered and its notices lifted with Button1.
     void openPage()
     {
-        form_->selectPage(TForm1::kSystemParametersPage);
-        ASSERT_EQ(form_->shownPage(), TForm1::kSystemParametersPage);
+        form_->selectPage(kSystemParametersPage);
+        ASSERT_EQ(form_->shownPage(), kSystemParametersPage);
         EXPECT_FALSE(button("BitBtnReadSysPar")->isEnabled()) << "the notices cover the read button";
         button("Button1")->click();
         EXPECT_FALSE(control<QWidget>("Panel13")->isVisibleTo(form_.get()));
@@ -150,9 +152,34 @@ TEST_F(SystemParametersEndToEnd, PasswordTheImageLacksStopsTheReadUntilPageOneHo
     form_->selectPage(1);
     control<QCheckBox>("CheckBoxSysPassword")->click();
     control<QLineEdit>("MaskEditSysPassword")->setText(QStringLiteral("1234"));
-    form_->selectPage(TForm1::kSystemParametersPage);
+    form_->selectPage(kSystemParametersPage);
     button("BitBtnReadSysPar")->click();
     EXPECT_EQ(message(), form_->transactionMessages().at(7));
     EXPECT_EQ(imageArea(), individualParameters());
     EXPECT_TRUE(button("BitBtnProgSysPar")->isEnabled());
+}
+
+// Page 47's buttons lock nothing, so they can be pressed while Restart waits
+// for the controller: the ten actions still come back, and the window closes.
+TEST_F(SystemParametersEndToEnd, ReadDuringTheRestartWaitLeavesTheWindowUsable)
+{
+    prepareAreas({{5, individualParameters()}});
+    start();
+    trigger("Reset");
+    ASSERT_FALSE(form_->findChild<QAction*>(QStringLiteral("ComPortConfig"))->isEnabled());
+    openPage();
+    // The simulated controller is silent for 300 ms after the restart command;
+    // a read into that silence fails at the identity, which unlocks anyway.
+    test::waitUntil([] { return false; }, 400);
+    ASSERT_TRUE(form_->session()->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
+    button("BitBtnReadSysPar")->click();
+    EXPECT_EQ(message(), form_->transactionMessages().at(7));
+
+    auto* port = form_->findChild<QAction*>(QStringLiteral("ComPortConfig"));
+    ASSERT_TRUE(test::waitUntil([&] { return port->isEnabled(); }, 5000)) << "the actions never came back";
+    EXPECT_TRUE(form_->session()->pollerRunning());
+    EXPECT_FALSE(form_->findChild<QAction*>(QStringLiteral("Reset"))->isEnabled()) << "page 47 is still shown";
+    form_->selectPage(1);
+    EXPECT_TRUE(form_->findChild<QAction*>(QStringLiteral("Reset"))->isEnabled());
+    EXPECT_TRUE(form_->close());
 }

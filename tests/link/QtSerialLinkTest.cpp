@@ -164,7 +164,7 @@ TEST(QtSerialLinkTransactionTest, RunsTransactionsOverAPseudoTerminal)
             const auto link = factory();
             const int result = runTransaction(*link, {.kind = kind, .area = area, .data = data}, messages, sink);
             EXPECT_FALSE(link->isOpen());
-            EXPECT_EQ(sink.last().colour, colours::success) << sink.last().text.toStdString();
+            EXPECT_EQ(sink.last().kind, StatusKind::Success) << sink.last().text.toStdString();
             return result;
         };
         EXPECT_EQ(run(int(TransactionKind::Identity), identity, 0), 0);

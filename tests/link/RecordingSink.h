@@ -1,7 +1,7 @@
 #pragma once
 // Collects what a transaction reports, in order.
 
-#include <QColor>
+
 #include <ostream>
 #include <QStringList>
 #include <utility>
@@ -15,10 +15,10 @@ class RecordingSink : public TransactionSink {
 public:
     struct Status {
         QString text;
-        QColor colour;
+        StatusKind kind;
     };
 
-    void status(const QString& text, const QColor& colour) override { statuses.push_back({text, colour}); }
+    void status(const QString& text, StatusKind kind) override { statuses.push_back({text, kind}); }
     void progress(int position, int maximum) override { progresses.emplace_back(position, maximum); }
 
     QStringList texts() const

@@ -53,7 +53,7 @@ TEST_F(SimExecutableLinkTest, IdentifiesTheController)
     ASSERT_EQ(run(TransactionKind::Identity, identity), 0);
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(identity.data()), 7), QByteArray("VRM530\0", 7));
     EXPECT_EQ(sink.last().text, messages[message::VersionRead]);
-    EXPECT_EQ(sink.last().colour, colours::success);
+    EXPECT_EQ(sink.last().kind, StatusKind::Success);
 }
 
 TEST_F(SimExecutableLinkTest, WritesVerifiesAndReadsBackTheMainBlock)
@@ -79,7 +79,7 @@ TEST_F(SimExecutableLinkTest, AControllerThatStopsMidReadLeavesTheBufferUnchange
     std::vector<uint8_t> buffer(blocks::main.size, 0x5A);
     EXPECT_EQ(run(TransactionKind::ReadArea, buffer, 1), 1);
     EXPECT_EQ(sink.last().text, messages[message::TransferCode1]);
-    EXPECT_EQ(sink.last().colour, colours::failure);
+    EXPECT_EQ(sink.last().kind, StatusKind::Failure);
     EXPECT_TRUE(std::all_of(buffer.begin(), buffer.end(), [](uint8_t b) { return b == 0x5A; }));
 
     ASSERT_TRUE(sim.command("plug"));

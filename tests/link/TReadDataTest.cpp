@@ -16,7 +16,7 @@ namespace {
 
 struct Delivered {
     QStringList texts;
-    std::vector<QColor> colours;
+    std::vector<StatusKind> kinds;
     std::vector<std::pair<int, int>> progress;
     bool allOnCallersThread = true;
 };
@@ -27,9 +27,9 @@ Delivered runAndWait(TReadData& transaction)
     Delivered delivered;
     QObject receiver; // lives on this thread, so the signals arrive queued
     QObject::connect(&transaction, &TReadData::statusChanged, &receiver,
-                     [&](const QString& text, const QColor& colour) {
+                     [&](const QString& text, StatusKind kind) {
                          delivered.texts << text;
-                         delivered.colours.push_back(colour);
+                         delivered.kinds.push_back(kind);
                          delivered.allOnCallersThread &= QThread::currentThread() == receiver.thread();
                      });
     QObject::connect(&transaction, &TReadData::progressChanged, &receiver, [&](int position, int maximum) {
@@ -61,7 +61,7 @@ TEST(TReadDataTest, DeliversTextsAndProgressAsSignalsToAWaitingCaller)
     EXPECT_EQ(transaction.result(), 0);
     EXPECT_EQ(delivered.texts, QStringList({"Идентификация...", "Чтение данных из памяти контроллера...",
                                             "Данные считаны"}));
-    EXPECT_EQ(delivered.colours, (std::vector<QColor>{colours::progress, colours::progress, colours::success}));
+    EXPECT_EQ(delivered.kinds, (std::vector<StatusKind>{StatusKind::Progress, StatusKind::Progress, StatusKind::Success}));
     EXPECT_EQ(delivered.progress, (std::vector<std::pair<int, int>>{{0, 10}, {10, 10}}));
     EXPECT_TRUE(delivered.allOnCallersThread);
     EXPECT_EQ(modes, (std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
@@ -78,7 +78,7 @@ TEST(TReadDataTest, APortThatCannotBeOpenedFailsWithItsName)
     const Delivered delivered = runAndWait(missing);
     EXPECT_EQ(missing.result(), 1);
     EXPECT_EQ(delivered.texts, QStringList({"Невозможно открыть ttyS3"}));
-    EXPECT_EQ(delivered.colours, std::vector<QColor>{colours::failure});
+    EXPECT_EQ(delivered.kinds, std::vector<StatusKind>{StatusKind::Failure});
 
     TReadData noFactory(LinkFactory{}, request, defaultTransactionMessages());
     EXPECT_EQ(runAndWait(noFactory).texts, QStringList({"Невозможно открыть "}));

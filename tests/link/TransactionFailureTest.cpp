@@ -92,7 +92,7 @@ TEST_P(TransactionFailureTest, ShowsItsTextAfterTheRightNumberOfAttempts)
 
     EXPECT_EQ(runPrimitive(c.primitive), 1);
     EXPECT_EQ(sink.last().text, text(c.text));
-    EXPECT_EQ(sink.last().colour, colours::failure);
+    EXPECT_EQ(sink.last().kind, StatusKind::Failure);
     EXPECT_EQ(int(requests().size()), c.requests);
     EXPECT_FALSE(link.isOpen());
     // A failed read or query leaves the caller's bytes as they were.

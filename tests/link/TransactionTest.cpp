@@ -51,8 +51,8 @@ TEST_F(TransactionFixture, SingleFrameKindsSendTheirCommandAndShowTheirText)
         const std::size_t writesBefore = link.writes().size();
         ASSERT_EQ(run(int(c.kind), c.data), 0);
         EXPECT_EQ(sink.texts(), QStringList({text(message::Identification), text(c.successText)}));
-        EXPECT_EQ(sink.statuses[0].colour, colours::progress);
-        EXPECT_EQ(sink.last().colour, colours::success);
+        EXPECT_EQ(sink.statuses[0].kind, StatusKind::Progress);
+        EXPECT_EQ(sink.last().kind, StatusKind::Success);
         EXPECT_TRUE(sink.progresses.empty());
         EXPECT_EQ(controller.lastCommand(), c.command);
         // "BINARY\r" and then the request, nothing else.
@@ -94,7 +94,7 @@ TEST_F(TransactionFixture, ReadAreaFillsTheBufferAndReportsProgressPerChunk)
     EXPECT_EQ(bytes(data), main);
     EXPECT_EQ(sink.texts(), QStringList({text(message::Identification), text(message::Reading),
                                          text(message::DataRead)}));
-    EXPECT_EQ(sink.last().colour, colours::success);
+    EXPECT_EQ(sink.last().kind, StatusKind::Success);
     // 20 chunks of 256 and one of 172.
     ASSERT_EQ(sink.progresses.size(), 22u);
     EXPECT_EQ(sink.progresses.front(), std::make_pair(0, 5292));
@@ -142,7 +142,7 @@ TEST_F(TransactionFixture, WriteVerifyReportsEqualAndDifferentReadBack)
     EXPECT_EQ(controller.area(4), bytes(modes));
     EXPECT_EQ(sink.texts(), QStringList({text(message::Identification), text(message::Writing),
                                          text(message::Reading), text(message::ProgrammedOk)}));
-    EXPECT_EQ(sink.last().colour, colours::success);
+    EXPECT_EQ(sink.last().kind, StatusKind::Success);
 
     // A controller whose memory loses a bit: the read-back differs from what was sent.
     link.setReplyFilter([](const QByteArray& reply) {
@@ -157,7 +157,7 @@ TEST_F(TransactionFixture, WriteVerifyReportsEqualAndDifferentReadBack)
     sink = {};
     EXPECT_EQ(run(int(TransactionKind::WriteVerify), modes, 4), 1);
     EXPECT_EQ(sink.last().text, text(message::WriteMismatch));
-    EXPECT_EQ(sink.last().colour, colours::failure);
+    EXPECT_EQ(sink.last().kind, StatusKind::Failure);
     EXPECT_EQ(modes, (std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
 }
 
@@ -170,7 +170,7 @@ TEST_F(TransactionFixture, CompareNeverChangesTheCallersBytes)
     EXPECT_EQ(run(int(TransactionKind::Compare), same, 5), 0);
     EXPECT_EQ(sink.texts(), QStringList({text(message::Identification), text(message::Reading),
                                          text(message::CompareEqual)}));
-    EXPECT_EQ(sink.last().colour, colours::success);
+    EXPECT_EQ(sink.last().kind, StatusKind::Success);
     EXPECT_EQ(bytes(same), system);
 
     std::vector<uint8_t> other = vectorOf(system);
@@ -178,7 +178,7 @@ TEST_F(TransactionFixture, CompareNeverChangesTheCallersBytes)
     const std::vector<uint8_t> otherBefore = other;
     EXPECT_EQ(run(int(TransactionKind::Compare), other, 5), 1);
     EXPECT_EQ(sink.last().text, text(message::CompareDifferent));
-    EXPECT_EQ(sink.last().colour, colours::failure);
+    EXPECT_EQ(sink.last().kind, StatusKind::Failure);
     EXPECT_EQ(other, otherBefore);
 }
 
@@ -203,7 +203,7 @@ TEST_F(TransactionFixture, AreaOutsideOneToSevenIsRefusedBeforeAnyRequest)
         sink = {};
         EXPECT_EQ(run(int(TransactionKind::ReadArea), data, area), 1);
         EXPECT_EQ(sink.last().text, message::badAreaText());
-        EXPECT_EQ(sink.last().colour, colours::failure);
+        EXPECT_EQ(sink.last().kind, StatusKind::Failure);
         EXPECT_EQ(data, std::vector<uint8_t>(10, 0xAA));
     }
     // Each run sent "BINARY\r" and no frame.
@@ -230,7 +230,7 @@ TEST_F(TransactionFixture, MissingPortShowsItsNameAndSendsNothing)
     EXPECT_EQ(run(int(TransactionKind::Identity), identity), 1);
     ASSERT_EQ(sink.statuses.size(), 1u);
     EXPECT_EQ(sink.last().text, QStringLiteral("Невозможно открыть ttyS7"));
-    EXPECT_EQ(sink.last().colour, colours::failure);
+    EXPECT_EQ(sink.last().kind, StatusKind::Failure);
     EXPECT_TRUE(link.writes().empty());
 }
 
@@ -248,7 +248,7 @@ TEST_F(TransactionFixture, PortErrorShowsItsTextWithThePortName)
         std::vector<uint8_t> phones(18032, 0xAA);
         EXPECT_EQ(runTransaction(failing, {.kind = 0, .area = 6, .data = phones}, messages, reports), 1);
         EXPECT_EQ(reports.last().text, QStringLiteral("Ошибка порта ttyS7"));
-        EXPECT_EQ(reports.last().colour, colours::failure);
+        EXPECT_EQ(reports.last().kind, StatusKind::Failure);
         EXPECT_FALSE(failing.isOpen());
         EXPECT_EQ(phones, std::vector<uint8_t>(18032, 0xAA));
     }
@@ -258,7 +258,7 @@ TEST_F(TransactionFixture, RecordsLargerThanTheEngineCarriesAreRefusedUnsent)
 {
     std::vector<uint8_t> record(frame::kMaxRecord + 1, 0xAA);
     EXPECT_EQ(run(int(TransactionKind::Query21), record), 1);
-    EXPECT_EQ(sink.last().colour, colours::failure);
+    EXPECT_EQ(sink.last().kind, StatusKind::Failure);
     EXPECT_EQ(link.openCount(), 0);
     EXPECT_TRUE(link.writes().empty());
     EXPECT_EQ(record, std::vector<uint8_t>(frame::kMaxRecord + 1, 0xAA));

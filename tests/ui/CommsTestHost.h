@@ -12,6 +12,7 @@
 #include "model/Cp1251.h"
 #include "model/FactoryImage.h"
 #include "ui/pages/PageGroup.h"
+#include "session/ControllerAccess.h"
 #include "ui/TextTable.h"
 #include "ui/pages/PageHost.h"
 
@@ -36,16 +37,26 @@ public:
     }
     QStringList textList(const QString& name) const override { return texts.list(name); }
     QString text(const QString& name) const override { return texts.text(name); }
-    bool readSystemParameters(QLabel*, QProgressBar*) override
-    {
-        ++readCalls;
-        return transferSucceeds;
-    }
-    bool programSystemParameters(QLabel*, QProgressBar*) override
-    {
-        ++programCalls;
-        return transferSucceeds;
-    }
+    ControllerAccess& controller() override { return access; }
+
+    // Records the system parameter transfers; the rest does nothing.
+    struct RecordingAccess : ControllerAccess {
+        CommsTestHost& host;
+        explicit RecordingAccess(CommsTestHost& h) : host(h) {}
+        void sendControlCommand(const QByteArray&) override {}
+        void sendClock(const QByteArray&) override {}
+        bool readSystemParameters(StatusView&) override
+        {
+            ++host.readCalls;
+            return host.transferSucceeds;
+        }
+        bool programSystemParameters(StatusView&) override
+        {
+            ++host.programCalls;
+            return host.transferSucceeds;
+        }
+        void setEditingControllerTime(bool) override {}
+    } access{*this};
 };
 
 // One page group over its own host, entered at `page` the way the window does:

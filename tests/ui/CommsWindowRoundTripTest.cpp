@@ -19,7 +19,7 @@ using namespace vrm::test;
 
 namespace {
 
-constexpr int kSystemPage = TForm1::kSystemParametersPage;
+constexpr int kSystemPage = 47;
 constexpr int kPasswordOffset = 20;
 constexpr int kPasswordSize = 9;
 constexpr int kFileHeaderSize = 35;

@@ -1,4 +1,5 @@
-// The port selection dialog and the About box, opened from the window.
+// The port selection dialog and the About box, opened from the window, and the
+// factory reset countdown's look.
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -7,9 +8,10 @@
 
 #include "sim/PseudoTerminal.h"
 #include "tests/ui/MainWindowFixture.h"
-#include "ui/ControllerSession.h"
+#include "session/ControllerSession.h"
 #include "ui/TAboutBox.h"
 #include "ui/TFormCOMPortConfig.h"
+#include "ui/TFormClearConfig.h"
 #include "ui/TForm1.h"
 
 using namespace vrm;
@@ -116,4 +118,25 @@ TEST_F(MainWindowDialogs, AboutBoxNamesTheProgramItsVersionsAndLinks)
     trigger(window, "Abaut");
     EXPECT_TRUE(script.finished());
     EXPECT_EQ(TAboutBox::supportMailUrl().toString(), QStringLiteral("mailto:support@example.com?subject=VRM530"));
+}
+
+// The countdown's wrapped text is shown whole: the dialog is as tall as the
+// text needs at the dialog's width, first and last lines included.
+TEST(FactoryResetCountdown, DialogFitsItsText)
+{
+    TFormClearConfig dialog([] { return false; });
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    auto* text = dialog.findChild<QLabel*>(QStringLiteral("LabelText"));
+    ASSERT_NE(text, nullptr);
+    EXPECT_TRUE(text->text().startsWith(QStringLiteral("Через указанное время")));
+    EXPECT_GE(text->height(), text->heightForWidth(text->width()));
+    EXPECT_TRUE(dialog.rect().contains(text->geometry())) << "the text reaches past the dialog";
+    // Neither the seconds nor the button are pushed out either.
+    for (const char* name : {"LabelSeconds", "ButtonCancel"}) {
+        auto* widget = dialog.findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(widget, nullptr) << name;
+        EXPECT_TRUE(dialog.rect().contains(widget->geometry())) << name;
+        EXPECT_GE(widget->height(), widget->minimumSizeHint().height()) << name;
+    }
 }

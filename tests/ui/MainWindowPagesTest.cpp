@@ -35,6 +35,8 @@ public:
     QList<int> pages() const override { return pages_; }
     QWidget* panel(int) override { return panel_; }
     QLabel* titleLabel(int) override { return title_; }
+    // As the outputs overview answers: page 29 holds no image field.
+    bool hasStoreStep(int page) const override { return page != 29; }
     void enter(int page) override { log_ << QStringLiteral("enter %1").arg(page); }
     void store(int page, ConfigImage&) override { log_ << QStringLiteral("store %1").arg(page); }
     void show(int page, const ConfigImage&) override { log_ << QStringLiteral("show %1").arg(page); }

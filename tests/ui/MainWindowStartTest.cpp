@@ -13,7 +13,7 @@
 #include "model/FactoryImage.h"
 #include "link/Transaction.h"
 #include "tests/ui/MainWindowFixture.h"
-#include "ui/ControllerSession.h"
+#include "session/ControllerSession.h"
 #include "ui/PortSettingsFile.h"
 #include "ui/TForm1.h"
 

@@ -384,13 +384,14 @@ TEST_F(OperationsTest, SystemParametersReadAndProgram)
 {
     QLabel status;
     QProgressBar progress;
+    LabelStatusView view(&status, &progress);
     QByteArray parameters(24, '\0');
     for (int i = 0; i < 24; ++i)
         parameters[i] = char(i + 1);
     controller().setArea(5, parameters);
     host.shown = 47;
 
-    ASSERT_TRUE(host.session().readSystemParameters(&status, &progress));
+    ASSERT_TRUE(host.session().readSystemParameters(view));
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(host.image().data() + 5304), 24), parameters);
     EXPECT_EQ(status.text(), QStringLiteral("Данные считаны"));
     EXPECT_EQ(progress.value(), 24);
@@ -398,16 +399,16 @@ TEST_F(OperationsTest, SystemParametersReadAndProgram)
     EXPECT_TRUE(host.session().pollerRunning());
 
     host.image().setByte(5304, 0x99);
-    ASSERT_TRUE(host.session().programSystemParameters(&status, &progress));
+    ASSERT_TRUE(host.session().programSystemParameters(view));
     EXPECT_EQ(uint8_t(area(5)[0]), 0x99);
     EXPECT_EQ(status.text(), QStringLiteral("Программирование завершено успешно"));
 
     controller().setPassword("1234");
     host.image().setByte(5304, 0x11);
-    EXPECT_FALSE(host.session().programSystemParameters(&status, &progress));
+    EXPECT_FALSE(host.session().programSystemParameters(view));
     EXPECT_EQ(status.text(), kPasswordRefused);
     EXPECT_EQ(uint8_t(area(5)[0]), 0x99);
-    EXPECT_FALSE(host.session().readSystemParameters(&status, &progress));
+    EXPECT_FALSE(host.session().readSystemParameters(view));
     EXPECT_EQ(uint8_t(host.image().byte(5304)), 0x11);
     host.session().stopPoller();
 }

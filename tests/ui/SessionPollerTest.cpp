@@ -8,7 +8,7 @@
 
 #include "support/SimulatorLink.h"
 #include "ui/SessionTestHost.h"
-#include "ui/TMainPanelControl.h"
+#include "session/TMainPanelControl.h"
 
 using namespace vrm;
 
@@ -149,12 +149,12 @@ TEST_F(PollerTest, OtherPagesGetTheirOwnReadings)
     sim.with([](sim::Controller& c) { c.presentKey(QByteArray::fromHex("01A2B3C4D5E6F708")); });
     ASSERT_TRUE(test::waitUntil([&] {
         for (const auto& call : keys)
-            if (call.at(0).toInt() == TMainPanelControl::KeyRead)
+            if (call.at(0).toInt() == ControllerAccess::KeyRead)
                 return true;
         return false;
     }));
     for (const auto& call : keys) {
-        if (call.at(0).toInt() == TMainPanelControl::KeyRead) {
+        if (call.at(0).toInt() == ControllerAccess::KeyRead) {
             EXPECT_EQ(call.at(1).toString(), QStringLiteral("01A2B3C4D5E6F708"));
         }
     }
@@ -167,7 +167,7 @@ TEST_F(PollerTest, KeyPollNeedsThePassword)
     host.shown = 17;
     host.session().startPoller();
     ASSERT_TRUE(test::waitUntil([&] { return keys.count() > 0; }));
-    EXPECT_EQ(keys.first().at(0).toInt(), TMainPanelControl::PasswordRefused);
+    EXPECT_EQ(keys.first().at(0).toInt(), ControllerAccess::PasswordRefused);
 }
 
 TEST_F(PollerTest, AStoppedPollerChangesNothing)

@@ -4,6 +4,7 @@
 // session asks of it. Used by the session tests and the end-to-end tests.
 
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
@@ -19,10 +20,11 @@
 #include "link/Transaction.h"
 #include "model/ConfigImage.h"
 #include "model/FactoryImage.h"
-#include "ui/ControllerSession.h"
-#include "ui/LiveStatus.h"
-#include "ui/TransactionRunner.h"
-#include "ui/OperationHost.h"
+#include "session/ControllerSession.h"
+#include "session/LiveStatus.h"
+#include "session/OperationHost.h"
+#include "ui/LabelStatusView.h"
+#include "ui/TFormClearConfig.h"
 #include "ui/pages/PageHost.h"
 #include "ui/pages/status/StatusPage.h"
 
@@ -39,7 +41,12 @@ public:
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(page_->panel(0));
         page_->enter(0);
-        session_ = std::make_unique<ControllerSession>(static_cast<OperationHost&>(*this), *page_);
+        session_ = std::make_unique<ControllerSession>(static_cast<OperationHost&>(*this));
+        QObject::connect(page_.get(), &StatusPage::controlCommandRequested, session_.get(),
+                         &ControllerSession::sendControlCommand);
+        QObject::connect(session_.get(), &ControllerSession::identityShown, page_.get(), &StatusPage::showIdentity);
+        QObject::connect(session_.get(), &ControllerSession::pageZeroPolled, page_.get(),
+                         &StatusPage::showLiveStatus);
     }
     ~SessionTestHost() override { session_.reset(); }
 
@@ -72,18 +79,23 @@ public:
     LinkFactory linkFactory() const override { return factory_; }
     QStringList transactionMessages() const override { return defaultTransactionMessages(); }
     QStringList gsmStates() const override { return defaultGsmStates(); }
-    QLabel* actionLabel() override { return page_->actionLabel(); }
-    QProgressBar* actionProgress() override { return page_->actionProgress(); }
+    StatusView& actionStatus() override { return page_->actionStatus(); }
+    bool clearModesOnProgram() const override { return page_->clearModesOnProgram(); }
+    void showWarning(const QString& caption, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, &window_);
+        box.exec();
+    }
+    void copyToClipboard(const QString& text) override { QGuiApplication::clipboard()->setText(text); }
+    bool runFactoryResetCountdown(std::function<bool()> deviceLost) override
+    {
+        TFormClearConfig countdown(std::move(deviceLost), &window_);
+        countdown.exec();
+        return countdown.completed();
+    }
     QStringList textList(const QString&) const override { return {}; }
     QString text(const QString&) const override { return {}; }
-    bool readSystemParameters(QLabel* status, QProgressBar* progress) override
-    {
-        return session_->readSystemParameters(status, progress);
-    }
-    bool programSystemParameters(QLabel* status, QProgressBar* progress) override
-    {
-        return session_->programSystemParameters(status, progress);
-    }
+    ControllerAccess& controller() override { return *session_; }
 
     QString actionText() const { return page_->actionLabel()->text(); }
 

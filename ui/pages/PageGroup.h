@@ -26,6 +26,15 @@ public:
     // The title label of `page`'s panel that takes the tree node's text; null where
     // the page keeps its own title.
     virtual QLabel* titleLabel(int /*page*/) { return nullptr; }
+    // False for a page without a store and show step (it holds no image field,
+    // like page 0 and the outputs overview).
+    virtual bool hasStoreStep(int /*page*/) const { return true; }
+    // False where the page keeps its own title instead of taking the tree node's text.
+    virtual bool takesTreeTitle(int /*page*/) const { return true; }
+    // True for a page with its own read and program buttons (page 47): while it
+    // is shown, the window's Program, Read, Compare, Reconfigure, Restart and
+    // factory configuration actions stay disabled.
+    virtual bool hasOwnTransfers(int /*page*/) const { return false; }
     // Preparation on entering `page`, before its show step.
     virtual void enter(int /*page*/) {}
     // Controls of `page` into the image (read-modify-write of each field's own bits).

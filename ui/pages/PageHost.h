@@ -4,12 +4,10 @@
 #include <QString>
 #include <QStringList>
 
-class QLabel;
-class QProgressBar;
-
 namespace vrm {
 
 class ConfigImage;
+class ControllerAccess;
 
 class PageHost {
 public:
@@ -25,11 +23,9 @@ public:
     virtual QStringList textList(const QString& name) const = 0;
     virtual QString text(const QString& name) const = 0;
 
-    // The system parameter transfers of page 47: the whole device operation frame
-    // (poller stopped, identity, checks, password, transfer), reporting into the
-    // page's own label and progress bar. Return true on success.
-    virtual bool readSystemParameters(QLabel* status, QProgressBar* progress) = 0;
-    virtual bool programSystemParameters(QLabel* status, QProgressBar* progress) = 0;
+    // The live controller: readings while the page is shown, commands, the
+    // clock and page 47's transfers (session/ControllerAccess.h).
+    virtual ControllerAccess& controller() = 0;
 };
 
 } // namespace vrm

@@ -11,14 +11,15 @@ struct PanelRange {
     const char* panelName;
     int first;
     int last;
+    PlaceholderPageGroup::Traits traits = {};
 };
 
 // Which panel shows which pages.
 constexpr PanelRange kPanels[] = {
     {"Panel10", 0, 0},          {"Panel1", 1, 1},           {"Panel5", 2, 9},
     {"PanelGPRSSharedPAr", 10, 10}, {"PanelServersPar", 11, 13}, {"Panel2", 14, 14},
-    {"Panel3", 15, 15},         {"PanelPerimeters", 16, 19}, {"Panel7", 20, 20},
-    {"Panel6", 21, 28},         {"Panel8", 29, 29},         {"Panel9", 30, 36},
+    {"Panel3", 15, 15},         {"PanelPerimeters", 16, 19}, {"Panel7", 20, 20, {.treeTitle = false}},
+    {"Panel6", 21, 28},         {"Panel8", 29, 29, {.storeStep = false}},         {"Panel9", 30, 36},
     {"Panel12", 37, 37},        {"PanelProfileMain", 38, 38}, {"PanelProfile", 39, 46},
     {"Panel11", 47, 47},
 };
@@ -26,8 +27,8 @@ constexpr PanelRange kPanels[] = {
 } // namespace
 
 PlaceholderPageGroup::PlaceholderPageGroup(PageHost& host, const QString& panelName, QList<int> pages,
-                                           QObject* parent)
-    : PageGroup(host, parent), pages_(std::move(pages))
+                                           Traits traits, QObject* parent)
+    : PageGroup(host, parent), pages_(std::move(pages)), traits_(traits)
 {
     panel_ = new QWidget;
     panel_->setObjectName(panelName);
@@ -65,7 +66,8 @@ std::vector<std::unique_ptr<PageGroup>> createPlaceholderPages(PageHost& host, c
         }
         if (!missing.isEmpty())
             groups.push_back(
-                std::make_unique<PlaceholderPageGroup>(host, QString::fromLatin1(range.panelName), missing));
+                std::make_unique<PlaceholderPageGroup>(host, QString::fromLatin1(range.panelName), missing,
+                                                       range.traits));
     }
     return groups;
 }

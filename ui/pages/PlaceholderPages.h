@@ -19,17 +19,27 @@ namespace vrm {
 class PlaceholderPageGroup : public PageGroup {
     Q_OBJECT
 public:
-    PlaceholderPageGroup(PageHost& host, const QString& panelName, QList<int> pages, QObject* parent = nullptr);
+    // What the panel's future page group will answer.
+    struct Traits {
+        bool storeStep = true;
+        bool treeTitle = true;
+    };
+
+    PlaceholderPageGroup(PageHost& host, const QString& panelName, QList<int> pages, Traits traits,
+                         QObject* parent = nullptr);
     ~PlaceholderPageGroup() override;
 
     QList<int> pages() const override { return pages_; }
     QWidget* panel(int page) override;
     QLabel* titleLabel(int page) override;
+    bool hasStoreStep(int) const override { return traits_.storeStep; }
+    bool takesTreeTitle(int) const override { return traits_.treeTitle; }
     void store(int, ConfigImage&) override {}
     void show(int, const ConfigImage&) override {}
 
 private:
     QList<int> pages_;
+    Traits traits_;
     OwnedPanel panel_;
     QLabel* title_ = nullptr;
 };

@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 #include "model/ConfigImage.h"
+#include "session/ControllerAccess.h"
+#include "ui/LabelStatusView.h"
 #include "ui/pages/PageHost.h"
 #include "ui/pages/kit/EditText.h"
 #include "ui/pages/kit/Widgets.h"
@@ -161,7 +163,8 @@ void SystemParametersPage::readParameters()
 {
     if (cover_->isVisibleTo(panel_))
         return;
-    if (host().readSystemParameters(status_, progress_)) {
+    LabelStatusView status(status_, progress_);
+    if (host().controller().readSystemParameters(status)) {
         readOnce_ = true;
         program_->setEnabled(true);
     }
@@ -173,7 +176,8 @@ void SystemParametersPage::programParameters()
     // its individual settings with whatever the image holds.
     if (!readOnce_ || cover_->isVisibleTo(panel_))
         return;
-    host().programSystemParameters(status_, progress_);
+    LabelStatusView status(status_, progress_);
+    host().controller().programSystemParameters(status);
 }
 
 void SystemParametersPage::store(int, ConfigImage& image)

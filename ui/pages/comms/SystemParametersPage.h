@@ -22,6 +22,7 @@ public:
     QList<int> pages() const override { return {47}; }
     QWidget* panel(int) override { return panel_; }
     QLabel* titleLabel(int) override { return title_; }
+    bool hasOwnTransfers(int) const override { return true; }
     void store(int page, ConfigImage& image) override;
     void show(int page, const ConfigImage& image) override;
 

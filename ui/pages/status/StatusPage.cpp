@@ -13,7 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/LiveStatus.h"
+#include "session/LiveStatus.h"
+#include "ui/ProgressBars.h"
 #include "ui/pages/PageHost.h"
 
 namespace vrm {
@@ -122,10 +123,6 @@ void StatusPage::build()
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.15);
     title_->setFont(titleFont);
-
-    tmpLabel_ = new QLabel(panel_);
-    tmpLabel_->setObjectName(QStringLiteral("TMPLabel"));
-    tmpLabel_->hide();
 
     auto* top = new QHBoxLayout;
     top->addWidget(buildIdentityGroup(), 3);
@@ -373,6 +370,7 @@ QWidget* StatusPage::buildFooter()
     progress_->setValue(0);
     progress_->setTextVisible(false);
     progress_->setFixedHeight(14);
+    actionStatus_ = LabelStatusView(actionName_, progress_);
 
     auto* options = new QHBoxLayout;
     options->addWidget(clearSaveArea_);
@@ -445,7 +443,25 @@ void StatusPage::showIdentity(const QByteArray& record)
 
 void StatusPage::showSignalQuality(int quality)
 {
-    signal_->setValue(quality & 31);
+    setBarValue(signal_, quality & 31);
+}
+
+void StatusPage::showLiveStatus(bool ok, const LiveStatus& status, const QString& gsmState)
+{
+    if (!ok) {
+        showSignalQuality(0);
+        showGsmState(QString());
+        showPerimeterModes(0xFF);
+        showInputs(0);
+        showOutputs(0);
+        return;
+    }
+    showSignalQuality(status.signalQuality());
+    showGsmState(gsmState);
+    showPerimeterModes(status.perimeterModes);
+    showInputs(status.inputs);
+    showOutputs(status.outputs);
+    showBalance(status.balancePresent(), status.balance);
 }
 
 void StatusPage::showGsmState(const QString& text)

@@ -17,7 +17,8 @@
 #include <array>
 #include <cstdint>
 
-#include "ui/IdentityRecord.h"
+#include "session/IdentityRecord.h"
+#include "ui/LabelStatusView.h"
 #include "ui/pages/PageGroup.h"
 #include "ui/pages/OwnedPanel.h"
 
@@ -31,6 +32,8 @@ class QPushButton;
 
 namespace vrm {
 
+struct LiveStatus;
+
 class StatusPage : public PageGroup {
     Q_OBJECT
 public:
@@ -43,14 +46,15 @@ public:
     // Outputs 3-5 shown, inputs cut to 1-8, test combo boxes refilled, `ActionName` emptied.
     void enter(int page) override;
     // Page 0 holds no image fields.
+    bool hasStoreStep(int) const override { return false; }
     void store(int, ConfigImage&) override {}
     void show(int, const ConfigImage&) override {}
 
     // The operation frame's status label `ActionName` and progress bar `ProgressBar1`.
     QLabel* actionLabel() const { return actionName_; }
     QProgressBar* actionProgress() const { return progress_; }
-    // `TMPLabel`: a hidden label for transactions whose last text is copied elsewhere.
-    QLabel* tmpLabel() const { return tmpLabel_; }
+    // The two as the operations' status view.
+    StatusView& actionStatus() { return actionStatus_; }
 
     // Identity display (also sets nothing outside the page: the caller sets status panel 2).
     void showIdentity(const QByteArray& record);
@@ -65,6 +69,8 @@ public:
     void showInputs(uint16_t mask);
     void showOutputs(uint8_t mask);
     void showBalance(bool present, float value);
+    // A live status read of page 0: all of the above, or blanks when `ok` is false.
+    void showLiveStatus(bool ok, const LiveStatus& status, const QString& gsmState);
 
     // `CheckBoxClearSaveArea`: reset the modes memory when programming.
     bool clearModesOnProgram() const;
@@ -93,7 +99,7 @@ private:
     QLabel* title_ = nullptr;
     QLabel* actionName_ = nullptr;
     QProgressBar* progress_ = nullptr;
-    QLabel* tmpLabel_ = nullptr;
+    LabelStatusView actionStatus_;
 
     std::array<QLabel*, 10> identityLabels_{};
     IdentityTexts shown_;

@@ -1,19 +1,13 @@
-#include "ui/DeviceOperations.h"
+#include "session/DeviceOperations.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QMessageBox>
-#include <QProgressBar>
 
 #include "model/ConfigImage.h"
 #include "model/FactoryImage.h"
-#include "ui/ControllerSession.h"
-#include "ui/IdentityRecord.h"
-#include "ui/OperationHost.h"
-#include "ui/TFormClearConfig.h"
-#include "ui/TransactionRunner.h"
-#include "ui/pages/status/StatusPage.h"
+#include "session/IdentityRecord.h"
+#include "session/OperationHost.h"
+#include "session/OperationSession.h"
+#include "session/StatusView.h"
+#include "session/TransactionRunner.h"
 
 namespace vrm {
 
@@ -54,8 +48,7 @@ private:
     bool entered_;
 };
 
-DeviceOperations::DeviceOperations(OperationHost& host, StatusPage& statusPage, ControllerSession& session)
-    : host_(host), statusPage_(statusPage), session_(session)
+DeviceOperations::DeviceOperations(OperationHost& host, OperationSession& session) : host_(host), session_(session)
 {
 }
 
@@ -72,31 +65,26 @@ QByteArray DeviceOperations::imagePassword() const
     return passwordFromImage(host_.image().data());
 }
 
-QLabel* DeviceOperations::actionLabel() const
+StatusView& DeviceOperations::actionStatus() const
 {
-    return host_.actionLabel();
+    return session_.actionStatus();
 }
 
-QProgressBar* DeviceOperations::actionProgress() const
-{
-    return host_.actionProgress();
-}
-
-int DeviceOperations::transact(TransactionKind kind, QByteArray& data, QLabel* status, QProgressBar* progress,
+int DeviceOperations::transact(TransactionKind kind, QByteArray& data, StatusView& status, bool withProgress,
                                uint8_t area)
 {
     TransactionRequest request;
     request.kind = int(kind);
     request.area = area;
     request.data = std::span<uint8_t>(reinterpret_cast<uint8_t*>(data.data()), size_t(data.size()));
-    return TransactionRunner(host_.linkFactory(), host_.transactionMessages()).run(request, status, progress);
+    return TransactionRunner(host_.linkFactory(), host_.transactionMessages()).run(request, &status, withProgress);
 }
 
-int DeviceOperations::writeBlock(Block block, uint8_t area, QLabel* status, QProgressBar* progress)
+int DeviceOperations::writeBlock(Block block, uint8_t area, StatusView& status)
 {
     // The transaction works on a copy: the image is never touched off this thread.
     QByteArray bytes = bytesOf(host_.image(), block);
-    return transact(TransactionKind::WriteVerify, bytes, status, progress, area);
+    return transact(TransactionKind::WriteVerify, bytes, status, true, area);
 }
 
 void DeviceOperations::begin(Lock lock)
@@ -108,7 +96,7 @@ void DeviceOperations::begin(Lock lock)
         host_.setControllerActionsEnabled(false);
 }
 
-bool DeviceOperations::identify(QLabel* status)
+bool DeviceOperations::identify(StatusView& status)
 {
     QByteArray record(identity::kRecordSize, '\0');
     if (transact(TransactionKind::Identity, record, status) != 0) {
@@ -116,20 +104,20 @@ bool DeviceOperations::identify(QLabel* status)
         return false;
     }
     session_.showIdentity(record);
-    const IdentityTexts& shown = statusPage_.shownIdentity();
+    const IdentityTexts& shown = session_.shownIdentity();
     // Both refusals are failures and read as such: red, not the blue of the identity just read.
     if (!shown.deviceSupported()) {
-        showStatus(actionLabel(), shown.unsupportedText(), colours::failure);
+        actionStatus().showStatus(shown.unsupportedText(), StatusKind::Failure);
         return false;
     }
     if (!shown.firmwareSupported()) {
-        showStatus(status, shown.unsupportedText(), colours::failure);
+        status.showStatus(shown.unsupportedText(), StatusKind::Failure);
         return false;
     }
     return true;
 }
 
-bool DeviceOperations::open(const Opening& opening, QLabel* status)
+bool DeviceOperations::open(const Opening& opening, StatusView& status)
 {
     begin(opening.lock);
     if (identify(status) && (!opening.checkConfiguration || configurationAccepted())
@@ -145,7 +133,7 @@ void DeviceOperations::finish()
     session_.startPoller();
 }
 
-bool DeviceOperations::sendPassword(const QByteArray& password, QLabel* status)
+bool DeviceOperations::sendPassword(const QByteArray& password, StatusView& status)
 {
     QByteArray bytes = password;
     return transact(TransactionKind::Password, bytes, status) == 0;
@@ -155,21 +143,19 @@ bool DeviceOperations::configurationAccepted()
 {
     host_.storeShownPage();
     host_.showShownPage();
-    const QString hardware = statusPage_.shownIdentity().hardwareVersion;
+    const QString hardware = session_.shownIdentity().hardwareVersion;
     if (hardware != QStringLiteral("12.02") && hardware != QStringLiteral("13.02"))
         return true;
     for (int n = 1; n <= 8; ++n) {
         if (host_.image().get(layout::connections[std::size_t(n - 1)], layout::connection::connectionType) != 1)
             continue;
         host_.selectPage(n + 1);
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Проверка конфигурации"),
-                        QStringLiteral("Контроллер аппаратной версии %1 не поддерживает функцию передачи данных "
-                                       "CSD.\nНа вкладке \"Соединение %2\", установите параметр \"Тип соединения\" "
-                                       "в состояние отличное от \"WardLink\".")
-                            .arg(hardware)
-                            .arg(n),
-                        QMessageBox::Ok, actionLabel() ? actionLabel()->window() : nullptr);
-        box.exec();
+        host_.showWarning(QStringLiteral("Проверка конфигурации"),
+                   QStringLiteral("Контроллер аппаратной версии %1 не поддерживает функцию передачи данных "
+                                  "CSD.\nНа вкладке \"Соединение %2\", установите параметр \"Тип соединения\" "
+                                  "в состояние отличное от \"WardLink\".")
+                       .arg(hardware)
+                       .arg(n));
         return false;
     }
     return true;
@@ -178,19 +164,21 @@ bool DeviceOperations::configurationAccepted()
 int DeviceOperations::writeFactoryModes()
 {
     restoreFactoryModesBlock(host_.image());
-    return writeBlock(blocks::modes, kModesArea, actionLabel(), actionProgress());
+    return writeBlock(blocks::modes, kModesArea, actionStatus());
 }
 
 void DeviceOperations::sendReconfigure()
 {
+    // The result goes to a hidden place: the operation's own texts stay in sight.
     QByteArray payload = commandPayload();
-    transact(TransactionKind::Reconfigure, payload, statusPage_.tmpLabel());
+    LastStatusText hidden;
+    transact(TransactionKind::Reconfigure, payload, hidden);
 }
 
 void DeviceOperations::restartController()
 {
     QByteArray payload = commandPayload();
-    transact(TransactionKind::Restart, payload, actionLabel());
+    transact(TransactionKind::Restart, payload, actionStatus());
     session_.showIdentity(blankIdentityRecord());
     // The controller is silent while it restarts: Timer2 resumes polling and unlocks the actions.
     session_.startPollerAfter(kRestartDelayMs);
@@ -201,8 +189,8 @@ void DeviceOperations::program()
     BusyScope busy(busy_);
     if (!busy.entered() || !open({.checkConfiguration = true}))
         return;
-    if (writeBlock(blocks::main, kMainArea, actionLabel(), actionProgress()) != 0
-        || (statusPage_.clearModesOnProgram() && writeFactoryModes() != 0)) {
+    if (writeBlock(blocks::main, kMainArea, actionStatus()) != 0
+        || (host_.clearModesOnProgram() && writeFactoryModes() != 0)) {
         finish();
         return;
     }
@@ -215,7 +203,7 @@ void DeviceOperations::reconfigure()
     if (!busy.entered() || !open({.checkConfiguration = true}))
         return;
     // The reconfigure command goes out whether or not the write succeeded.
-    if (writeBlock(blocks::main, kMainArea, actionLabel(), actionProgress()) == 0 && statusPage_.clearModesOnProgram())
+    if (writeBlock(blocks::main, kMainArea, actionStatus()) == 0 && host_.clearModesOnProgram())
         writeFactoryModes();
     sendReconfigure();
     finish();
@@ -237,15 +225,14 @@ void DeviceOperations::read()
     host_.storeShownPage();
     ConfigImage& image = host_.image();
     QByteArray bytes(qsizetype(blocks::main.size), '\0');
-    if (transact(TransactionKind::ReadArea, bytes, actionLabel(), actionProgress(), kMainArea) == 0)
+    if (transact(TransactionKind::ReadArea, bytes, actionStatus(), true, kMainArea) == 0)
         std::copy(bytes.cbegin(), bytes.cend(), image.data() + blocks::main.offset);
     if (!signatureCheck(image, buildFactoryImage())) {
         restoreFactoryMainBlock(image);
         host_.setStatusPanel(0, QStringLiteral("default.cnt"));
-        showStatus(actionLabel(),
-                   QStringLiteral("Контроллер не содержит достоверную конфигурацию.\nНастройте параметры как "
-                                  "необходимо и запрограммируйте конфигурацию."),
-                   colours::failure);
+        actionStatus().showStatus(QStringLiteral("Контроллер не содержит достоверную конфигурацию.\nНастройте "
+                                                 "параметры как необходимо и запрограммируйте конфигурацию."),
+                                  StatusKind::Failure);
     }
     host_.showShownPage();
     finish();
@@ -259,7 +246,7 @@ void DeviceOperations::compare()
     host_.storeShownPage();
     host_.showShownPage();
     QByteArray bytes = bytesOf(host_.image(), blocks::main);
-    transact(TransactionKind::Compare, bytes, actionLabel(), actionProgress(), kMainArea);
+    transact(TransactionKind::Compare, bytes, actionStatus(), true, kMainArea);
     finish();
 }
 
@@ -268,7 +255,7 @@ void DeviceOperations::readImei()
     BusyScope busy(busy_);
     if (!busy.entered() || !open({}))
         return;
-    QGuiApplication::clipboard()->setText(QStringLiteral("IMEI: ") + statusPage_.shownIdentity().imei);
+    host_.copyToClipboard(QStringLiteral("IMEI: ") + session_.shownIdentity().imei);
     finish();
 }
 
@@ -277,13 +264,12 @@ void DeviceOperations::factoryConfig()
     BusyScope busy(busy_);
     if (!busy.entered() || !open({.sendPassword = false}))
         return;
-    if (!sendPassword(QByteArray(kPasswordSize, '\0'), actionLabel())) {
+    if (!sendPassword(QByteArray(kPasswordSize, '\0'), actionStatus())) {
         // A protected controller resets only after staying connected through the countdown.
         session_.startPoller();
-        TFormClearConfig countdown([this] { return session_.pollerRunning() && !session_.deviceAnswers(); },
-                                   actionLabel() ? actionLabel()->window() : nullptr);
-        countdown.exec();
-        if (!countdown.completed()) {
+        const bool completed = host_.runFactoryResetCountdown(
+            [this] { return session_.pollerRunning() && !session_.deviceAnswers(); });
+        if (!completed) {
             host_.setControllerActionsEnabled(true);
             return;
         }
@@ -291,44 +277,59 @@ void DeviceOperations::factoryConfig()
     }
     restoreFactoryMainBlock(host_.image());
     host_.showShownPage();
-    if (writeBlock(blocks::main, kMainArea, actionLabel(), actionProgress()) == 0) {
+    if (writeBlock(blocks::main, kMainArea, actionStatus()) == 0) {
         writeFactoryModes();
         sendReconfigure();
     }
     finish();
 }
 
-bool DeviceOperations::readSystemParameters(QLabel* status, QProgressBar* progress)
+bool DeviceOperations::readSystemParameters(StatusView& status)
 {
     BusyScope busy(busy_);
     if (!busy.entered() || !open({.lock = Lock::None, .sendPassword = false}, status))
         return false;
+    return transferSystemParameters(status, false);
+}
+
+bool DeviceOperations::programSystemParameters(StatusView& status)
+{
+    BusyScope busy(busy_);
+    if (!busy.entered() || !open({.lock = Lock::None, .sendPassword = false}, status))
+        return false;
+    return transferSystemParameters(status, true);
+}
+
+bool DeviceOperations::transferSystemParameters(StatusView& status, bool program)
+{
     host_.storeShownPage();
     host_.showShownPage();
     bool ok = false;
     if (sendPassword(imagePassword(), status)) {
-        host_.storeShownPage();
-        QByteArray bytes(qsizetype(blocks::systemParameters.size), '\0');
-        ok = transact(TransactionKind::ReadArea, bytes, status, progress, kSystemParametersArea) == 0;
-        if (ok)
-            std::copy(bytes.cbegin(), bytes.cend(), host_.image().data() + blocks::systemParameters.offset);
-        host_.showShownPage();
+        if (program) {
+            ok = writeBlock(blocks::systemParameters, kSystemParametersArea, status) == 0;
+        } else {
+            host_.storeShownPage();
+            QByteArray bytes(qsizetype(blocks::systemParameters.size), '\0');
+            ok = transact(TransactionKind::ReadArea, bytes, status, true, kSystemParametersArea) == 0;
+            if (ok)
+                std::copy(bytes.cbegin(), bytes.cend(), host_.image().data() + blocks::systemParameters.offset);
+            host_.showShownPage();
+        }
     }
+    // These buttons lock nothing, so there is nothing to unlock here: the
+    // session resumes a restart wait this operation interrupted.
     session_.startPoller();
     return ok;
 }
 
-bool DeviceOperations::programSystemParameters(QLabel* status, QProgressBar* progress)
+void DeviceOperations::commandIntoStatusBar(TransactionKind kind, const QByteArray& payload)
 {
-    BusyScope busy(busy_);
-    if (!busy.entered() || !open({.lock = Lock::None, .sendPassword = false}, status))
-        return false;
-    host_.storeShownPage();
-    host_.showShownPage();
-    const bool ok = sendPassword(imagePassword(), status)
-        && writeBlock(blocks::systemParameters, kSystemParametersArea, status, progress) == 0;
-    session_.startPoller();
-    return ok;
+    QByteArray bytes = payload;
+    LastStatusText last;
+    transact(kind, bytes, last);
+    host_.setStatusPanel(3, last.text());
+    finish();
 }
 
 void DeviceOperations::controlCommand(const QByteArray& payload)
@@ -336,10 +337,7 @@ void DeviceOperations::controlCommand(const QByteArray& payload)
     BusyScope busy(busy_);
     if (!busy.entered() || payload.size() != 3 || !open({.lock = Lock::ActionsOnly}))
         return;
-    QByteArray bytes = payload;
-    transact(TransactionKind::Control, bytes, statusPage_.tmpLabel());
-    host_.setStatusPanel(3, statusPage_.tmpLabel()->text());
-    finish();
+    commandIntoStatusBar(TransactionKind::Control, payload);
 }
 
 void DeviceOperations::setClock(const QByteArray& payload)
@@ -347,10 +345,7 @@ void DeviceOperations::setClock(const QByteArray& payload)
     BusyScope busy(busy_);
     if (!busy.entered() || payload.size() != 6 || !open({.lock = Lock::ActionsOnly, .sendPassword = false}))
         return;
-    QByteArray bytes = payload;
-    transact(TransactionKind::SetClock, bytes, statusPage_.tmpLabel());
-    host_.setStatusPanel(3, statusPage_.tmpLabel()->text());
-    finish();
+    commandIntoStatusBar(TransactionKind::SetClock, payload);
 }
 
 } // namespace vrm

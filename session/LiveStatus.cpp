@@ -1,6 +1,7 @@
-#include "ui/LiveStatus.h"
+#include "session/LiveStatus.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -72,14 +73,15 @@ BatteryView batteryView(uint8_t battery)
 MainsView mainsView(uint8_t tenthsOfVolt)
 {
     const int u = tenthsOfVolt < 5 ? 0 : tenthsOfVolt;
-    return {QLocale().toString(u * 0.1, 'f', 1) + QStringLiteral(" В"), u};
+    return {QLocale().toString(u * 0.1, 'f', 1) + QStringLiteral(" В"), std::min(u, live::kMainsBarMax)};
 }
 
 TemperatureView temperatureView(int8_t celsius, bool present)
 {
     if (!present)
         return {QStringLiteral("Текущее значение температуры не доступно"), false, 0, QString()};
-    return {QStringLiteral("Текущее значение"), true, celsius,
+    return {QStringLiteral("Текущее значение"), true,
+            std::clamp(int(celsius), live::kTemperatureBarMin, live::kTemperatureBarMax),
             QLocale().toString(double(celsius), 'g', 3) + QStringLiteral("° C")};
 }
 

@@ -1,18 +1,18 @@
 #pragma once
 // What the main window offers to the device operations and the live status
-// poller: the image, the shown page, the controller actions and the status bar.
+// poller: the image, the shown page, the controller actions, the status bar,
+// the operation frame's status view and the few dialogs an operation opens.
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "link/SerialLink.h"
-
-class QLabel;
-class QProgressBar;
 
 namespace vrm {
 
 class ConfigImage;
+class StatusView;
 
 class OperationHost {
 public:
@@ -40,9 +40,17 @@ public:
     virtual QStringList transactionMessages() const = 0;
     virtual QStringList gsmStates() const = 0;
 
-    // The label `ActionName` and progress bar of the operation frame.
-    virtual QLabel* actionLabel() = 0;
-    virtual QProgressBar* actionProgress() = 0;
+    // The operation frame's label `ActionName` and progress bar `ProgressBar1`.
+    virtual StatusView& actionStatus() = 0;
+    // "При программировании очистить память режимов" on page 0.
+    virtual bool clearModesOnProgram() const = 0;
+
+    // A modal warning with an OK button.
+    virtual void showWarning(const QString& caption, const QString& text) = 0;
+    virtual void copyToClipboard(const QString& text) = 0;
+    // The factory reset countdown, shown modally; `deviceLost` is asked once a
+    // second. True when the countdown ran out, false when cancelled or lost.
+    virtual bool runFactoryResetCountdown(std::function<bool()> deviceLost) = 0;
 };
 
 } // namespace vrm

@@ -1,4 +1,4 @@
-#include "ui/IdentityRecord.h"
+#include "session/IdentityRecord.h"
 
 #include <cstring>
 

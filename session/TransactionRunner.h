@@ -4,21 +4,15 @@
 // repaints and delivers timers and queued texts but no clicks or keys, so
 // nothing can change pages or the image under the operation.
 
-#include <QColor>
 #include <QString>
 #include <QStringList>
 
 #include "link/SerialLink.h"
 #include "link/Transaction.h"
 
-class QLabel;
-class QProgressBar;
-
 namespace vrm {
 
-// Sets a status label's text and text colour.
-void showStatus(QLabel* label, const QString& text, const QColor& colour);
-QColor statusColour(const QLabel* label);
+class StatusView;
 
 class TransactionRunner {
 public:
@@ -28,8 +22,9 @@ public:
     }
 
     // Returns 0 on success, 1 on failure. `request.data` must stay valid until
-    // it returns. `status` and `progress` may be null.
-    int run(const TransactionRequest& request, QLabel* status, QProgressBar* progress = nullptr) const;
+    // it returns. The texts go to `status` (may be null), the progress too when
+    // `withProgress` is set; `status` must outlive the call.
+    int run(const TransactionRequest& request, StatusView* status, bool withProgress = false) const;
 
 private:
     LinkFactory linkFactory_;

@@ -12,18 +12,15 @@
 #include "link/Transaction.h"
 #include "model/Layout.h"
 
-class QLabel;
-class QProgressBar;
-
 namespace vrm {
 
-class ControllerSession;
 class OperationHost;
-class StatusPage;
+class OperationSession;
+class StatusView;
 
 class DeviceOperations {
 public:
-    DeviceOperations(OperationHost& host, StatusPage& statusPage, ControllerSession& session);
+    DeviceOperations(OperationHost& host, OperationSession& session);
 
     bool busy() const { return busy_; }
 
@@ -34,8 +31,9 @@ public:
     void restart();
     void readImei();
     void factoryConfig();
-    bool readSystemParameters(QLabel* status, QProgressBar* progress);
-    bool programSystemParameters(QLabel* status, QProgressBar* progress);
+    // Page 47's transfers, reporting into the page's own status view.
+    bool readSystemParameters(StatusView& status);
+    bool programSystemParameters(StatusView& status);
     void controlCommand(const QByteArray& payload);
     void setClock(const QByteArray& payload);
 
@@ -58,15 +56,15 @@ private:
 
     // F1-F6 and the checks named by `opening`, reporting to `status`. False
     // when the operation ends here; F9 has then run.
-    bool open(const Opening& opening, QLabel* status);
-    bool open(const Opening& opening) { return open(opening, actionLabel()); }
+    bool open(const Opening& opening, StatusView& status);
+    bool open(const Opening& opening) { return open(opening, actionStatus()); }
     // F1 and as much of F2 as `lock` says.
     void begin(Lock lock);
     // F3-F6. False when the operation must end (the texts are shown).
-    bool identify(QLabel* status);
+    bool identify(StatusView& status);
     // F9: actions unlocked, poller started.
     void finish();
-    bool sendPassword(const QByteArray& password, QLabel* status);
+    bool sendPassword(const QByteArray& password, StatusView& status);
     QByteArray imagePassword() const;
     // Program and Reconfigure steps 1-2; false when the CSD check stopped the operation.
     bool configurationAccepted();
@@ -76,15 +74,18 @@ private:
     void sendReconfigure();
     // Restart command, blank identity, and Timer2 in place of F9.
     void restartController();
-    int transact(TransactionKind kind, QByteArray& data, QLabel* status, QProgressBar* progress = nullptr,
+    // A page-47 transfer after the opening, ending with the poller started.
+    bool transferSystemParameters(StatusView& status, bool program);
+    // The texts go to `status`; the progress too where `withProgress` is set.
+    int transact(TransactionKind kind, QByteArray& data, StatusView& status, bool withProgress = false,
                  uint8_t area = 0);
-    int writeBlock(Block block, uint8_t area, QLabel* status, QProgressBar* progress);
-    QLabel* actionLabel() const;
-    QProgressBar* actionProgress() const;
+    int writeBlock(Block block, uint8_t area, StatusView& status);
+    // Runs a command whose last text goes to status bar panel 3.
+    void commandIntoStatusBar(TransactionKind kind, const QByteArray& payload);
+    StatusView& actionStatus() const;
 
     OperationHost& host_;
-    StatusPage& statusPage_;
-    ControllerSession& session_;
+    OperationSession& session_;
     bool busy_ = false;
 };
 

@@ -1,10 +1,11 @@
-#include "ui/TMainPanelControl.h"
+#include "session/TMainPanelControl.h"
 
 #include <QDateTime>
 #include <exception>
 
-#include "ui/IdentityRecord.h"
-#include "ui/LiveStatus.h"
+#include "session/ControllerAccess.h"
+#include "session/IdentityRecord.h"
+#include "session/LiveStatus.h"
 
 namespace vrm {
 
@@ -16,7 +17,7 @@ constexpr int kCycleMs = 100;
 class LastTextSink : public TransactionSink {
 public:
     explicit LastTextSink(QString& text) : text_(text) {}
-    void status(const QString& text, const QColor&) override { text_ = text; }
+    void status(const QString& text, StatusKind) override { text_ = text; }
     void progress(int, int) override {}
 
 private:
@@ -114,16 +115,16 @@ void TMainPanelControl::cycle(int page)
     if (page >= 16 && page <= 19) {
         QByteArray password = inputs_->password();
         if (transact(int(TransactionKind::Password), password, text) != 0) {
-            emit keyPolled(generation_, page, PasswordRefused, QString(), text);
+            emit keyPolled(generation_, page, ControllerAccess::PasswordRefused, QString(), text);
             return;
         }
         QByteArray key(live::kKeySize, '\0');
         if (transact(int(TransactionKind::KeyCode), key, text) != 0)
-            emit keyPolled(generation_, page, KeyQueryFailed, QString(), text);
+            emit keyPolled(generation_, page, ControllerAccess::KeyQueryFailed, QString(), text);
         else if (keyPresented(key))
-            emit keyPolled(generation_, page, KeyRead, keyCodeText(key), text);
+            emit keyPolled(generation_, page, ControllerAccess::KeyRead, keyCodeText(key), text);
         else
-            emit keyPolled(generation_, page, NoKey, QString(), text);
+            emit keyPolled(generation_, page, ControllerAccess::NoKey, QString(), text);
     }
 }
 

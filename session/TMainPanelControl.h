@@ -17,17 +17,13 @@
 
 #include "link/SerialLink.h"
 #include "link/Transaction.h"
-#include "ui/PollerInputs.h"
+#include "session/PollerInputs.h"
 
 namespace vrm {
 
 class TMainPanelControl : public QThread {
     Q_OBJECT
 public:
-    // Outcome of a key poll on the perimeter pages.
-    enum KeyOutcome { PasswordRefused, KeyRead, NoKey, KeyQueryFailed };
-    Q_ENUM(KeyOutcome)
-
     TMainPanelControl(LinkFactory linkFactory, QStringList messages, QString portName,
                       std::shared_ptr<const PollerInputs> inputs, int generation, QObject* parent = nullptr);
     ~TMainPanelControl() override; // stops and joins
@@ -48,7 +44,7 @@ signals:
     void statusPolled(int generation, int page, bool ok, const QByteArray& record, const QString& statusText);
     // Page 14: the PC clock, "dd.mm.yy hh:mm:ss", every cycle.
     void pcClock(int generation, const QString& text);
-    // Pages 16-19: the key reader; `code` is set for KeyRead.
+    // Pages 16-19: the key reader, a ControllerAccess::KeyOutcome; `code` is set for KeyRead.
     void keyPolled(int generation, int page, int outcome, const QString& code, const QString& statusText);
     // Something went wrong inside a cycle; the loop goes on.
     void cycleFault(int generation, const QString& text);

@@ -1,23 +1,48 @@
-#include "ui/ControllerSession.h"
+#include "session/ControllerSession.h"
 
 #include <QEventLoop>
-#include <QLabel>
 #include <QTimer>
 
 #include "model/ConfigImage.h"
-#include "ui/DeviceOperations.h"
-#include "ui/LiveStatus.h"
-#include "ui/OperationHost.h"
-#include "ui/PollerInputs.h"
-#include "ui/TMainPanelControl.h"
-#include "ui/TransactionRunner.h"
-#include "ui/pages/status/StatusPage.h"
+#include "session/DeviceOperations.h"
+#include "session/LiveStatus.h"
+#include "session/OperationHost.h"
+#include "session/PollerInputs.h"
+#include "session/StatusView.h"
+#include "session/TMainPanelControl.h"
 
 namespace vrm {
 
-ControllerSession::ControllerSession(OperationHost& host, StatusPage& statusPage, QObject* parent)
-    : QObject(parent), host_(host), statusPage_(statusPage), inputs_(std::make_shared<PollerInputs>()),
-      operations_(std::make_unique<DeviceOperations>(host, statusPage, *this))
+class ControllerSession::ActionStatus : public StatusView {
+public:
+    explicit ActionStatus(OperationHost& host) : host_(host) {}
+
+    void showStatus(const QString& text, StatusKind kind) override
+    {
+        pollerWroteLast = false;
+        host_.actionStatus().showStatus(text, kind);
+    }
+    void showProgress(int position, int maximum) override { host_.actionStatus().showProgress(position, maximum); }
+
+    // The poller's texts: an unsupported device or firmware, or the empty text
+    // of a lost controller.
+    void showPollerText(const QString& text, StatusKind kind)
+    {
+        host_.actionStatus().showStatus(text, kind);
+        pollerWroteLast = true;
+    }
+
+    // Set until an operation writes; the text shown at start-up is nobody's.
+    bool pollerWroteLast = true;
+
+private:
+    OperationHost& host_;
+};
+
+ControllerSession::ControllerSession(OperationHost& host, QObject* parent)
+    : ControllerAccess(parent), host_(host), inputs_(std::make_shared<PollerInputs>()),
+      operations_(std::make_unique<DeviceOperations>(host, *this)),
+      identity_(decodeIdentity(blankIdentityRecord())), actionStatus_(std::make_unique<ActionStatus>(host))
 {
     timer2_ = new QTimer(this);
     timer2_->setObjectName(QStringLiteral("Timer2"));
@@ -26,7 +51,6 @@ ControllerSession::ControllerSession(OperationHost& host, StatusPage& statusPage
         startPoller();
         host_.setControllerActionsEnabled(true);
     });
-    connect(&statusPage_, &StatusPage::controlCommandRequested, this, &ControllerSession::sendControlCommand);
 }
 
 ControllerSession::~ControllerSession()
@@ -45,14 +69,25 @@ bool ControllerSession::busy() const
     return operations_->busy();
 }
 
+StatusView& ControllerSession::actionStatus()
+{
+    return *actionStatus_;
+}
+
 void ControllerSession::startPollerAfter(int ms)
 {
+    suspendedTimer2Ms_ = -1;
     timer2_->start(ms);
 }
 
 void ControllerSession::stopPoller()
 {
-    timer2_->stop();
+    if (timer2_->isActive()) {
+        // An operation that runs while the restart wait is pending (page 47's
+        // buttons lock nothing) must not lose the unlock Timer2 brings.
+        suspendedTimer2Ms_ = std::max(0, timer2_->remainingTime());
+        timer2_->stop();
+    }
     if (!poller_)
         return;
     ++generation_; // whatever the old poller still sends is dropped from now on
@@ -69,6 +104,12 @@ void ControllerSession::stopPoller()
 
 void ControllerSession::startPoller()
 {
+    if (suspendedTimer2Ms_ >= 0) {
+        // Resume the restart wait; Timer2 starts the poller and unlocks the actions.
+        timer2_->start(suspendedTimer2Ms_);
+        suspendedTimer2Ms_ = -1;
+        return;
+    }
     if (poller_)
         return;
     publishWindowState();
@@ -112,18 +153,19 @@ void ControllerSession::publishWindowState()
 
 void ControllerSession::showIdentity(const QByteArray& record)
 {
-    statusPage_.showIdentity(record);
-    host_.setStatusPanel(2, statusPage_.shownIdentity().firmwareText());
+    identity_ = decodeIdentity(record);
+    emit identityShown(record);
+    host_.setStatusPanel(2, identity_.firmwareText());
 }
 
-bool ControllerSession::readSystemParameters(QLabel* status, QProgressBar* progress)
+bool ControllerSession::readSystemParameters(StatusView& status)
 {
-    return operations_->readSystemParameters(status, progress);
+    return operations_->readSystemParameters(status);
 }
 
-bool ControllerSession::programSystemParameters(QLabel* status, QProgressBar* progress)
+bool ControllerSession::programSystemParameters(StatusView& status)
 {
-    return operations_->programSystemParameters(status, progress);
+    return operations_->programSystemParameters(status);
 }
 
 void ControllerSession::program() { operations_->program(); }
@@ -135,6 +177,11 @@ void ControllerSession::readImei() { operations_->readImei(); }
 void ControllerSession::factoryConfig() { operations_->factoryConfig(); }
 void ControllerSession::sendControlCommand(const QByteArray& payload) { operations_->controlCommand(payload); }
 void ControllerSession::sendClock(const QByteArray& payload) { operations_->setClock(payload); }
+
+void ControllerSession::showPollerText(const QString& text, StatusKind kind)
+{
+    actionStatus_->showPollerText(text, kind);
+}
 
 void ControllerSession::onIdentity(int generation, bool ok, const QByteArray& record, const QString& statusText)
 {
@@ -149,13 +196,15 @@ void ControllerSession::onIdentity(int generation, bool ok, const QByteArray& re
     }
     showIdentity(blankIdentityRecord());
     host_.setStatusPanel(1, QStringLiteral("NC"));
-    showStatus(host_.actionLabel(), QString(), colours::progress);
+    // An operation's failure text (the controller vanished under it) stays in sight.
+    if (actionStatus_->pollerWroteLast)
+        showPollerText(QString(), StatusKind::Progress);
 }
 
 void ControllerSession::onUnsupported(int generation, const QString& text)
 {
     if (generation == generation_)
-        showStatus(host_.actionLabel(), text, colours::failure);
+        showPollerText(text, StatusKind::Failure);
 }
 
 void ControllerSession::onStatus(int generation, int page, bool ok, const QByteArray& record,
@@ -165,9 +214,11 @@ void ControllerSession::onStatus(int generation, int page, bool ok, const QByteA
         return;
     if (!ok)
         host_.setStatusPanel(3, statusText);
-    const LiveStatus status = LiveStatus::decode(record);
+    const LiveStatus status = LiveStatus::decode(ok ? record : QByteArray());
     if (page == 0) {
-        showPageZeroStatus(ok, record);
+        emit pageZeroPolled(ok, status, ok ? gsmStateText(status.gsmState, host_.gsmStates()) : QString());
+        if (ok)
+            emit temperaturePolled(status.temperature, status.temperaturePresent());
     } else if (page == 14) {
         if (ok)
             emit controllerClockPolled(controllerClockText(status));
@@ -182,26 +233,6 @@ void ControllerSession::onStatus(int generation, int page, bool ok, const QByteA
     }
 }
 
-void ControllerSession::showPageZeroStatus(bool ok, const QByteArray& record)
-{
-    if (!ok) {
-        statusPage_.showSignalQuality(0);
-        statusPage_.showGsmState(QString());
-        statusPage_.showPerimeterModes(0xFF);
-        statusPage_.showInputs(0);
-        statusPage_.showOutputs(0);
-        return;
-    }
-    const LiveStatus status = LiveStatus::decode(record);
-    statusPage_.showSignalQuality(status.signalQuality());
-    statusPage_.showGsmState(gsmStateText(status.gsmState, host_.gsmStates()));
-    statusPage_.showPerimeterModes(status.perimeterModes);
-    statusPage_.showInputs(status.inputs);
-    statusPage_.showOutputs(status.outputs);
-    statusPage_.showBalance(status.balancePresent(), status.balance);
-    emit temperaturePolled(status.temperature, status.temperaturePresent());
-}
-
 void ControllerSession::onPcClock(int generation, const QString& text)
 {
     if (generation == generation_)
@@ -212,7 +243,7 @@ void ControllerSession::onKey(int generation, int, int outcome, const QString& c
 {
     if (generation != generation_)
         return;
-    if (outcome == TMainPanelControl::KeyQueryFailed)
+    if (outcome == KeyQueryFailed)
         host_.setStatusPanel(3, statusText);
     emit keyPolled(outcome, code);
 }

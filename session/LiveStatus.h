@@ -15,6 +15,10 @@ namespace live {
 constexpr int kStatusSize = 36;
 constexpr int kKeySize = 12;
 constexpr int kGsmStateCount = 12; // the last text stands for every code from 11 up
+// The ranges of page 15's bars; a reading outside is shown at the nearest end.
+constexpr int kMainsBarMax = 165;        // 16.5 V
+constexpr int kTemperatureBarMin = -40;
+constexpr int kTemperatureBarMax = 90;
 } // namespace live
 
 // Field view of a live status record; a short record reads as zeros.
@@ -60,14 +64,14 @@ BatteryView batteryView(uint8_t battery);
 
 struct MainsView {
     QString volts;   // "12.3 В" in the locale's decimal notation
-    int bar;         // 0-165, in 0.1 V
+    int bar;         // 0-165, in 0.1 V (a higher supply fills the bar)
 };
 MainsView mainsView(uint8_t tenthsOfVolt);
 
 struct TemperatureView {
     QString caption;
     bool barVisible;
-    int bar;         // -40 to 90
+    int bar;         // -40 to 90 (a reading beyond shows at the nearer end)
     QString value;   // "-10° C", empty when absent
 };
 TemperatureView temperatureView(int8_t celsius, bool present);
