@@ -28,6 +28,7 @@
 #include "ui/TAboutBox.h"
 #include "ui/TFormCOMPortConfig.h"
 #include "ui/pages/PlaceholderPages.h"
+#include "ui/pages/io/inputs/InputsPages.h"
 #include "ui/pages/comms/CommsPages.h"
 #include "ui/pages/status/StatusPage.h"
 
@@ -291,6 +292,8 @@ void TForm1::createPages(const PageGroupFactory& leadingGroups)
             groups_.push_back(std::move(group));
     }
     for (auto& group : createCommsPages(*this))
+        groups_.push_back(std::move(group));
+    for (auto& group : createInputsPages(*this))
         groups_.push_back(std::move(group));
 
     QSet<int> served;
