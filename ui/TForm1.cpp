@@ -28,6 +28,7 @@
 #include "ui/TAboutBox.h"
 #include "ui/TFormCOMPortConfig.h"
 #include "ui/pages/PlaceholderPages.h"
+#include "ui/pages/io/inputs/InputPages.h"
 #include "ui/pages/io/inputs/InputsPages.h"
 #include "ui/pages/comms/CommsPages.h"
 #include "ui/pages/status/StatusPage.h"
@@ -317,6 +318,11 @@ void TForm1::createPages(const PageGroupFactory& leadingGroups)
 
     session_ = std::make_unique<ControllerSession>(static_cast<OperationHost&>(*this), *statusPage_);
     connectSession();
+    // The live reading of the shown input reaches its page.
+    for (const auto& group : groups_)
+        if (auto* inputs = dynamic_cast<InputPages*>(group.get()))
+            connect(session_.get(), &ControllerSession::inputReadingPolled, inputs,
+                    [inputs](int input, int value, bool valid) { inputs->showReading(input, value, valid); });
 }
 
 void TForm1::connectSession()
