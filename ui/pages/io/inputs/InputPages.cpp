@@ -155,9 +155,8 @@ void InputPages::build()
     // Names on the left, type, supply and averaging on the right; captions wrap.
     auto* top = new QGridLayout;
     const auto addPair = [top](int row, int column, const QString& caption, QWidget* control) {
-        QLabel* note = makeNote(caption);
-        note->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-        top->addWidget(note, row, column);
+        // Captions that wrap on one side keep the other side's caption next to its control.
+        top->addWidget(makeNote(caption), row, column, Qt::AlignBottom);
         top->addWidget(control, row + 1, column);
     };
     addPair(0, 0, QStringLiteral("Название входа"), name);
