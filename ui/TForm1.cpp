@@ -30,6 +30,8 @@
 #include "ui/TFormCOMPortConfig.h"
 #include "ui/TFormClearConfig.h"
 #include "ui/pages/PlaceholderPages.h"
+#include "ui/pages/io/inputs/InputPages.h"
+#include "ui/pages/io/inputs/InputsPages.h"
 #include "ui/pages/comms/CommsPages.h"
 #include "ui/pages/status/StatusPage.h"
 
@@ -280,6 +282,8 @@ void TForm1::createPages(const PageGroupFactory& leadingGroups)
     }
     for (auto& group : createCommsPages(*this))
         groups_.push_back(std::move(group));
+    for (auto& group : createInputsPages(*this))
+        groups_.push_back(std::move(group));
 
     QSet<int> served;
     for (const auto& group : groups_) {
@@ -301,6 +305,11 @@ void TForm1::createPages(const PageGroupFactory& leadingGroups)
     }
 
     connectSession();
+    // The live reading of the shown input reaches its page.
+    for (const auto& group : groups_)
+        if (auto* inputs = dynamic_cast<InputPages*>(group.get()))
+            connect(session_.get(), &ControllerSession::inputReadingPolled, inputs,
+                    [inputs](int input, int value, bool valid) { inputs->showReading(input, value, valid); });
 }
 
 void TForm1::connectSession()

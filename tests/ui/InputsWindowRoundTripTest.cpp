@@ -1,0 +1,105 @@
+// The input and profile pages through the main window as an installer uses them:
+// every stored control of pages 20-28 and 39-46 is changed page by page through
+// the tree, the configuration is saved with FileSave1, and a second window in
+// its own working folder opens the file with FileOpen1 and shows every value.
+#include <QAction>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+#include "tests/ui/InputsControlStates.h"
+#include "tests/ui/MainWindowFixture.h"
+#include "ui/TForm1.h"
+#include "ui/pages/PageGroup.h"
+
+using namespace vrm;
+using namespace vrm::test;
+
+namespace {
+
+void waitUntilReady(TForm1& window)
+{
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(waitFor([&] { return window.findChild<QAction*>(QStringLiteral("FileSave1"))->isEnabled(); }));
+}
+
+// Clicks the page's node in TreeView1, as the user selects a page.
+void clickPage(TForm1& window, int page)
+{
+    QTreeWidget* tree = window.pageTree();
+    QTreeWidgetItemIterator it(tree);
+    for (int i = 0; i < page && *it; ++i)
+        ++it;
+    ASSERT_NE(*it, nullptr) << "no node for page " << page;
+    tree->scrollToItem(*it);
+    const QRect node = tree->visualItemRect(*it);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(node.left() + 8, node.center().y()));
+    ASSERT_EQ(window.shownPage(), page) << "the click did not select page " << page;
+}
+
+QWidget* shownPanel(TForm1& window)
+{
+    return window.pageGroup(window.shownPage())->panel(window.shownPage());
+}
+
+void expectShown(const InputControlStates& shown, const InputControlStates& expected)
+{
+    for (const auto& [name, state] : expected) {
+        const auto it = shown.find(name);
+        if (it == shown.end())
+            ADD_FAILURE() << name.toStdString() << " is missing";
+        else
+            EXPECT_EQ(it->second.toStdString(), state.toStdString()) << name.toStdString();
+    }
+}
+
+const QList<int> kPages = {20, 21, 22, 23, 24, 25, 26, 27, 28, 39, 40, 41, 42, 43, 44, 45, 46};
+
+} // namespace
+
+TEST(InputsWindowRoundTrip, EveryControlSurvivesSaveAndOpenInAnotherWindow)
+{
+    std::map<int, InputControlStates> set;
+    WorkingFolder firstFolder;
+    const QString savedFile = firstFolder.file(QStringLiteral("inputs.cnt"));
+    {
+        TForm1 window;
+        waitUntilReady(window);
+        ModalScript script;
+        for (int page : kPages) {
+            SCOPED_TRACE(page);
+            clickPage(window, page);
+            ASSERT_FALSE(HasFatalFailure());
+            const InputControlStates factory = captureInputControls(shownPanel(window));
+            ASSERT_FALSE(factory.empty());
+            changeEveryInputControl(shownPanel(window), page);
+            set[page] = captureInputControls(shownPanel(window));
+            for (const auto& [name, state] : set[page])
+                if (factory.at(name) == state)
+                    ADD_FAILURE() << name.toStdString() << " kept its factory value";
+        }
+        // Leaving an input page for another and coming back shows what was set.
+        clickPage(window, 22);
+        expectShown(captureInputControls(shownPanel(window)), set[22]);
+
+        script.then(typeFileName(savedFile));
+        window.findChild<QAction*>(QStringLiteral("FileSave1"))->trigger();
+        ASSERT_TRUE(script.finished());
+        EXPECT_EQ(script.unexpected, 0);
+    }
+
+    WorkingFolder secondFolder;
+    TForm1 window;
+    waitUntilReady(window);
+    ModalScript script;
+    script.then(typeFileName(savedFile));
+    window.findChild<QAction*>(QStringLiteral("FileOpen1"))->trigger();
+    ASSERT_TRUE(script.finished());
+    EXPECT_EQ(script.unexpected, 0);
+    for (int page : kPages) {
+        SCOPED_TRACE(page);
+        clickPage(window, page);
+        ASSERT_FALSE(HasFatalFailure());
+        expectShown(captureInputControls(shownPanel(window)), set[page]);
+    }
+}

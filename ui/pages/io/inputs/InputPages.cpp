@@ -1,0 +1,312 @@
+#include "ui/pages/io/inputs/InputPages.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "model/InputRange.h"
+#include "model/InputThresholds.h"
+#include "ui/pages/PageHost.h"
+#include "ui/pages/io/inputs/InputItems.h"
+#include "ui/pages/io/inputs/TFormCalibration.h"
+
+namespace vrm {
+
+using namespace kit;
+namespace input = layout::input;
+
+namespace {
+
+constexpr int kFirstInputPage = 21;
+
+QStringList modeChangeItems()
+{
+    return {QStringLiteral("не менять"), QStringLiteral("ОХРАНА"), QStringLiteral("НАБЛЮДЕНИЕ"),
+            QStringLiteral("Противоположный")};
+}
+
+} // namespace
+
+InputPages::InputPages(PageHost& host, QObject* parent)
+    : RecordPages(host, layout::inputs, QStringLiteral("Panel6"), QStringLiteral("LabelInputTitle"), true, parent)
+{
+    build();
+}
+
+void InputPages::build()
+{
+    Bindings<input::Record>& f = fields();
+    // Created and bound in the order of the store step.
+    c_.type = f.combo(input::sensorType, QStringLiteral("ComboBoxSensType"),
+                      {QStringLiteral("Запрещен"), QStringLiteral("Дискретный"), QStringLiteral("Аналоговый"),
+                       QStringLiteral("Термодатчик TS-41"), QStringLiteral("Термодатчик TS-42")});
+    const QStringList nameSuggestions{QStringLiteral("КОМНАТА"), QStringLiteral("ГОСТИНАЯ"), QStringLiteral("ПРИХОЖАЯ"),
+                                      QStringLiteral("ОКНО"),    QStringLiteral("ДВЕРЬ"),    QStringLiteral("DOOR"),
+                                      QStringLiteral("WINDOW"),  QStringLiteral("HALL")};
+    QComboBox* name = f.textChoice(input::name, QStringLiteral("ComboBoxSensName"), nameSuggestions, 16);
+    QComboBox* activeName =
+        f.textChoice(input::activeName, QStringLiteral("ComboBoxSensActSt"), inputs::stateNameSuggestions(), 16);
+    QComboBox* passiveName =
+        f.textChoice(input::passiveName, QStringLiteral("ComboBoxSensPassSt"), inputs::stateNameSuggestions(), 16);
+    c_.activeLevel = f.combo(input::activeLevel, QStringLiteral("ComboBoxSensActLevel"),
+                             {QStringLiteral("Низкий (Uвх. <= Нижн. гр.) или высокий (Uвх. >= Верхн. гр.)"),
+                              QStringLiteral("Низкий (Uвх. <= Нижн. гр.)"),
+                              QStringLiteral("Свободный (Нижн. гр. <= Uвх. <= Верхн. гр.)"),
+                              QStringLiteral("Высокий (Uвх. >= Верхн. гр.)"),
+                              QStringLiteral("Низкий гистерезисный (Uвх. <= Нижн. гр.)"),
+                              QStringLiteral("Высокий гистерезисный (Uвх. >= Верхн. гр.)")});
+    // High before low: showing a consistent pair in this order never moves the other bar.
+    c_.high = f.trackBar(input::highThreshold, QStringLiteral("TrackBarHiBarrier"), 0, kRawMax);
+    c_.low = f.trackBar(input::lowThreshold, QStringLiteral("TrackBarLoBarrier"), 0, kRawMax);
+    QCheckBox* always = f.check(input::alwaysMonitored, QStringLiteral("CheckBox24HZone"),
+                                QStringLiteral("Всегда контролировать этот вход (24 часа в сутки)"));
+    QComboBox* averaging = f.combo(
+        input::averagingTime, QStringLiteral("ComboBoxAverageTime"),
+        {QStringLiteral("60 mSec."), QStringLiteral("120 mSec."), QStringLiteral("240 mSec."), QStringLiteral("360 mSec."),
+         QStringLiteral("480 mSec."), QStringLiteral("660 mSec."), QStringLiteral("840 mSec."), QStringLiteral("1 Sec."),
+         QStringLiteral("2 Sec."), QStringLiteral("3 Sec."), QStringLiteral("4 Sec."), QStringLiteral("6 Sec."),
+         QStringLiteral("8 Sec."), QStringLiteral("10 Sec."), QStringLiteral("12 Sec."), QStringLiteral("15 Sec.")});
+    QComboBox* delay = f.combo(input::delayTime, QStringLiteral("ComboBoxDelayTime"),
+                               inputs::steppedItems(0, 63, 5, QStringLiteral(" Sec.")));
+
+    // The recovery time: an edit with its up-down, 0-63 minutes.
+    recoveryTime_ = new QSpinBox;
+    recoveryTime_->setObjectName(QStringLiteral("UpDownRecoveryTime"));
+    // Its edit field keeps the name of the edit that the up-down drives.
+    recoveryTime_->findChild<QLineEdit*>()->setObjectName(QStringLiteral("EditRecoveryTime"));
+    recoveryTime_->setRange(0, 63);
+    f.add([this](ConfigImage& image,
+                 RecordAt<input::Record> at) { image.set(at, input::recoveryTime, uint32_t(recoveryTime_->value())); },
+          [this](const ConfigImage& image, RecordAt<input::Record> at) {
+              recoveryTime_->setValue(int(image.get(at, input::recoveryTime)));
+          });
+
+    QComboBox* relayControl = f.combo(input::relayControl, QStringLiteral("ComboBoxReleToAlarm"),
+                                      {QStringLiteral("напрямую, сигналом на входе"),
+                                       QStringLiteral("тревожным событием, с учетом блокировки"),
+                                       QStringLiteral("тревожным событием, без учета блокировки")});
+    QComboBox* triggers = f.combo(input::triggerCount, QStringLiteral("ComboBoxActiveTriggerNum"),
+                                  numberedItems(1, 4));
+    QCheckBox* notArming = f.check(input::notArmingWhenActive, QStringLiteral("CheckBoxNotArmingAsActive"),
+                                   QStringLiteral("Не переходить в режим Охрана при активном состоянии входа"));
+    QComboBox* window = f.combo(input::filterWindow, QStringLiteral("ComboBoxAlarmDelayTime"),
+                                inputs::steppedItems(1, 16, 10, QStringLiteral(" Сек.")));
+    supplySource_ = f.combo(input::supplySource, QStringLiteral("ComboBoxSensorPwrSource"),
+                            {QStringLiteral("Порт питания датчиков (10VS)"), QStringLiteral("По шлейфу, со сбросом питания"),
+                             QStringLiteral("Другое")});
+    QComboBox* listen = f.combo(input::listenNumber, QStringLiteral("ComboBoxListenNum"),
+                                QStringList{QStringLiteral(" -")} + numberedItems(1, 8));
+    QCheckBox* gps = f.check(input::sendGps, QStringLiteral("CheckBoxActiveToGPS"),
+                             QStringLiteral("Отправить GPS информацию"));
+    QComboBox* alarmTries = f.combo(input::alarmTries, QStringLiteral("ComboBoxAlarmTry"),
+                                    {QStringLiteral("без ограничения"), QStringLiteral("не более 1 раза"),
+                                     QStringLiteral("не более 3 раз"), QStringLiteral("не более 7 раз")});
+
+    // Minimum and maximum: "," reads as "."; two equal values are spread by 1 each way.
+    c_.min = makeEdit(QStringLiteral("MaskEditMinVal"), 10);
+    c_.max = makeEdit(QStringLiteral("MaskEditMaxVal"), 10);
+    f.add(
+        [this](ConfigImage& image, RecordAt<input::Record> at) {
+            const StoredRange range = storedRange(c_.min->text(), c_.max->text());
+            image.setReal(at, input::minimum, range.min);
+            image.setReal(at, input::maximum, range.max);
+        },
+        [this](const ConfigImage& image, RecordAt<input::Record> at) {
+            c_.min->setText(userValueText(image.real(at, input::minimum)));
+            c_.max->setText(userValueText(image.real(at, input::maximum)));
+        });
+
+    const QStringList actions = inputs::actionItems();
+    const std::array<QComboBox*, 7> onActive = f.actionRow(input::activationActions, QStringLiteral("ComboBoxActRele"), actions);
+    QComboBox* activeMode = f.combo(input::activationModeChange, QStringLiteral("ComboBoxActArmDisMode"), modeChangeItems());
+    const std::array<QComboBox*, 7> onPassive =
+        f.actionRow(input::deactivationActions, QStringLiteral("ComboBoxPassRele"), actions);
+    QComboBox* passiveMode =
+        f.combo(input::deactivationModeChange, QStringLiteral("ComboBoxPassArmDisMode"), modeChangeItems());
+    // The mode changes and the GPS flag are kept but not offered.
+    for (QWidget* hidden : std::initializer_list<QWidget*>{activeMode, passiveMode, gps})
+        hidden->setVisible(false);
+
+    // The value display, refreshed after every show.
+    c_.unit = new QPushButton(InputValueDisplay::kToPercent);
+    c_.unit->setObjectName(QStringLiteral("ButtonVoltPerc"));
+    c_.current = new QProgressBar;
+    c_.current->setObjectName(QStringLiteral("ProgressBarCurrentVal"));
+    c_.current->setRange(0, kRawMax);
+    c_.current->setValue(0);
+    c_.current->setTextVisible(false);
+    c_.lowLabel = makeLabel({}, QStringLiteral("LabelLoBarrier"));
+    c_.highLabel = makeLabel({}, QStringLiteral("LabelHiBarrier"));
+    c_.currentLabel = makeLabel({}, QStringLiteral("LabelCurrentVal"));
+    for (QLabel* label : {c_.lowLabel, c_.highLabel, c_.currentLabel}) {
+        label->setMinimumWidth(80);
+        label->setAlignment(Qt::AlignCenter);
+    }
+    c_.analoguePanel = new QWidget;
+    c_.analoguePanel->setObjectName(QStringLiteral("PanelAnalogue"));
+    display_.emplace(c_);
+    f.add({}, [this](const ConfigImage&, RecordAt<input::Record>) { display_->refresh(); });
+
+    // --- Layout ---
+    // Names on the left, type, supply and averaging on the right; captions wrap.
+    auto* top = new QGridLayout;
+    const auto addPair = [top](int row, int column, const QString& caption, QWidget* control) {
+        // Captions that wrap on one side keep the other side's caption next to its control.
+        top->addWidget(makeNote(caption), row, column, Qt::AlignBottom);
+        top->addWidget(control, row + 1, column);
+    };
+    addPair(0, 0, QStringLiteral("Название входа"), name);
+    addPair(2, 0, QStringLiteral("Название активного состояния входа"), activeName);
+    addPair(4, 0, QStringLiteral("Название пассивного состояния входа"), passiveName);
+    addPair(0, 1, QStringLiteral("Тип входа"), c_.type);
+    addPair(2, 1, QStringLiteral("Источник питания датчиков поключенных к этому входу"), supplySource_);
+    addPair(4, 1, QStringLiteral("Время усреднения входного сгнала"), averaging);
+    top->setColumnStretch(0, 1);
+    top->setColumnStretch(1, 1);
+    top->setHorizontalSpacing(16);
+    body()->addLayout(top);
+
+    // Level, thresholds, live value and the user scale.
+    QGroupBox* level = makeGroup(QStringLiteral("GroupBoxActiveLevel"), QStringLiteral(" Активный входной уровень "));
+    auto* levelGrid = new QGridLayout(level);
+    levelGrid->addWidget(c_.activeLevel, 0, 0, 1, 4);
+    levelGrid->addWidget(makeLabel(QStringLiteral("Верхняя граница")), 1, 0);
+    levelGrid->addWidget(c_.high, 1, 1, 1, 2);
+    levelGrid->addWidget(c_.highLabel, 1, 3);
+    levelGrid->addWidget(makeLabel(QStringLiteral("Нижняя граница")), 2, 0);
+    levelGrid->addWidget(c_.low, 2, 1, 1, 2);
+    levelGrid->addWidget(c_.lowLabel, 2, 3);
+    levelGrid->addWidget(makeLabel(QStringLiteral("Текущее значение")), 3, 0);
+    levelGrid->addWidget(c_.current, 3, 1);
+    levelGrid->addWidget(c_.unit, 3, 2);
+    levelGrid->addWidget(c_.currentLabel, 3, 3);
+    auto* scale = new QHBoxLayout(c_.analoguePanel);
+    scale->setContentsMargins(0, 0, 0, 0);
+    scale->addWidget(makeLabel(QStringLiteral("Минимальное значение")));
+    scale->addWidget(c_.min);
+    scale->addSpacing(16);
+    scale->addWidget(makeLabel(QStringLiteral("Максимальное значение")));
+    scale->addWidget(c_.max);
+    scale->addStretch(1);
+    for (QLineEdit* edit : {c_.min, c_.max})
+        edit->setMaximumWidth(100);
+    levelGrid->addWidget(c_.analoguePanel, 4, 0, 1, 4);
+    levelGrid->setColumnStretch(1, 1);
+    body()->addWidget(level);
+
+    QGroupBox* filter =
+        makeGroup(QStringLiteral("GroupBoxAlarmFilter"), QStringLiteral(" Фильтр ложных тревожных событий "));
+    auto* filterGrid = new QGridLayout(filter);
+    filterGrid->addWidget(makeLabel(QStringLiteral("Формировать тревожное событие, когда зафиксированно")), 0, 0, 1, 5);
+    filterGrid->addWidget(makeLabel(QStringLiteral("минимум")), 1, 0);
+    filterGrid->addWidget(triggers, 1, 1);
+    filterGrid->addWidget(makeLabel(QStringLiteral("активизации за время")), 1, 2);
+    filterGrid->addWidget(window, 1, 3);
+    filterGrid->setColumnStretch(4, 1);
+    body()->addWidget(filter);
+
+    auto* alarm = new QGridLayout;
+    int row = 0;
+    alarm->addWidget(always, row++, 0, 1, 2);
+    alarm->addWidget(notArming, row++, 0, 1, 2);
+    const auto addRow = [&](const QString& caption, QWidget* control) {
+        alarm->addWidget(makeNote(caption), row, 0);
+        alarm->addWidget(control, row++, 1);
+        control->setMinimumWidth(320);
+    };
+    addRow(QStringLiteral("Время восстановления опроса входа  после возникновения тревожного события, Мин"),
+           recoveryTime_);
+    addRow(QStringLiteral("Задержка формирования тревожного события и управления реле при активизации входа"), delay);
+    addRow(QStringLiteral("Все реле/выходы управляются"), relayControl);
+    addRow(QStringLiteral("В одной охранной сессии формировать тревожные события"), alarmTries);
+    addRow(QStringLiteral("Установить голосовое соединение для связи через внешнее переговорное устройство, по номеру "),
+           listen);
+    alarm->addWidget(gps, row++, 0, 1, 2);
+    alarm->setColumnStretch(0, 1);
+    alarm->setHorizontalSpacing(16);
+    body()->addLayout(alarm);
+
+    const QStringList outputs = inputs::outputLabels();
+    const auto actionGroup = [&](const QString& objectName, const QString& caption,
+                                 const std::array<QComboBox*, 7>& boxes, QComboBox* mode) {
+        QGroupBox* group = makeGroup(objectName, caption);
+        auto* grid = new QGridLayout(group);
+        for (int k = 0; k < 7; ++k) {
+            grid->addWidget(makeLabel(outputs[k]), k, 0);
+            grid->addWidget(boxes[std::size_t(k)], k, 1);
+        }
+        grid->addWidget(mode, 7, 0, 1, 2);
+        grid->setColumnStretch(1, 1);
+        return group;
+    };
+    auto* actionsRow = new QHBoxLayout;
+    actionsRow->addWidget(actionGroup(QStringLiteral("GroupBoxActRele"), QStringLiteral(" При переходе в акт. сост. "),
+                                      onActive, activeMode));
+    actionsRow->addWidget(actionGroup(QStringLiteral("GroupBoxPassRele"), QStringLiteral(" При переходе в пасс. сост. "),
+                                      onPassive, passiveMode));
+    body()->addLayout(actionsRow);
+    body()->addStretch(1);
+
+    // --- Handlers ---
+    connect(c_.high, &QSlider::valueChanged, this, [this] { thresholdMoved(true); });
+    connect(c_.low, &QSlider::valueChanged, this, [this] { thresholdMoved(false); });
+    connect(c_.type, &QComboBox::activated, this, &InputPages::typeChosen);
+    connect(c_.unit, &QPushButton::clicked, this, &InputPages::unitPressed);
+    connect(c_.min, &QLineEdit::textEdited, this, [this] { display_->refresh(); });
+    connect(c_.max, &QLineEdit::textEdited, this, [this] { display_->refresh(); });
+    connect(c_.activeLevel, &QComboBox::activated, this, [this] { display_->refresh(); });
+}
+
+void InputPages::enter(int)
+{
+    supplySource_->setEnabled(true);
+}
+
+void InputPages::thresholdMoved(bool high)
+{
+    const Thresholds before{c_.low->value(), c_.high->value()};
+    const Thresholds after = high ? afterHighMoved(before) : afterLowMoved(before);
+    if (after.low != before.low)
+        c_.low->setValue(after.low);
+    if (after.high != before.high)
+        c_.high->setValue(after.high);
+    display_->refresh();
+}
+
+void InputPages::typeChosen()
+{
+    if (c_.type->currentIndex() == int(input::kTypeTs42)) {
+        c_.min->setText(QStringLiteral("-50"));
+        c_.max->setText(QStringLiteral("150"));
+    }
+    display_->refresh();
+}
+
+void InputPages::unitPressed()
+{
+    switch (c_.type->currentIndex()) {
+    case inputtype::disabled:
+    case inputtype::discrete: display_->toggleUnit(); break;
+    case inputtype::analogue:
+    case inputtype::ts42: {
+        TFormCalibration dialog(panel(0));
+        if (dialog.exec() == QDialog::Accepted)
+            display_->calibrate(dialog.wantedValue());
+        break;
+    }
+    default: break;
+    }
+}
+
+void InputPages::showReading(int input, int value, bool valid)
+{
+    if (host().shownPage() != kFirstInputPage + input - 1)
+        return;
+    display_->showReading(valid ? std::optional<int>(value) : std::nullopt);
+}
+
+} // namespace vrm

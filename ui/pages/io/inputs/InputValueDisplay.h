@@ -1,0 +1,70 @@
+#pragma once
+// The value labels of the input page: the two thresholds and the live reading
+// shown by the input's type (volts or percent, user units, degrees), the unit
+// button and the user scale panel that go with the type, and the red colouring
+// of the live value while the input counts as active.
+
+#include <optional>
+
+#include "model/InputScale.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSlider;
+class QWidget;
+
+namespace vrm {
+
+struct InputValueControls {
+    QComboBox* type = nullptr;        // ComboBoxSensType
+    QComboBox* activeLevel = nullptr; // ComboBoxSensActLevel
+    QSlider* low = nullptr;           // TrackBarLoBarrier
+    QSlider* high = nullptr;          // TrackBarHiBarrier
+    QLineEdit* min = nullptr;         // MaskEditMinVal
+    QLineEdit* max = nullptr;         // MaskEditMaxVal
+    QPushButton* unit = nullptr;      // ButtonVoltPerc
+    QWidget* analoguePanel = nullptr; // PanelAnalogue
+    QProgressBar* current = nullptr;  // ProgressBarCurrentVal
+    QLabel* lowLabel = nullptr;       // LabelLoBarrier
+    QLabel* highLabel = nullptr;      // LabelHiBarrier
+    QLabel* currentLabel = nullptr;   // LabelCurrentVal
+};
+
+class InputValueDisplay {
+public:
+    // Captions of the unit button: the unit a press switches to, or the calibration.
+    static const QString kToVolts;    // "В"
+    static const QString kToPercent;  // "%"
+    static const QString kCalibrate;  // "K"
+
+    explicit InputValueDisplay(const InputValueControls& controls);
+
+    // Button, panel and the three labels by the type; recolours once colouring is on.
+    void refresh();
+    // A live reading of the shown input: a valid one moves the bar and switches the
+    // colouring on for good; none empties the bar and leaves the switch as it was.
+    void showReading(std::optional<int> raw);
+
+    // Unit button pressed on a disabled or discrete input: the other unit.
+    void toggleUnit();
+    // The scale moved so that the present reading shows `wanted` (analogue and TS-42).
+    void calibrate(double wanted);
+
+    DiscreteUnit discreteUnit() const;
+    bool colouringEnabled() const { return colouringEnabled_; }
+    // Whether the live value is shown as active (red); nullopt before the first decision.
+    std::optional<bool> shownActive() const { return shownActive_; }
+
+private:
+    void recolour();
+    void setCurrentColour(bool active);
+
+    InputValueControls c_;
+    bool colouringEnabled_ = false;
+    std::optional<bool> shownActive_;
+};
+
+} // namespace vrm

@@ -1,0 +1,59 @@
+#include "ui/pages/io/inputs/InputsCommonPage.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+
+#include "ui/pages/io/inputs/InputItems.h"
+#include "ui/pages/io/inputs/InputTerminalsPicture.h"
+
+namespace vrm {
+
+using namespace kit;
+namespace common = layout::inputsCommon;
+
+InputsCommonPage::InputsCommonPage(PageHost& host, QObject* parent)
+    : RecordPages(host, layout::inputsCommonBlock, QStringLiteral("Panel7"), QStringLiteral("LabelInputsTitle"), false,
+                  parent)
+{
+    build();
+}
+
+void InputsCommonPage::build()
+{
+    title()->setText(QStringLiteral("Входы"));
+    Bindings<common::Record>& f = fields();
+    QComboBox* supply = f.combo(common::sensorSupplyAlwaysOn, QStringLiteral("ComboBoxPortPwrSensAllOn"),
+                                {QStringLiteral("Зависит от режима (Охрана - включен, Наблюдение - выключен)"),
+                                 QStringLiteral("Питание всегда подано")});
+    QComboBox* resetTime = f.combo(common::loopPowerResetTime, QStringLiteral("ComboBoxLoopPwrResetTime"),
+                                   inputs::steppedItems(1, 8, 10, QStringLiteral("  Sec.")));
+    QComboBox* afterArm = f.combo(common::noScanAfterArm, QStringLiteral("ComboBoxNoScaningTimeAftArm"),
+                                  inputs::steppedItems(0, 15, 10, QStringLiteral("  Sec.")));
+    QComboBox* afterReset =
+        f.combo(common::noScanAfterReset, QStringLiteral("ComboBoxNoScaningTimeAftReset"),
+                QStringList{QStringLiteral("0 Sec."), QStringLiteral("15 Sec.")}
+                    + inputs::steppedItems(2, 7, 15, QStringLiteral("  Sec.")));
+
+    QGroupBox* settings = makeGroup(QStringLiteral("GroupBoxInputsCommon"), {});
+    auto* grid = new QGridLayout(settings);
+    int row = 0;
+    const auto addRow = [&](const QString& caption, QComboBox* box) {
+        grid->addWidget(makeNote(caption), row, 0);
+        grid->addWidget(box, row++, 1);
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(24);
+    };
+    addRow(QStringLiteral("Питание датчиков, порт 10VS"), supply);
+    addRow(QStringLiteral("Время отключения питания датчиков, питающихся по шлейфу, после тревоги"), resetTime);
+    addRow(QStringLiteral("Не опрашивать входы после подачи питания на порт 10VS"), afterArm);
+    addRow(QStringLiteral("Задержка опроса входов после включения или выхода из режима пониженного потребления"),
+           afterReset);
+    grid->setColumnStretch(0, 1);
+    grid->setHorizontalSpacing(16);
+    body()->addWidget(settings);
+
+    auto* picture = new InputTerminalsPicture;
+    body()->addWidget(picture, 1);
+}
+
+} // namespace vrm
