@@ -1,33 +1,22 @@
 #include "model/OutputStimuli.h"
 
 #include "model/ConfigImage.h"
-#include "model/OutputActionByte.h"
 
 namespace vrm {
 
 namespace {
 
-// Where the settings that drive an output lie in the image.
-namespace at {
-constexpr std::size_t schedulerTasks = 2680, schedulerTaskSize = 16, schedulerTaskCount = 8;
-constexpr std::size_t taskEnabled = 0, taskWeekdays = 4, taskHour = 5, taskMinute = 6, taskKind = 12,
-                      taskOutput = 13, taskAction = 14;
-constexpr int outputControlTask = 3;
-constexpr std::size_t tamperAction = 2850;
-constexpr std::size_t lowTemperatureLevel = 2845, lowTemperatureAction = 2846;
-constexpr std::size_t highTemperatureLevel = 2847, highTemperatureAction = 2848;
-constexpr std::size_t perimeters = 3087, perimeterSize = 51, perimeterCount = 4;
-constexpr std::size_t perimeterArm = 19, perimeterDisarm = 26, perimeterCountdown = 33;
-constexpr std::size_t inputs = 360, inputSize = 92, listedInputs = 8;
-constexpr std::size_t inputActivation = 76, inputDeactivation = 83;
-} // namespace at
+using namespace layout;
+constexpr uint32_t kOutputControlTask = 3;
+constexpr uint32_t kTaskOutputMask = 0x0F; // the output number of an output control task
+constexpr std::size_t kListedInputs = 8;
 
 const QString kPowerPage = QStringLiteral("[Питание, температура...]\t\t");
 
 // An action value without an item (a damaged image) shows as its number.
-QString actionText(const StimulusTexts& texts, int action)
+QString actionText(const StimulusTexts& texts, uint32_t action)
 {
-    return action >= 0 && action < texts.actions.size() ? texts.actions[action] : QString::number(action);
+    return action < uint32_t(texts.actions.size()) ? texts.actions[int(action)] : QString::number(action);
 }
 
 QString nodeText(const QStringList& nodes, std::size_t index)
@@ -35,66 +24,59 @@ QString nodeText(const QStringList& nodes, std::size_t index)
     return index < std::size_t(nodes.size()) ? nodes[int(index)] : QString();
 }
 
-void addSchedulerTasks(QStringList& lines, const ConfigImage& image, int output, const StimulusTexts& texts)
+void addSchedulerTasks(QStringList& lines, const ConfigImage& image, uint32_t output, const StimulusTexts& texts)
 {
-    for (std::size_t i = 0; i < at::schedulerTaskCount; ++i) {
-        const std::size_t task = at::schedulerTasks + at::schedulerTaskSize * i;
-        const bool enabled = image.bits(task + at::taskEnabled, 0, 1);
-        const bool anyWeekday = image.bits(task + at::taskWeekdays, 0, 7) != 0;
-        const bool controlsOutput = image.bits(task + at::taskKind, 2, 6) == at::outputControlTask;
-        const bool namesOutput = int(image.bits(task + at::taskOutput, 0, 4)) == output;
-        const int action = image.byte(task + at::taskAction);
-        if (!enabled || !anyWeekday || !controlsOutput || !namesOutput || action == 0)
+    for (std::size_t i = 0; i < clock::tasks.info.count; ++i) {
+        const RecordAt<task::Record> at = clock::tasks(clockBlock[0], i);
+        const uint32_t action = image.get(at, task::action);
+        if (!image.get(at, task::enabled) || image.get(at, task::weekdays) == 0
+            || image.get(at, task::kind) != kOutputControlTask
+            || (image.get(at, task::parameter) & kTaskOutputMask) != output || action == 0)
             continue;
         lines << "[" + texts.schedulerPage + "]\t\t" + actionText(texts, action) + "\tВ "
-                     + QString::number(image.bits(task + at::taskHour, 0, 5)) + ":"
-                     + QString::number(image.bits(task + at::taskMinute, 0, 6))
+                     + QString::number(image.get(at, task::hour)) + ":" + QString::number(image.get(at, task::minute))
                      + " в указанные дни недели, строка № " + QString::number(i + 1);
     }
 }
 
-void addPowerPage(QStringList& lines, const ConfigImage& image, int output, const StimulusTexts& texts)
+void addPowerPage(QStringList& lines, const ConfigImage& image, uint32_t output, const StimulusTexts& texts)
 {
-    auto add = [&](std::size_t offset, const QString& event) {
-        const OutputAction driven = unpackOutputAction(image.byte(offset));
-        if (driven.output == output && driven.action != 0)
-            lines << kPowerPage + actionText(texts, driven.action) + event;
+    const RecordAt<temperature::Record> at = temperatureBlock[0];
+    auto add = [&](RecordAt<outputAction::Record> reaction, const QString& event) {
+        const uint32_t action = image.get(reaction, outputAction::action);
+        if (image.get(reaction, outputAction::output) == output && action != 0)
+            lines << kPowerPage + actionText(texts, action) + event;
     };
-    add(at::tamperAction, QStringLiteral("\tПри вскрытии корпуса"));
-    add(at::highTemperatureAction, "\tПри превышении температуры выше "
-                                       + QString::number(int8_t(image.byte(at::highTemperatureLevel))) + "C");
-    add(at::lowTemperatureAction, "\tПри падении температуры ниже "
-                                      + QString::number(int8_t(image.byte(at::lowTemperatureLevel))) + "C");
+    add(temperature::tamperReaction(at), QStringLiteral("\tПри вскрытии корпуса"));
+    add(temperature::highReaction(at),
+        "\tПри превышении температуры выше " + QString::number(image.getSigned(at, temperature::highLevel)) + "C");
+    add(temperature::lowReaction(at),
+        "\tПри падении температуры ниже " + QString::number(image.getSigned(at, temperature::lowLevel)) + "C");
 }
 
-void addPerimeters(QStringList& lines, const ConfigImage& image, int output, const StimulusTexts& texts)
+void addPerimeters(QStringList& lines, const ConfigImage& image, uint32_t output, const StimulusTexts& texts)
 {
     const struct {
-        std::size_t actions;
+        const Field<perimeter::Record, FieldKind::U8>& actions;
         const char* event;
-    } groups[] = {{at::perimeterCountdown, "\tПри начале обратного отсчета"},
-                  {at::perimeterArm, "\tПри переходе в режим ОХРАНА"},
-                  {at::perimeterDisarm, "\tПри переходе в режим НАБЛЮДЕНИЕ"}};
-    for (std::size_t p = 0; p < at::perimeterCount; ++p) {
-        const std::size_t perimeter = at::perimeters + at::perimeterSize * p;
-        for (const auto& group : groups) {
-            const int action = image.byte(perimeter + group.actions + std::size_t(output));
-            if (action != 0)
+    } groups[] = {{perimeter::countdownActions, "\tПри начале обратного отсчета"},
+                  {perimeter::armActions, "\tПри переходе в режим ОХРАНА"},
+                  {perimeter::disarmActions, "\tПри переходе в режим НАБЛЮДЕНИЕ"}};
+    for (std::size_t p = 0; p < perimeters.count; ++p)
+        for (const auto& group : groups)
+            if (const uint32_t action = image.get(perimeters[p], group.actions, output); action != 0)
                 lines << nodeText(texts.perimeterPages, p) + "\t\t\t" + actionText(texts, action)
                              + QString::fromUtf8(group.event);
-        }
-    }
 }
 
-void addInputs(QStringList& lines, const ConfigImage& image, int output, const StimulusTexts& texts)
+void addInputs(QStringList& lines, const ConfigImage& image, uint32_t output, const StimulusTexts& texts)
 {
-    for (std::size_t n = 0; n < at::listedInputs; ++n) {
-        const std::size_t input = at::inputs + at::inputSize * n;
+    for (std::size_t n = 0; n < kListedInputs; ++n) {
         const QString prefix = "[" + nodeText(texts.inputPages, n) + "]\t\t\t\t";
         const QString number = QString::number(n + 1);
-        if (int action = image.byte(input + at::inputActivation + std::size_t(output)); action != 0)
+        if (const uint32_t action = image.get(inputs[n], input::activationActions, output); action != 0)
             lines << prefix + actionText(texts, action) + "\tПри активизации входа " + number;
-        if (int action = image.byte(input + at::inputDeactivation + std::size_t(output)); action != 0)
+        if (const uint32_t action = image.get(inputs[n], input::deactivationActions, output); action != 0)
             lines << prefix + actionText(texts, action) + "\tПри деактивизации входа " + number;
     }
 }
@@ -106,10 +88,11 @@ QStringList outputStimuli(const ConfigImage& image, int output, const StimulusTe
     QStringList lines;
     if (output < 0 || output > 6)
         return lines;
-    addSchedulerTasks(lines, image, output, texts);
-    addPowerPage(lines, image, output, texts);
-    addPerimeters(lines, image, output, texts);
-    addInputs(lines, image, output, texts);
+    const auto number = uint32_t(output);
+    addSchedulerTasks(lines, image, number, texts);
+    addPowerPage(lines, image, number, texts);
+    addPerimeters(lines, image, number, texts);
+    addInputs(lines, image, number, texts);
     return lines;
 }
 

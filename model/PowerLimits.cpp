@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace vrm::power {
+namespace vrm::powerLimits {
 
 QStringList doublingItems(const QString& unit)
 {
@@ -67,4 +67,4 @@ NotifyLimits afterLowNotifyMoved(NotifyLimits limits)
     return limits;
 }
 
-} // namespace vrm::power
+} // namespace vrm::powerLimits

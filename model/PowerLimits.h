@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <cstdint>
 
-namespace vrm::power {
+namespace vrm::powerLimits {
 
 // Averaging and message-interval lists: item i stands for 2^(i+1) units
 // (2 to 256); `unit` is " Sec." or " Min.".
@@ -53,4 +53,4 @@ struct NotifyLimits {
 NotifyLimits afterHighNotifyMoved(NotifyLimits limits);
 NotifyLimits afterLowNotifyMoved(NotifyLimits limits);
 
-} // namespace vrm::power
+} // namespace vrm::powerLimits

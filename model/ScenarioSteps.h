@@ -13,12 +13,14 @@
 #include <array>
 #include <cstdint>
 
+#include "model/layout/Scenarios.h"
+
 namespace vrm::scenario {
 
-inline constexpr int kSteps = 16;
+inline constexpr int kSteps = layout::scenario::steps.info.count;
 inline constexpr int kWords = kSteps + 1;
-inline constexpr uint16_t kHigh = 0x8000;
-inline constexpr uint16_t kDurationMask = 0x7FFF;
+inline constexpr uint16_t kHigh = layout::scenario::kLevelHigh;
+inline constexpr uint16_t kDurationMask = layout::scenario::kDurationMask;
 inline constexpr uint16_t kSingleRun = 1;
 
 using Words = std::array<uint16_t, kWords>;

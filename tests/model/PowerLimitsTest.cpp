@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "model/OutputActionByte.h"
 #include "model/PowerLimits.h"
 
 using namespace vrm;
-using namespace vrm::power;
+using namespace vrm::powerLimits;
 
 TEST(PowerLimits, GeneratedLists)
 {
@@ -82,14 +81,4 @@ TEST(PowerLimits, NotificationLimitsKeepTwoDegreesApart)
         NotifyLimits result = c.highMoved ? afterHighNotifyMoved(c.moved) : afterLowNotifyMoved(c.moved);
         EXPECT_EQ(result, c.expected) << c.name;
     }
-}
-
-TEST(OutputActionByte, PacksOutputLowAndActionHigh)
-{
-    EXPECT_EQ(packOutputAction({.output = 1, .action = 5}), 0x29);
-    EXPECT_EQ(unpackOutputAction(0x29), (OutputAction{.output = 1, .action = 5}));
-    EXPECT_EQ(packOutputAction({.output = 6, .action = 16}), 0x86);
-    EXPECT_EQ(unpackOutputAction(0xFF), (OutputAction{.output = 7, .action = 31}));
-    for (int byte = 0; byte < 256; ++byte)
-        EXPECT_EQ(packOutputAction(unpackOutputAction(uint8_t(byte))), byte);
 }
