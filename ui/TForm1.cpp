@@ -518,6 +518,12 @@ void TForm1::setStatusPanel(int panel, const QString& text)
         statusPanels_[panel]->setText(text);
 }
 
+QString TForm1::pageTitle(int page) const
+{
+    const QTreeWidgetItem* node = pages_.node(page);
+    return node ? node->text(0) : QString();
+}
+
 QString TForm1::statusPanel(int panel) const
 {
     return panel >= 0 && panel < int(statusPanels_.size()) ? statusPanels_[panel]->text() : QString();

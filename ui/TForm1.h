@@ -55,6 +55,7 @@ public:
     void storeAndShowShownPage() override;
     QStringList textList(const QString& name) const override { return texts_.list(name); }
     QString text(const QString& name) const override { return texts_.text(name); }
+    QString pageTitle(int page) const override;
     bool readSystemParameters(QLabel* status, QProgressBar* progress) override;
     bool programSystemParameters(QLabel* status, QProgressBar* progress) override;
     void selectPage(int index) override;

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "ui/PageTree.h"
+
 class QLabel;
 class QProgressBar;
 
@@ -24,6 +26,9 @@ public:
     // language file left them.
     virtual QStringList textList(const QString& name) const = 0;
     virtual QString text(const QString& name) const = 0;
+    // The text of tree node `page` as the window shows it; hosts without a tree
+    // answer with the built-in text.
+    virtual QString pageTitle(int page) const;
 
     // The system parameter transfers of page 47: the whole device operation frame
     // (poller stopped, identity, checks, password, transfer), reporting into the
@@ -31,5 +36,7 @@ public:
     virtual bool readSystemParameters(QLabel* status, QProgressBar* progress) = 0;
     virtual bool programSystemParameters(QLabel* status, QProgressBar* progress) = 0;
 };
+
+inline QString PageHost::pageTitle(int page) const { return builtInPageTitle(page); }
 
 } // namespace vrm
