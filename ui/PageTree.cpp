@@ -62,4 +62,12 @@ QString embeddedPageTreeText()
     return fromCp1251(file.readAll());
 }
 
+QString builtInPageTitle(int page)
+{
+    const QStringList lines = embeddedPageTreeText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (page < 0 || page >= lines.size())
+        return {};
+    return lines[page].trimmed();
+}
+
 } // namespace vrm

@@ -32,5 +32,7 @@ private:
 
 // The embedded page text (resource), decoded from code page 1251.
 QString embeddedPageTreeText();
+// The built-in text of node `page` (before the language file), empty outside the tree.
+QString builtInPageTitle(int page);
 
 } // namespace vrm

@@ -30,9 +30,9 @@
 #include "ui/TFormCOMPortConfig.h"
 #include "ui/TFormClearConfig.h"
 #include "ui/pages/PlaceholderPages.h"
-#include "ui/pages/io/inputs/InputPages.h"
 #include "ui/pages/io/inputs/InputsPages.h"
 #include "ui/pages/comms/CommsPages.h"
+#include "ui/pages/io/outputs/OutputsPageGroups.h"
 #include "ui/pages/status/StatusPage.h"
 
 namespace vrm {
@@ -284,6 +284,8 @@ void TForm1::createPages(const PageGroupFactory& leadingGroups)
         groups_.push_back(std::move(group));
     for (auto& group : createInputsPages(*this))
         groups_.push_back(std::move(group));
+    for (auto& group : createOutputsPageGroups(*this))
+        groups_.push_back(std::move(group));
 
     QSet<int> served;
     for (const auto& group : groups_) {
@@ -305,11 +307,6 @@ void TForm1::createPages(const PageGroupFactory& leadingGroups)
     }
 
     connectSession();
-    // The live reading of the shown input reaches its page.
-    for (const auto& group : groups_)
-        if (auto* inputs = dynamic_cast<InputPages*>(group.get()))
-            connect(session_.get(), &ControllerSession::inputReadingPolled, inputs,
-                    [inputs](int input, int value, bool valid) { inputs->showReading(input, value, valid); });
 }
 
 void TForm1::connectSession()
@@ -508,6 +505,12 @@ void TForm1::setStatusPanel(int panel, const QString& text)
 {
     if (panel >= 0 && panel < int(statusPanels_.size()))
         statusPanels_[panel]->setText(text);
+}
+
+QString TForm1::pageTitle(int page) const
+{
+    const QTreeWidgetItem* node = pages_.node(page);
+    return node ? node->text(0) : QString();
 }
 
 QString TForm1::statusPanel(int panel) const

@@ -55,6 +55,7 @@ public:
     QStringList textList(const QString& name) const override { return texts_.list(name); }
     QString text(const QString& name) const override { return texts_.text(name); }
     ControllerAccess& controller() override;
+    QString pageTitle(int page) const override;
     void selectPage(int index) override;
     void storeShownPage() override;
     void showShownPage() override;

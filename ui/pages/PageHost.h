@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "ui/PageTree.h"
+
 namespace vrm {
 
 class ConfigImage;
@@ -22,10 +24,15 @@ public:
     // language file left them.
     virtual QStringList textList(const QString& name) const = 0;
     virtual QString text(const QString& name) const = 0;
+    // The text of tree node `page` as the window shows it; hosts without a tree
+    // answer with the built-in text.
+    virtual QString pageTitle(int page) const;
 
     // The live controller: readings while the page is shown, commands, the
     // clock and page 47's transfers (session/ControllerAccess.h).
     virtual ControllerAccess& controller() = 0;
 };
+
+inline QString PageHost::pageTitle(int page) const { return builtInPageTitle(page); }
 
 } // namespace vrm

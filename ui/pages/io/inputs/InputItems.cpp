@@ -2,20 +2,6 @@
 
 namespace vrm::inputs {
 
-QStringList actionItems()
-{
-    QStringList items{QStringLiteral("нет реакции"), QStringLiteral("включить"), QStringLiteral("выключить")};
-    for (int n = 1; n <= 14; ++n)
-        items << QStringLiteral("сценарий %1").arg(n);
-    return items;
-}
-
-QStringList outputLabels()
-{
-    return {QStringLiteral("Реле 1"),  QStringLiteral("Реле 2"),  QStringLiteral("Выход 1"), QStringLiteral("Выход 2"),
-            QStringLiteral("Выход 3"), QStringLiteral("Выход 4"), QStringLiteral("Выход 5")};
-}
-
 QStringList stateNameSuggestions()
 {
     return {QStringLiteral("ДВИЖЕНИЕ"), QStringLiteral("ДЫМ"),   QStringLiteral("АКТИВЕН"), QStringLiteral("ОТКРЫТА"),

@@ -1,5 +1,7 @@
 #include "ui/pages/io/inputs/InputPages.h"
 
+#include "session/ControllerAccess.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,6 +12,8 @@
 
 #include "model/InputRange.h"
 #include "model/InputThresholds.h"
+#include "ui/pages/PageHost.h"
+#include "ui/TextTable.h"
 #include "ui/pages/PageHost.h"
 #include "ui/pages/io/inputs/InputItems.h"
 #include "ui/pages/io/inputs/TFormCalibration.h"
@@ -35,6 +39,8 @@ InputPages::InputPages(PageHost& host, QObject* parent)
     : RecordPages(host, layout::inputs, QStringLiteral("Panel6"), QStringLiteral("LabelInputTitle"), true, parent)
 {
     build();
+    // The poller reads the shown input only; its reading reaches this page.
+    connect(&host.controller(), &ControllerAccess::inputReadingPolled, this, &InputPages::showReading);
 }
 
 void InputPages::build()
@@ -120,7 +126,7 @@ void InputPages::build()
             c_.max->setText(userValueText(image.real(at, input::maximum)));
         });
 
-    const QStringList actions = inputs::actionItems();
+    const QStringList actions = host().textList(texts::actions);
     const std::array<QComboBox*, 7> onActive = f.actionRow(input::activationActions, QStringLiteral("ComboBoxActRele"), actions);
     QComboBox* activeMode = f.combo(input::activationModeChange, QStringLiteral("ComboBoxActArmDisMode"), modeChangeItems());
     const std::array<QComboBox*, 7> onPassive =
@@ -230,7 +236,7 @@ void InputPages::build()
     alarm->setHorizontalSpacing(16);
     body()->addLayout(alarm);
 
-    const QStringList outputs = inputs::outputLabels();
+    const QStringList outputs = host().textList(texts::outputNames);
     const auto actionGroup = [&](const QString& objectName, const QString& caption,
                                  const std::array<QComboBox*, 7>& boxes, QComboBox* mode) {
         QGroupBox* group = makeGroup(objectName, caption);

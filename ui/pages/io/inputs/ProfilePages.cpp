@@ -5,6 +5,8 @@
 #include <QPlainTextEdit>
 
 #include "model/layout/Inputs.h"
+#include "ui/TextTable.h"
+#include "ui/pages/PageHost.h"
 #include "ui/pages/io/inputs/InputItems.h"
 #include "ui/pages/io/inputs/ProfileThresholdRow.h"
 
@@ -28,7 +30,7 @@ void ProfilePages::build()
     QComboBox* name = f.textChoice(profile::name, QStringLiteral("ComboBoxProfileName"),
                                    {QStringLiteral("КОМФОРТ"), QStringLiteral("ЭКОНОМ")}, 16);
     const std::array<QComboBox*, 7> actions =
-        f.actionRow(profile::actions, QStringLiteral("ComboBoxProfileToR"), inputs::actionItems());
+        f.actionRow(profile::actions, QStringLiteral("ComboBoxProfileToR"), host().textList(texts::actions));
 
     // The threshold area: a row per input, odd inputs left, even inputs right.
     QGroupBox* area = makeGroup(QStringLiteral("GroupBoxProfileThresholds"), QStringLiteral(" Границы тревожной зоны "));
@@ -73,7 +75,7 @@ void ProfilePages::build()
 
     QGroupBox* outputs = makeGroup(QStringLiteral("GroupBoxProfileOutputs"), QStringLiteral(" Воздействие на реле / выходы "));
     auto* outputsGrid = new QGridLayout(outputs);
-    const QStringList labels = inputs::outputLabels();
+    const QStringList labels = host().textList(texts::outputNames);
     for (int k = 0; k < 7; ++k) {
         // Two columns: relays and outputs 1-2 left, outputs 3-5 right.
         const int column = k < 4 ? 0 : 2;
