@@ -1,6 +1,7 @@
 #include "ui/pages/io/clock/SchedulerGrid.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
@@ -91,7 +92,12 @@ SchedulerGrid::SchedulerGrid(Lists lists, QWidget* parent)
         auto* parameter = new QComboBox;
         parameter->setObjectName(QStringLiteral("ComboBoxTaskParameter%1").arg(r + 1));
         setCellWidget(r, Action, action);
-        setCellWidget(r, Parameter, parameter);
+        // The view shows its cell widgets itself; a holder keeps the box's own hiding.
+        auto* holder = new QWidget;
+        auto* holderLayout = new QHBoxLayout(holder);
+        holderLayout->setContentsMargins(0, 0, 0, 0);
+        holderLayout->addWidget(parameter);
+        setCellWidget(r, Parameter, holder);
         actionBoxes_ << action;
         parameterBoxes_ << parameter;
         connect(action, &QComboBox::activated, this, [this, r] { rebuildParameterList(r); });
