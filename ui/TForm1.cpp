@@ -29,6 +29,7 @@
 #include "ui/TFormCOMPortConfig.h"
 #include "ui/pages/PlaceholderPages.h"
 #include "ui/pages/comms/CommsPages.h"
+#include "ui/pages/io/perimeters/PerimeterAndClockPages.h"
 #include "ui/pages/status/StatusPage.h"
 
 namespace vrm {
@@ -291,6 +292,8 @@ void TForm1::createPages(const PageGroupFactory& leadingGroups)
             groups_.push_back(std::move(group));
     }
     for (auto& group : createCommsPages(*this))
+        groups_.push_back(std::move(group));
+    for (auto& group : createPerimeterAndClockPages(*this))
         groups_.push_back(std::move(group));
 
     QSet<int> served;
