@@ -33,6 +33,7 @@
 #include "ui/pages/io/inputs/InputsPages.h"
 #include "ui/pages/comms/CommsPages.h"
 #include "ui/pages/io/outputs/OutputsPageGroups.h"
+#include "ui/pages/io/perimeters/PerimeterAndClockPages.h"
 #include "ui/pages/status/StatusPage.h"
 
 namespace vrm {
@@ -285,6 +286,8 @@ void TForm1::createPages(const PageGroupFactory& leadingGroups)
     for (auto& group : createInputsPages(*this))
         groups_.push_back(std::move(group));
     for (auto& group : createOutputsPageGroups(*this))
+        groups_.push_back(std::move(group));
+    for (auto& group : createPerimeterAndClockPages(*this))
         groups_.push_back(std::move(group));
 
     QSet<int> served;

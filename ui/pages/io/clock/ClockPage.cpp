@@ -1,0 +1,233 @@
+#include "ui/pages/io/clock/ClockPage.h"
+
+#include "session/ControllerAccess.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "model/ConfigImage.h"
+#include "model/SchedulerTask.h"
+#include "model/TimeZoneNames.h"
+#include "ui/TextTable.h"
+#include "ui/pages/PageHost.h"
+
+namespace vrm {
+
+using namespace kit;
+namespace clock = layout::clock;
+namespace task = layout::task;
+using At = RecordAt<clock::Record>;
+
+namespace {
+
+// Qt notation of "!99/99/99 99:99:99": optional digits, blank placeholder.
+const QString kClockMask = QStringLiteral("00.00.00 00:00:00; ");
+constexpr int kInputsShown = 8;
+
+QStringList taskActionItems(const QStringList& controlActions)
+{
+    return controlActions.mid(0, 10) + numberedItems(1, 8, {}, QStringLiteral("Применить профиль "));
+}
+
+QStringList perimeterSelections()
+{
+    return numberedItems(1, 4, {}, QStringLiteral("Периметр "))
+           + QStringList{QStringLiteral("Периметр 1 и 2"), QStringLiteral("Периметр 3 и 4"),
+                         QStringLiteral("Все периметры")};
+}
+
+} // namespace
+
+ClockPage::ClockPage(PageHost& host, QObject* parent)
+    : RecordPages(host, layout::clockBlock, QStringLiteral("Panel2"), QStringLiteral("LabelClockTitle"), true, parent)
+{
+    build();
+    connect(&host.controller(), &ControllerAccess::pcClockPolled, this, &ClockPage::pcClockPolled);
+    connect(&host.controller(), &ControllerAccess::controllerClockPolled, this, &ClockPage::controllerClockPolled);
+}
+
+void ClockPage::build()
+{
+    title()->setText(QStringLiteral("Часы и тестовые сообщения"));
+    auto* top = new QHBoxLayout;
+    top->addWidget(buildClockGroup(), 3);
+    top->addWidget(buildInfoGroup(), 2);
+    buildScheduler();
+
+    auto& f = fields();
+    // Stored after the tasks: the information masks, the time zone, daylight saving.
+    f.add(
+        [this](ConfigImage& image, At at) {
+            uint32_t inputs = 0;
+            for (std::size_t n = 0; n < infoInputs_.size(); ++n)
+                inputs |= uint32_t(infoInputs_[n]->isChecked()) << n;
+            image.set(at, clock::infoInputs, inputs);
+            uint32_t outputs = 0;
+            for (std::size_t k = 0; k < infoOutputs_.size(); ++k)
+                outputs |= uint32_t(infoOutputs_[k]->isChecked()) << k;
+            image.set(at, clock::infoOutputs, outputs);
+        },
+        [this](const ConfigImage& image, At at) {
+            const uint32_t inputs = image.get(at, clock::infoInputs);
+            for (std::size_t n = 0; n < infoInputs_.size(); ++n)
+                infoInputs_[n]->setChecked((inputs >> n) & 1);
+            const uint32_t outputs = image.get(at, clock::infoOutputs);
+            for (std::size_t k = 0; k < infoOutputs_.size(); ++k)
+                infoOutputs_[k]->setChecked((outputs >> k) & 1);
+        });
+    f.add(
+        [this](ConfigImage& image, At at) {
+            if (timeZone_->currentIndex() >= 0)
+                image.setSigned(at, clock::timeZone, timeZoneOffset(timeZone_->currentIndex()));
+        },
+        [this](const ConfigImage& image, At at) {
+            timeZone_->setCurrentIndex(timeZoneIndex(int8_t(image.getSigned(at, clock::timeZone))).value_or(-1));
+        });
+
+    auto* clockGroup = static_cast<QGroupBox*>(top->itemAt(0)->widget());
+    QCheckBox* dst = f.check(clock::daylightSaving, QStringLiteral("CheckBoxDSTEnable"),
+                             QStringLiteral("Автоматический переход на летнее время и обратно"));
+    static_cast<QGridLayout*>(clockGroup->layout())->addWidget(dst, 1, 0, 1, 3);
+
+    body()->addLayout(top);
+    body()->addWidget(makeLabel(QStringLiteral("Планировщик задач"), QStringLiteral("LabelScheduler")));
+    body()->addWidget(scheduler_);
+    body()->addStretch(1);
+}
+
+QWidget* ClockPage::buildClockGroup()
+{
+    QGroupBox* group = makeGroup(QStringLiteral("GroupBoxClock"), QStringLiteral(" Текущее время и дата "));
+    auto* grid = new QGridLayout(group);
+    timeZone_ = makeComboBox(QStringLiteral("ComboBoxTimeZone"), timeZoneNames());
+    // The longest zone names need not widen the page: the list shows them in full.
+    timeZone_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    timeZone_->setMinimumContentsLength(24);
+    timeZone_->setMinimumWidth(200);
+    controllerTime_ = makeEdit(QStringLiteral("MaskEditContrCurTime"), 17, kClockMask);
+    computerTime_ = makeEdit(QStringLiteral("MaskEditPCCurTime"), 17, kClockMask);
+    computerTime_->setReadOnly(true);
+    setButton_ = new QPushButton(QStringLiteral("Установить"));
+    setButton_->setObjectName(QStringLiteral("Button2"));
+    syncButton_ = new QPushButton(QStringLiteral("Синхро."));
+    syncButton_->setObjectName(QStringLiteral("Button3"));
+    grid->addWidget(makeLabel(QStringLiteral("Часовой пояс")), 0, 0);
+    grid->addWidget(timeZone_, 0, 1, 1, 2);
+    grid->addWidget(makeLabel(QStringLiteral("Время контроллера")), 2, 0);
+    grid->addWidget(controllerTime_, 2, 1);
+    grid->addWidget(setButton_, 2, 2);
+    grid->addWidget(makeLabel(QStringLiteral("Время компьютера")), 3, 0);
+    grid->addWidget(computerTime_, 3, 1);
+    grid->addWidget(syncButton_, 3, 2);
+    grid->setColumnStretch(1, 1);
+
+    clockSetting_ = new ClockSetting(controllerTime_, computerTime_, clockActions(), this);
+    // "Установить" acts on the press, after the time field has been left.
+    connect(setButton_, &QPushButton::pressed, clockSetting_, &ClockSetting::setTypedTime);
+    connect(syncButton_, &QPushButton::clicked, clockSetting_, &ClockSetting::synchronise);
+    return group;
+}
+
+ClockSetting::Actions ClockPage::clockActions()
+{
+    ClockSetting::Actions actions;
+    ControllerAccess& controller = host().controller();
+    actions.sendClock = [&controller](const QByteArray& payload) { controller.sendClock(payload); };
+    actions.editingControllerTime = [&controller](bool editing) { controller.setEditingControllerTime(editing); };
+    actions.warn = [this](const QString& text) {
+        QMessageBox::warning(controllerTime_->window(), QStringLiteral("Установка времени и даты"), text);
+    };
+    return actions;
+}
+
+QWidget* ClockPage::buildInfoGroup()
+{
+    QGroupBox* group =
+        makeGroup(QStringLiteral("GroupBoxInfoMessage"), QStringLiteral(" Состав информационного сообщения "));
+    auto* grid = new QGridLayout(group);
+    for (std::size_t n = 0; n < infoInputs_.size(); ++n) {
+        infoInputs_[n] =
+            makeCheckBox(QStringLiteral("CheckBoxInfoIn%1").arg(n + 1), QStringLiteral("Вх. %1").arg(n + 1));
+        infoInputs_[n]->setVisible(n < 4);
+        grid->addWidget(infoInputs_[n], int(n % kInputsShown) / 4, int(n % 4) + (n >= kInputsShown ? 8 : 0));
+    }
+    const QStringList outputs{QStringLiteral("Р1"),    QStringLiteral("Р2"),    QStringLiteral("Вых.1"),
+                              QStringLiteral("Вых.2"), QStringLiteral("Вых.3"), QStringLiteral("Вых.4"),
+                              QStringLiteral("Вых.5")};
+    for (std::size_t k = 0; k < infoOutputs_.size(); ++k) {
+        infoOutputs_[k] = makeCheckBox(QStringLiteral("CheckBoxInfoR%1").arg(k + 1), outputs[qsizetype(k)]);
+        infoOutputs_[k]->setVisible(k < 2);
+        grid->addWidget(infoOutputs_[k], 2 + int(k) / 4, int(k % 4));
+    }
+    return group;
+}
+
+void ClockPage::buildScheduler()
+{
+    scheduler_ = new SchedulerGrid({taskActionItems(host().textList(texts::controlActions)), perimeterSelections(),
+                                    host().textList(texts::actions)});
+    fields().add(
+        [this](ConfigImage& image, At at) {
+            const QList<SchedulerRow> rows = scheduler_->rows();
+            for (std::size_t i = 0; i < SchedulerGrid::kTaskCount; ++i) {
+                const RecordAt<task::Record> t = clock::tasks(at, i);
+                const SchedulerRow& row = rows[qsizetype(i)];
+                image.bytes(t, task::enabled)[0] = row.enabled ? 1 : 0; // bits 1-7 are written as 0
+                const TaskTime time = taskTimeFromText(row.time);
+                image.set(t, task::hour, time.hour);
+                image.set(t, task::minute, time.minute);
+                image.set(t, task::weekdays, row.weekdays);
+                image.set(t, task::test, row.test ? 1 : 0);
+                image.set(t, task::info, row.info ? 1 : 0);
+                const TaskActionBytes action = encodeTaskAction(row.action);
+                image.set(t, task::kind, uint32_t(action.kind));
+                if (action.kind == TaskKind::OutputControl) {
+                    uint8_t& target = image.bytes(t, task::parameter)[0];
+                    target = uint8_t((target & 0xF0) | (action.target & 0x0F));
+                    image.set(t, task::action, *action.outputAction);
+                } else {
+                    image.set(t, task::parameter, action.target);
+                }
+            }
+        },
+        [this](const ConfigImage& image, At at) {
+            QList<SchedulerRow> rows;
+            for (std::size_t i = 0; i < SchedulerGrid::kTaskCount; ++i) {
+                const RecordAt<task::Record> t = clock::tasks(at, i);
+                SchedulerRow row;
+                row.enabled = image.get(t, task::enabled);
+                row.time = taskTimeText({uint8_t(image.get(t, task::hour)), uint8_t(image.get(t, task::minute))});
+                row.weekdays = uint8_t(image.get(t, task::weekdays));
+                row.test = image.get(t, task::test);
+                row.info = image.get(t, task::info);
+                row.action = decodeTaskAction(image.bytes(t, task::test)[0], uint8_t(image.get(t, task::parameter)),
+                                              uint8_t(image.get(t, task::action)));
+                rows << row;
+            }
+            scheduler_->setRows(rows);
+        });
+}
+
+void ClockPage::enter(int)
+{
+    for (std::size_t n = 0; n < kInputsShown; ++n)
+        infoInputs_[n]->show();
+    for (QCheckBox* box : infoOutputs_)
+        box->show();
+}
+
+void ClockPage::pcClockPolled(const QString& text)
+{
+    clockSetting_->showComputerClock(text);
+}
+
+void ClockPage::controllerClockPolled(const QString& text)
+{
+    clockSetting_->showControllerClock(text);
+}
+
+} // namespace vrm
