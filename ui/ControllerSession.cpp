@@ -6,6 +6,7 @@
 
 #include "model/ConfigImage.h"
 #include "ui/DeviceOperations.h"
+#include "ui/InputBlock.h"
 #include "ui/LiveStatus.h"
 #include "ui/OperationHost.h"
 #include "ui/PollerInputs.h"
@@ -61,8 +62,10 @@ void ControllerSession::stopPoller()
     // Wait for the cycle under way to end without freezing the window.
     QEventLoop loop;
     connect(poller, &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-    if (!poller->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!poller->isFinished()) {
+        const InputBlock noInput;
+        loop.exec();
+    }
     poller->wait();
     poller_.reset();
 }

@@ -6,6 +6,7 @@
 #include <QProgressBar>
 
 #include "link/TReadData.h"
+#include "ui/InputBlock.h"
 
 namespace vrm {
 
@@ -45,7 +46,8 @@ int TransactionRunner::run(const TransactionRequest& request, QLabel* status, QP
                      Qt::QueuedConnection);
     QObject::connect(&transaction, &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
     transaction.start(QThread::NormalPriority);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    const InputBlock noInput; // and a close request is refused now, not carried out afterwards
+    loop.exec();
     return transaction.result();
 }
 
