@@ -71,9 +71,11 @@ TEST(HeldLink, APortErrorClosesThePortAndTheNextTransactionReopensIt)
     EXPECT_FALSE(raw.isOpen()) << "a port that failed stays open";
     EXPECT_FALSE(held.lastOpenFailed());
 
+    // Each failing transaction opened afresh; once the port works, one open serves all.
     raw.setPortErrorAfterWrites(-1);
+    const int opensBefore = raw.openCount();
     EXPECT_EQ(pollOnce(held, sink), 0);
-    EXPECT_EQ(raw.openCount(), 2);
+    EXPECT_EQ(raw.openCount(), opensBefore + 1);
 
     raw.close();
     raw.setPortMissing(true);
