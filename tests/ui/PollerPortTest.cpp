@@ -44,7 +44,7 @@ protected:
 TEST_F(PollerPort, IdleCyclesShareOnePortOpen)
 {
     start();
-    ASSERT_TRUE(test::waitUntil([&] { return answered() >= 5; }));
+    ASSERT_TRUE(test::waitUntil([&] { return answered() >= 5; }, 15000));
     EXPECT_EQ(sim.openCount(), 1);
     poller->requestStop();
     poller->wait();
@@ -57,18 +57,19 @@ TEST_F(PollerPort, APortThatCannotBeOpenedIsTriedAboutOnceASecond)
     QElapsedTimer clock;
     clock.start();
     start();
-    ASSERT_TRUE(test::waitUntil([&] { return refused() >= 3; }, 5000));
+    // The poller runs at idle priority while nothing answers: a busy machine may hold it back.
+    ASSERT_TRUE(test::waitUntil([&] { return refused() >= 3; }, 15000));
     // Cycles at about 0.1, 1.1 and 2.1 s, where ten a second were tried before.
     EXPECT_GE(clock.elapsed(), 1800);
 
     sim.setPortMissing(false);
     clock.restart();
-    ASSERT_TRUE(test::waitUntil([&] { return answered() >= 1; }, 5000));
-    EXPECT_LT(clock.elapsed(), 1500) << "the port's return was noticed late";
+    ASSERT_TRUE(test::waitUntil([&] { return answered() >= 1; }, 15000));
+    EXPECT_LT(clock.elapsed(), 2500) << "the port's return was noticed late";
 
     // A stop request does not wait out the pause.
     sim.setPortMissing(true);
-    ASSERT_TRUE(test::waitUntil([&] { return refused() >= 5; }, 5000));
+    ASSERT_TRUE(test::waitUntil([&] { return refused() >= 5; }, 15000));
     clock.restart();
     poller->requestStop();
     poller->wait();

@@ -75,7 +75,7 @@ TEST_F(PollerTest, LosingTheControllerBlanksTheIdentityOnly)
 
     // The open port fails first (a device pulled out), then cannot be opened.
     sim.setPortMissing(true);
-    ASSERT_TRUE(test::waitUntil([&] { return host.panels[3] == QStringLiteral("Невозможно открыть SIM"); }));
+    ASSERT_TRUE(test::waitUntil([&] { return host.panels[3] == QStringLiteral("Невозможно открыть SIM"); }, 15000));
     EXPECT_EQ(host.panels[1], QStringLiteral("NC"));
     EXPECT_EQ(text("iDeviceNameLabel"), QStringLiteral("--------"));
     EXPECT_TRUE(host.actionText().isEmpty());
@@ -83,8 +83,9 @@ TEST_F(PollerTest, LosingTheControllerBlanksTheIdentityOnly)
     // The page's own fields keep their last values while no one answers.
     EXPECT_EQ(text("LabelGSMState"), gsm);
 
+    // Tried about once a second while missing, and at idle priority.
     sim.setPortMissing(false);
-    EXPECT_TRUE(test::waitUntil([&] { return host.panels[1] == QStringLiteral("SIM"); }));
+    EXPECT_TRUE(test::waitUntil([&] { return host.panels[1] == QStringLiteral("SIM"); }, 15000));
 }
 
 TEST_F(PollerTest, UnsupportedDeviceAndFirmwareAreRefusedEachCycle)
