@@ -62,10 +62,14 @@ TEST_F(PollerPort, APortThatCannotBeOpenedIsTriedAboutOnceASecond)
     // Cycles at about 0.1, 1.1 and 2.1 s, where ten a second were tried before.
     EXPECT_GE(clock.elapsed(), 1800);
 
+    // The next try after the port's return succeeds: at most the cycle under
+    // way when it came back still fails, and the pause is the second above.
     sim.setPortMissing(false);
+    const int refusedAtReturn = refused();
     clock.restart();
     ASSERT_TRUE(test::waitUntil([&] { return answered() >= 1; }, 15000));
-    EXPECT_LT(clock.elapsed(), 2500) << "the port's return was noticed late";
+    EXPECT_LE(refused(), refusedAtReturn + 1);
+    EXPECT_LT(clock.elapsed(), 4000) << "the port's return was noticed late";
 
     // A stop request does not wait out the pause.
     sim.setPortMissing(true);
@@ -73,5 +77,5 @@ TEST_F(PollerPort, APortThatCannotBeOpenedIsTriedAboutOnceASecond)
     clock.restart();
     poller->requestStop();
     poller->wait();
-    EXPECT_LT(clock.elapsed(), 500);
+    EXPECT_LT(clock.elapsed(), 950); // less than the pause it was in
 }
