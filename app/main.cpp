@@ -1,8 +1,10 @@
 // vrm530-config: one instance at a time, then the main window until it closes.
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 #include <exception>
 
+#include "ui/ShutdownSignals.h"
 #include "ui/SingleInstance.h"
 #include "ui/TForm1.h"
 
@@ -10,10 +12,21 @@ namespace {
 
 const QString kApplicationTitle = QStringLiteral("VRM Configurator");
 
-int run(QApplication& app)
+int run(QApplication& app, bool instanceUnchecked)
 {
     vrm::TForm1 window;
+    // Logout, shutdown and Ctrl+C close the window as its close button does.
+    vrm::ShutdownSignals shutdown;
+    shutdown.closeOnSignal(window, [&window] { return window.closeAllowed(); });
     window.show();
+    if (instanceUnchecked) {
+        QTimer::singleShot(0, &window, [&window] {
+            QMessageBox::warning(&window, kApplicationTitle,
+                                 QStringLiteral("Не удалось создать файл блокировки во временной папке: "
+                                                "запуск второго экземпляра программы не будет обнаружен."),
+                                 QMessageBox::Ok);
+        });
+    }
     return app.exec();
 }
 
@@ -25,13 +38,14 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(kApplicationTitle);
 
     vrm::SingleInstance instance;
-    if (!instance.acquire()) {
+    const vrm::SingleInstance::Outcome lock = instance.acquire();
+    if (lock == vrm::SingleInstance::Outcome::HeldByAnother) {
         QMessageBox::warning(nullptr, kApplicationTitle, QStringLiteral("Программа уже запущена"), QMessageBox::Ok);
         return 1;
     }
 
     try {
-        return run(app);
+        return run(app, lock == vrm::SingleInstance::Outcome::Unavailable);
     } catch (const std::exception& error) {
         QMessageBox::critical(nullptr, kApplicationTitle, QString::fromLocal8Bit(error.what()), QMessageBox::Ok);
     } catch (...) {

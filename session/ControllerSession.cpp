@@ -5,6 +5,7 @@
 
 #include "model/ConfigImage.h"
 #include "session/DeviceOperations.h"
+#include "session/InputBlock.h"
 #include "session/LiveStatus.h"
 #include "session/OperationHost.h"
 #include "session/PollerInputs.h"
@@ -96,8 +97,10 @@ void ControllerSession::stopPoller()
     // Wait for the cycle under way to end without freezing the window.
     QEventLoop loop;
     connect(poller, &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-    if (!poller->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!poller->isFinished()) {
+        const InputBlock noInput;
+        loop.exec();
+    }
     poller->wait();
     poller_.reset();
 }

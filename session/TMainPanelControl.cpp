@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <exception>
 
+#include "link/HeldLink.h"
 #include "session/ControllerAccess.h"
 #include "session/IdentityRecord.h"
 #include "session/LiveStatus.h"
@@ -12,6 +13,8 @@ namespace vrm {
 namespace {
 
 constexpr int kCycleMs = 100;
+// A port that cannot be opened is tried about once a second, not ten times.
+constexpr int kPortMissingPauseMs = 1000;
 
 // The hidden status label of the poller's transactions: only the last text counts.
 class LastTextSink : public TransactionSink {
@@ -56,7 +59,14 @@ bool TMainPanelControl::pause(int ms)
 
 void TMainPanelControl::run()
 {
-    while (pause(kCycleMs)) {
+    // One port for the poller's whole life, made on its own thread: kept open
+    // from cycle to cycle, and closed when the loop ends, before an operation
+    // that stopped the poller opens it.
+    std::unique_ptr<SerialLink> port = linkFactory_ ? linkFactory_() : nullptr;
+    std::unique_ptr<HeldLink> held = port ? std::make_unique<HeldLink>(std::move(port)) : nullptr;
+    link_ = held.get();
+    int pauseMs = kCycleMs;
+    while (pause(pauseMs)) {
         const int page = inputs_->shownPage.load();
         try {
             cycle(page);
@@ -65,19 +75,21 @@ void TMainPanelControl::run()
         } catch (...) {
             emit cycleFault(generation_, QStringLiteral(" %1 не найден.").arg(portName_));
         }
+        pauseMs = held && held->lastOpenFailed() ? kPortMissingPauseMs : kCycleMs;
     }
+    link_ = nullptr;
 }
 
 int TMainPanelControl::transact(int kind, QByteArray& data, QString& lastText)
 {
-    std::unique_ptr<SerialLink> link = linkFactory_();
-    if (!link)
+    if (!link_)
         throw std::runtime_error("no link");
+    SerialLink& link = *link_;
     LastTextSink sink(lastText);
     TransactionRequest request;
     request.kind = kind;
     request.data = std::span<uint8_t>(reinterpret_cast<uint8_t*>(data.data()), size_t(data.size()));
-    return runTransaction(*link, request, messages_, sink);
+    return runTransaction(link, request, messages_, sink);
 }
 
 void TMainPanelControl::cycle(int page)

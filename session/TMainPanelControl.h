@@ -1,10 +1,11 @@
 #pragma once
 // The live status poller: a thread that, about every 100 ms, identifies the
-// controller and reads what the shown page displays. It runs its
-// transactions directly on its own thread and hands every result to the
-// window as a queued signal carrying plain data; each signal carries the
-// poller's generation so that the window can drop what a poller asked to
-// stop still had in flight.
+// controller and reads what the shown page displays; while the port cannot
+// be opened, about once a second. It runs its transactions directly on its
+// own thread, over one port that it keeps open from cycle to cycle, and
+// hands every result to the window as a queued signal carrying plain data;
+// each signal carries the poller's generation so that the window can drop
+// what a poller asked to stop still had in flight.
 
 #include <QByteArray>
 #include <QMutex>
@@ -20,6 +21,8 @@
 #include "session/PollerInputs.h"
 
 namespace vrm {
+
+class HeldLink;
 
 class TMainPanelControl : public QThread {
     Q_OBJECT
@@ -63,6 +66,7 @@ private:
     QString portName_;
     std::shared_ptr<const PollerInputs> inputs_;
     const int generation_;
+    HeldLink* link_ = nullptr; // the port of the running loop
     std::atomic<bool> deviceAnswers_{false};
     std::atomic<bool> stop_{false};
     QMutex mutex_;

@@ -3,6 +3,7 @@
 #include <QEventLoop>
 
 #include "link/TReadData.h"
+#include "session/InputBlock.h"
 #include "session/StatusView.h"
 
 namespace vrm {
@@ -24,7 +25,8 @@ int TransactionRunner::run(const TransactionRequest& request, StatusView* status
     }
     QObject::connect(&transaction, &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
     transaction.start(QThread::NormalPriority);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    const InputBlock noInput; // and a close request is refused now, not carried out afterwards
+    loop.exec();
     return transaction.result();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Runs one transaction for the user-interface thread: the transaction thread
 // does the exchange while this thread waits in a local event loop that
-// repaints and delivers timers and queued texts but no clicks or keys, so
+// repaints and delivers timers and queued texts but drops clicks and keys, so
 // nothing can change pages or the image under the operation.
 
 #include <QString>

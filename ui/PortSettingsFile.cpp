@@ -5,11 +5,13 @@
 #include <QtEndian>
 #include <cstring>
 
+#include "model/RegularFile.h"
+
 namespace vrm {
 
 namespace {
 
-constexpr char kHeader[] = "[VRMProgCfg]";
+constexpr const char* kHeader = kPortSettingsHeader;
 constexpr int kHeaderSize = 12;
 constexpr int kNameSize = 8;
 constexpr quint32 kTrailer = 0x20B84286;
@@ -25,11 +27,15 @@ bool isAcceptablePortName(const QString& name)
 
 std::optional<QString> readPortSettings(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegularFileForReading(file, path))
         return std::nullopt;
-    const QByteArray bytes = file.read(kPortSettingsFileSize);
-    if (bytes.size() != kPortSettingsFileSize)
+    return parsePortSettings(file.read(kPortSettingsFileSize));
+}
+
+std::optional<QString> parsePortSettings(const QByteArray& bytes)
+{
+    if (bytes.size() < kPortSettingsFileSize)
         return std::nullopt;
     if (std::memcmp(bytes.constData(), kHeader, kHeaderSize) != 0)
         return std::nullopt;

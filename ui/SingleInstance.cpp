@@ -1,20 +1,22 @@
 #include "ui/SingleInstance.h"
 
-#include <QDir>
-
 namespace vrm {
 
-SingleInstance::SingleInstance(const QString& lockName)
-    : path_(QDir(QDir::tempPath()).filePath(lockName)), lock_(path_)
+SingleInstance::SingleInstance(const QString& lockName, const QString& folder)
+    : path_(QDir(folder).filePath(lockName)), lock_(path_)
 {
     // A live instance refreshes nothing, so never treat its lock as stale by
     // age; a dead one is recognised by its process id instead.
     lock_.setStaleLockTime(0);
 }
 
-bool SingleInstance::acquire()
+SingleInstance::Outcome SingleInstance::acquire()
 {
-    return lock_.tryLock(0);
+    if (lock_.tryLock(0))
+        return Outcome::Acquired;
+    // Only a lock that exists and belongs to a live process means another
+    // instance; any other failure is the folder's, not a second tool's.
+    return lock_.error() == QLockFile::LockFailedError ? Outcome::HeldByAnother : Outcome::Unavailable;
 }
 
 } // namespace vrm

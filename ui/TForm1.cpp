@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -23,6 +24,7 @@
 #include "link/QtSerialLink.h"
 #include "model/ConfigFile.h"
 #include "model/FactoryImage.h"
+#include "model/WorkingFiles.h"
 #include "session/ControllerSession.h"
 #include "ui/Glyphs.h"
 #include "ui/PortSettingsFile.h"
@@ -352,6 +354,11 @@ void TForm1::startUp()
 
     // The language file would be applied here, once the pages are built.
 
+    // What interrupted saves left beside the two working files goes first.
+    removeInterruptedSaves(QDir::currentPath(), kWorkingConfiguration, QByteArray(kHeaderPrefix));
+    removeInterruptedSaves(QDir::currentPath(), QString::fromLatin1(kPortSettingsFileName),
+                           QByteArray(kPortSettingsHeader));
+
     portName_ = readPortSettings(programDirectory_ + QString::fromLatin1(kPortSettingsFileName))
                     .value_or(QStringLiteral("COM1"));
     loadWorkingConfiguration();
@@ -369,8 +376,21 @@ void TForm1::startUp()
 
 void TForm1::loadWorkingConfiguration()
 {
-    if (readConfigFile(kWorkingConfiguration, image_) != LoadResult::Loaded)
+    if (readConfigFile(kWorkingConfiguration, image_) != LoadResult::Loaded) {
         restoreFactoryMainBlock(image_);
+        // Closing writes "default.cnt" again: a file that did not load (a
+        // wrong check byte, a cut body) may hold nearly all of a configuration,
+        // so it is kept under another name, and the user told once.
+        const QString kept = keepDamagedFile(QDir::current().filePath(kWorkingConfiguration));
+        if (!kept.isEmpty()) {
+            QTimer::singleShot(0, this, [this, name = QFileInfo(kept).fileName()] {
+                warn(this, kOpenTitle,
+                     QStringLiteral("Файл \"%1\" повреждён и сохранён под именем \"%2\". "
+                                    "Установлена стандартная конфигурация.")
+                         .arg(kWorkingConfiguration, name));
+            });
+        }
+    }
     setStatusPanel(0, kWorkingConfiguration);
 }
 
@@ -670,10 +690,15 @@ void TForm1::openConfiguration()
 
 // ---------------------------------------------------------------- closing
 
+bool TForm1::closeAllowed() const
+{
+    const QAction* port = findChild<QAction*>(QStringLiteral("ComPortConfig"));
+    return !session_->busy() && port->isEnabled();
+}
+
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    QAction* port = findChild<QAction*>(QStringLiteral("ComPortConfig"));
-    if (session_->busy() || !port->isEnabled()) {
+    if (!closeAllowed()) {
         event->ignore(); // a device operation runs
         return;
     }

@@ -83,6 +83,8 @@ public:
     StatusPage* statusPage() const { return statusPage_; }
     QTreeWidget* pageTree() const { return tree_; }
     PageGroup* pageGroup(int page) const;
+    // False while a device operation runs: closing is refused then.
+    bool closeAllowed() const;
     // Opens the named port and closes it again; true when it opened.
     static bool testOpenPort(const QString& name);
 

@@ -12,10 +12,12 @@ SimulatorLink::SimulatorLink(sim::Controller& controller, QString name, QMutex* 
 
 bool SimulatorLink::open()
 {
-    if (portMissing_)
+    if (portMissing_ || (sharedMissing_ && *sharedMissing_))
         return false;
     open_ = true;
     ++openCount_;
+    if (sharedOpens_)
+        ++*sharedOpens_;
     return true;
 }
 
@@ -61,7 +63,7 @@ LinkFactory SharedSimulator::linkFactory(const QString& name)
 {
     return [this, name]() -> std::unique_ptr<SerialLink> {
         auto link = std::make_unique<SimulatorLink>(controller_, name, &mutex_);
-        link->setPortMissing(portMissing_);
+        link->followPort(&portMissing_, &opens_);
         return link;
     };
 }

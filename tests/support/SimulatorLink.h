@@ -23,6 +23,14 @@ public:
 
     // The port is missing: open() fails.
     void setPortMissing(bool missing) { portMissing_ = missing; }
+    // The port goes and comes with `*missing`: open() fails while it is set,
+    // and a port already open fails every purge, write and read (a device
+    // pulled out). Each successful open counts in `*opens`.
+    void followPort(const std::atomic<bool>* missing, std::atomic<int>* opens)
+    {
+        sharedMissing_ = missing;
+        sharedOpens_ = opens;
+    }
     // After `writes` more successful writes, every purge, write and read fails
     // as a port error would; a negative count lifts it.
     void setPortErrorAfterWrites(int writes) { writesBeforeError_ = writes; }
@@ -43,7 +51,7 @@ public:
     int read(uint8_t* buffer, int count) override;
 
 private:
-    bool portFailed() const { return writesBeforeError_ == 0; }
+    bool portFailed() const { return writesBeforeError_ == 0 || (sharedMissing_ && *sharedMissing_); }
 
     sim::Controller& controller_;
     QString name_;
@@ -56,6 +64,8 @@ private:
     int openCount_ = 0;
     bool portMissing_ = false;
     bool open_ = false;
+    const std::atomic<bool>* sharedMissing_ = nullptr;
+    std::atomic<int>* sharedOpens_ = nullptr;
 };
 
 // One controller shared by every link a factory makes, for tests whose
@@ -66,8 +76,10 @@ public:
 
     // Each call makes a closed SimulatorLink named `name` over the shared controller.
     LinkFactory linkFactory(const QString& name = QStringLiteral("SIM"));
-    // Links made from now on cannot be opened (the port is missing).
+    // The port is missing: no link opens, and open ones fail as a pulled-out device does.
     void setPortMissing(bool missing) { portMissing_ = missing; }
+    // Successful opens of every link the factory made.
+    int openCount() const { return opens_; }
 
     // Runs `use` on the controller while no transaction touches it.
     template <typename Use>
@@ -83,6 +95,7 @@ private:
     QMutex mutex_;
     sim::Controller controller_;
     std::atomic<bool> portMissing_{false};
+    std::atomic<int> opens_{0};
 };
 
 } // namespace vrm::test

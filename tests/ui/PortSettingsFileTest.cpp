@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/FifoWatchdog.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/PortSettingsFile.h"
 
@@ -64,8 +65,17 @@ TEST(PortSettingsFile, ReadAcceptsOnlyACompleteFileNamingAPort)
         const QString path = dir.filePath("VRMConfig.cfg");
         ASSERT_TRUE(writeFile(path, c.bytes));
         EXPECT_EQ(readPortSettings(path), c.expected);
+        EXPECT_EQ(parsePortSettings(c.bytes), c.expected);
     }
     EXPECT_EQ(readPortSettings(dir.filePath("missing.cfg")), std::nullopt);
+
+    // A FIFO of that name is no settings file, and never waited for.
+    const QString fifo = dir.filePath("fifo.cfg");
+    ASSERT_TRUE(makeFifo(fifo));
+    FifoWatchdog watchdog({fifo}, std::chrono::seconds(2));
+    EXPECT_EQ(readPortSettings(fifo), std::nullopt);
+    watchdog.stop();
+    EXPECT_FALSE(watchdog.fired()) << "the reader blocked on a FIFO";
 }
 
 TEST(PortSettingsFile, NameThatDoesNotFitIsNotWrittenAndTheOldFileStays)

@@ -1,0 +1,284 @@
+// How the window feels, measured offscreen against vrm530-sim at 19,200 baud:
+// page switches with their repaint, the longest event-loop stall during
+// Program, start-up to the window shown, and what an idle, polling window
+// costs. Each figure is printed beside its goal.
+//
+//   ui_benchmark [--poller-seconds N] [--rounds N]
+//
+// Start-up is timed from the outside: the benchmark starts itself again as a
+// child that builds the window in a prepared folder, shows it and reports.
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <memory>
+#include <vector>
+
+#ifdef Q_OS_LINUX
+#include <sys/inotify.h>
+#include <unistd.h>
+#endif
+
+#include "support/SimProcess.h"
+#include "ui/TForm1.h"
+#include "ui/pages/status/StatusPage.h"
+
+using namespace vrm;
+
+namespace {
+
+constexpr double kPageSwitchP99GoalMs = 3.0;
+constexpr double kStallGoalMs = 20.0;
+constexpr double kStartUpGoalMs = 100.0;
+constexpr double kPollerGoalPercent = 0.5;
+
+bool waitUntil(const std::function<bool()>& done, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
+// Lets the event loop run undisturbed for `ms` (no polling of our own).
+void idle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+double processCpuSeconds()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+double percentile(std::vector<double> samples, double p)
+{
+    if (samples.empty())
+        return 0;
+    std::sort(samples.begin(), samples.end());
+    const auto index = std::min(samples.size() - 1, std::size_t(p * double(samples.size() - 1) + 0.5));
+    return samples[index];
+}
+
+void report(const char* what, double value, const char* unit, double goal)
+{
+    std::printf("%-62s %9.2f %-3s goal <= %6.2f %-3s %s\n", what, value, unit, goal, unit,
+                value <= goal ? "ok" : "MISSED");
+}
+
+// Shows the window and waits until it has been drawn once.
+bool showAndDraw(TForm1& form)
+{
+    form.show();
+    if (!waitUntil([&] { return form.windowHandle() && form.windowHandle()->isExposed(); }, 5000))
+        return false;
+    form.repaint();
+    return true;
+}
+
+// The child of the start-up measurement: build, show, draw, say so, leave.
+int startUpChild(const QString& folder)
+{
+    QDir::setCurrent(folder);
+    TForm1 form;
+    if (!showAndDraw(form))
+        return 1;
+    std::printf("shown %.1f\n", processCpuSeconds() * 1000.0);
+    std::fflush(stdout);
+    std::_Exit(0); // leaving the folder as it is: no close steps
+}
+
+struct StartUp {
+    double wallMs = -1; // process start to the window drawn, median
+    double cpuMs = -1;  // CPU the child used until then, median
+};
+
+StartUp startUp(const QString& folder, int runs)
+{
+    std::vector<double> samples;
+    std::vector<double> cpu;
+    for (int i = 0; i < runs; ++i) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QElapsedTimer clock;
+        clock.start();
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--start-up-child"), folder});
+        if (!child.waitForReadyRead(10000))
+            return {};
+        samples.push_back(double(clock.nsecsElapsed()) / 1e6);
+        cpu.push_back(child.readAllStandardOutput().trimmed().split(' ').value(1).toDouble());
+        child.waitForFinished(5000);
+    }
+    return {percentile(samples, 0.5), percentile(cpu, 0.5)};
+}
+
+QString loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()).section(QLatin1Char(' '), 0, 2)
+                                          : QStringLiteral("?");
+}
+
+// Counts lock files ("LCK..*") created in the usual lock folders while it lives.
+class LockFileWatch {
+public:
+    LockFileWatch()
+    {
+#ifdef Q_OS_LINUX
+        fd_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        for (const char* dir : {"/var/lock", "/run/lock", "/tmp", "/var/spool/locks", "/var/spool/uucp"})
+            ::inotify_add_watch(fd_, dir, IN_CREATE | IN_DELETE); // alternating, so never merged
+#endif
+    }
+    ~LockFileWatch()
+    {
+#ifdef Q_OS_LINUX
+        if (fd_ >= 0)
+            ::close(fd_);
+#endif
+    }
+    int created()
+    {
+        int count = 0;
+#ifdef Q_OS_LINUX
+        alignas(inotify_event) char buffer[8192];
+        ssize_t n;
+        while ((n = ::read(fd_, buffer, sizeof buffer)) > 0) {
+            for (char* p = buffer; p < buffer + n;) {
+                auto* event = reinterpret_cast<inotify_event*>(p);
+                if ((event->mask & IN_CREATE) && event->len > 0 && QByteArray(event->name).startsWith("LCK.."))
+                    ++count;
+                p += sizeof(inotify_event) + event->len;
+            }
+        }
+#endif
+        return count;
+    }
+
+private:
+    int fd_ = -1;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("--start-up-child"))
+        return startUpChild(args[2]);
+
+    int pollerSeconds = 30;
+    int rounds = 10;
+    for (int i = 1; i + 1 < args.size(); ++i) {
+        if (args[i] == QLatin1String("--poller-seconds"))
+            pollerSeconds = std::max(1, args[i + 1].toInt());
+        else if (args[i] == QLatin1String("--rounds"))
+            rounds = std::max(1, args[i + 1].toInt());
+    }
+
+    QTemporaryDir dir;
+    const QString state = dir.filePath(QStringLiteral("controller.state"));
+    test::SimProcess sim({QStringLiteral("--write-config"), dir.path(), QStringLiteral("--state"), state,
+                          QStringLiteral("--pace"), QStringLiteral("--no-drift")});
+    if (sim.path().isEmpty()) {
+        std::fprintf(stderr, "vrm530-sim did not start\n");
+        return 1;
+    }
+
+    // Start-up first, in a folder of its own that names the simulator's port.
+    QTemporaryDir startFolder;
+    QFile::copy(dir.filePath(QStringLiteral("VRMConfig.cfg")), startFolder.filePath(QStringLiteral("VRMConfig.cfg")));
+    const StartUp start = startUp(startFolder.path(), 5);
+
+    QDir::setCurrent(dir.path());
+    auto form = std::make_unique<TForm1>();
+    if (!showAndDraw(*form))
+        return 1;
+    QAction* program = form->findChild<QAction*>(QStringLiteral("Programm"));
+    if (!waitUntil([&] { return program->isEnabled() && form->statusPage()->shownIdentity().deviceName == "VRM530"; },
+                   10000)) {
+        std::fprintf(stderr, "the window never heard the simulator on %s\n", qPrintable(sim.path()));
+        return 1;
+    }
+
+    // Page switches: every page, several rounds, each switch with a full repaint.
+    std::vector<double> switches;
+    for (int round = 0; round < rounds; ++round) {
+        for (int page = 0; page < 48; ++page) {
+            QElapsedTimer clock;
+            clock.start();
+            form->selectPage(page);
+            form->repaint();
+            switches.push_back(double(clock.nsecsElapsed()) / 1e6);
+            QApplication::processEvents();
+        }
+    }
+    form->selectPage(0);
+
+    // The idle window on page 0, polling the controller.
+    idle(1000);
+    LockFileWatch locks;
+    QElapsedTimer wall;
+    const double cpuBefore = processCpuSeconds();
+    wall.start();
+    idle(pollerSeconds * 1000);
+    const double pollerShare = (processCpuSeconds() - cpuBefore) / (double(wall.nsecsElapsed()) / 1e9) * 100.0;
+    const int lockFiles = locks.created();
+
+    // Program, with a precise 1 ms timer showing how long the loop was away.
+    double longestStall = 0;
+    QElapsedTimer sinceTick;
+    QTimer probe;
+    probe.setTimerType(Qt::PreciseTimer);
+    probe.setInterval(1);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        longestStall = std::max(longestStall, double(sinceTick.nsecsElapsed()) / 1e6);
+        sinceTick.restart();
+    });
+    QString programText;
+    double programMs = 0;
+    QEventLoop outer;
+    QTimer::singleShot(0, [&] {
+        QElapsedTimer clock;
+        clock.start();
+        sinceTick.start();
+        probe.start();
+        program->trigger();
+        probe.stop();
+        programMs = double(clock.nsecsElapsed()) / 1e6;
+        programText = form->actionLabel()->text();
+        outer.quit();
+    });
+    outer.exec();
+
+    std::printf("ui_benchmark: offscreen, vrm530-sim at 19,200 baud on %s\n", qPrintable(sim.path()));
+    std::printf("%zu page switches over 48 pages, median %.2f ms\n", switches.size(), percentile(switches, 0.5));
+    report("page switch including repaint, 99th percentile", percentile(switches, 0.99), "ms", kPageSwitchP99GoalMs);
+    std::printf("Program took %.0f ms: \"%s\"\n", programMs, qPrintable(programText));
+    report("longest event-loop stall during Program", longestStall, "ms", kStallGoalMs);
+    report("start-up to window shown (process start, median of 5)", start.wallMs, "ms", kStartUpGoalMs);
+    std::printf("  CPU the start-up used (median): %.0f ms; machine load average: %s\n", start.cpuMs,
+                qPrintable(loadAverage()));
+    std::printf("idle polling for %d s on page 0: port lock files created: %d\n", pollerSeconds, lockFiles);
+    report("idle poller, CPU share of one core", pollerShare, "%", kPollerGoalPercent);
+    return 0;
+}

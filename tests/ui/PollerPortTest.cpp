@@ -1,0 +1,81 @@
+// The poller's use of the port: held open while the controller answers (no
+// open, lock file or line reset per cycle), tried about once a second while
+// it cannot be opened, and back within a second of its return.
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+#include "link/Transaction.h"
+#include "support/SimulatorLink.h"
+#include "ui/SessionTestHost.h"
+#include "session/TMainPanelControl.h"
+
+using namespace vrm;
+
+namespace {
+
+class PollerPort : public ::testing::Test {
+protected:
+    void start()
+    {
+        inputs->shownPage = 0;
+        poller = std::make_unique<TMainPanelControl>(sim.linkFactory(), defaultTransactionMessages(),
+                                                     QStringLiteral("SIM"), inputs, 1);
+        identities = std::make_unique<QSignalSpy>(poller.get(), &TMainPanelControl::identityPolled);
+        poller->start();
+    }
+    int answered() const
+    {
+        int n = 0;
+        for (const auto& signal : *identities)
+            n += signal.at(1).toBool() ? 1 : 0;
+        return n;
+    }
+    int refused() const { return int(identities->size()) - answered(); }
+
+    test::SharedSimulator sim;
+    std::shared_ptr<PollerInputs> inputs = std::make_shared<PollerInputs>();
+    std::unique_ptr<TMainPanelControl> poller;
+    std::unique_ptr<QSignalSpy> identities;
+};
+
+} // namespace
+
+TEST_F(PollerPort, IdleCyclesShareOnePortOpen)
+{
+    start();
+    ASSERT_TRUE(test::waitUntil([&] { return answered() >= 5; }, 15000));
+    EXPECT_EQ(sim.openCount(), 1);
+    poller->requestStop();
+    poller->wait();
+    EXPECT_EQ(sim.openCount(), 1);
+}
+
+TEST_F(PollerPort, APortThatCannotBeOpenedIsTriedAboutOnceASecond)
+{
+    sim.setPortMissing(true);
+    QElapsedTimer clock;
+    clock.start();
+    start();
+    // The poller runs at idle priority while nothing answers: a busy machine may hold it back.
+    ASSERT_TRUE(test::waitUntil([&] { return refused() >= 3; }, 15000));
+    // Cycles at about 0.1, 1.1 and 2.1 s, where ten a second were tried before.
+    EXPECT_GE(clock.elapsed(), 1800);
+
+    // The next try after the port's return succeeds: at most the cycle under
+    // way when it came back still fails, and the pause is the second above.
+    sim.setPortMissing(false);
+    const int refusedAtReturn = refused();
+    clock.restart();
+    ASSERT_TRUE(test::waitUntil([&] { return answered() >= 1; }, 15000));
+    EXPECT_LE(refused(), refusedAtReturn + 1);
+    EXPECT_LT(clock.elapsed(), 4000) << "the port's return was noticed late";
+
+    // A stop request does not wait out the pause.
+    sim.setPortMissing(true);
+    ASSERT_TRUE(test::waitUntil([&] { return refused() >= 5; }, 15000));
+    clock.restart();
+    poller->requestStop();
+    poller->wait();
+    EXPECT_LT(clock.elapsed(), 950); // less than the pause it was in
+}
