@@ -14,6 +14,7 @@ struct Record {
     static constexpr std::string_view title = "Питание и индикация";
 };
 // Times: index i = 2^(i+1) seconds or minutes. Discharge limits: percent = 100 - value.
+// Perimeter mode on outputs: element k is the bit of perimeter k + 2.
 #define VRM_POWER_FIELDS(F)                                                                        \
     F(averagingTime, bits(0, 0, 3), "Время усреднения сигнала")                                    \
     F(failureMessage, bits(0, 3, 1), "Сообщение при отключении питания")                           \
@@ -32,7 +33,7 @@ struct Record {
     F(indication, bits(9, 0, 2), "Индикация")                                                      \
     F(alarmBlinking, bits(9, 2, 1), "Показывать прошедшую активность входов вспышками")            \
     F(ledsOffWhenClosed, bits(9, 3, 1), "Выключить индикаторы In1-In8 при закрытом корпусе")       \
-    F(perimeterModeOutput, bits(9, 4, 3), "Показывать режим периметра на выходе")                  \
+    F(perimeterModeOutput, bits(9, 4, 1, 3), "Показывать режим периметра на выходе")               \
     F(activeInputsOnArmOut, bits(9, 7, 1), "Показывать активность входов на ArmOut")
 VRM_DECLARE_FIELDS(VRM_POWER_FIELDS)
 #undef VRM_POWER_FIELDS
