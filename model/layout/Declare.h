@@ -136,56 +136,56 @@ template <class R> struct RecordArray {
 
 // How each field is declared: the arguments of a field list entry.
 namespace decl {
-template <FieldKind K> struct Spec {
+template <FieldKind K> struct Shape {
     uint16_t offset;
     uint16_t width;
     uint16_t count = 1;
     uint8_t firstBit = 0;
     uint8_t bitCount = 0;
 };
-template <class Sub> struct SubSpec {
+template <class Sub> struct SubShape {
     uint16_t offset;
     uint16_t count = 1;
 };
 
 // `count` bit fields of `bits` bits each, side by side from bit `first` of byte `offset`.
-constexpr Spec<FieldKind::Bits> bits(uint16_t offset, uint8_t first, uint8_t bits, uint16_t count = 1)
+constexpr Shape<FieldKind::Bits> bits(uint16_t offset, uint8_t first, uint8_t bits, uint16_t count = 1)
 {
     return {offset, 1, count, first, bits};
 }
-constexpr Spec<FieldKind::U8> u8(uint16_t offset, uint16_t count = 1) { return {offset, 1, count}; }
-constexpr Spec<FieldKind::I8> i8(uint16_t offset) { return {offset, 1}; }
-constexpr Spec<FieldKind::U16> u16(uint16_t offset, uint16_t count = 1) { return {offset, 2, count}; }
-constexpr Spec<FieldKind::U32> u32(uint16_t offset) { return {offset, 4}; }
-constexpr Spec<FieldKind::Float> real(uint16_t offset) { return {offset, 4}; }
-constexpr Spec<FieldKind::IPv4> ipv4(uint16_t offset) { return {offset, 4}; }
-constexpr Spec<FieldKind::Text> text(uint16_t offset, uint16_t width) { return {offset, width}; }
-constexpr Spec<FieldKind::Raw> raw(uint16_t offset, uint16_t width) { return {offset, width}; }
-template <class Sub> constexpr SubSpec<Sub> records(uint16_t offset, uint16_t count = 1) { return {offset, count}; }
+constexpr Shape<FieldKind::U8> u8(uint16_t offset, uint16_t count = 1) { return {offset, 1, count}; }
+constexpr Shape<FieldKind::I8> i8(uint16_t offset) { return {offset, 1}; }
+constexpr Shape<FieldKind::U16> u16(uint16_t offset, uint16_t count = 1) { return {offset, 2, count}; }
+constexpr Shape<FieldKind::U32> u32(uint16_t offset) { return {offset, 4}; }
+constexpr Shape<FieldKind::Float> real(uint16_t offset) { return {offset, 4}; }
+constexpr Shape<FieldKind::IPv4> ipv4(uint16_t offset) { return {offset, 4}; }
+constexpr Shape<FieldKind::Text> text(uint16_t offset, uint16_t width) { return {offset, width}; }
+constexpr Shape<FieldKind::Raw> raw(uint16_t offset, uint16_t width) { return {offset, width}; }
+template <class Sub> constexpr SubShape<Sub> records(uint16_t offset, uint16_t count = 1) { return {offset, count}; }
 } // namespace decl
 
 template <class R, FieldKind K>
-constexpr Field<R, K> declareField(std::string_view id, std::string_view caption, decl::Spec<K> spec)
+constexpr Field<R, K> declareField(std::string_view id, std::string_view caption, decl::Shape<K> shape)
 {
-    return {FieldInfo{id, caption, spec.offset, spec.width, spec.count, K, spec.firstBit, spec.bitCount, nullptr}};
+    return {FieldInfo{id, caption, shape.offset, shape.width, shape.count, K, shape.firstBit, shape.bitCount, nullptr}};
 }
 
 template <class R, class Sub>
-constexpr SubRecords<R, Sub> declareField(std::string_view id, std::string_view caption, decl::SubSpec<Sub> spec)
+constexpr SubRecords<R, Sub> declareField(std::string_view id, std::string_view caption, decl::SubShape<Sub> shape)
 {
     // `recordInfo` is found beside the sub-record type, declared by VRM_DECLARE_FIELDS.
-    return {FieldInfo{id, caption, spec.offset, uint16_t(Sub::size), spec.count, FieldKind::Records, 0, 0,
+    return {FieldInfo{id, caption, shape.offset, uint16_t(Sub::size), shape.count, FieldKind::Records, 0, 0,
                       recordInfo(static_cast<const Sub*>(nullptr))}};
 }
 
 } // namespace vrm
 
-#define VRM_LAYOUT_FIELD_DECLARATION(id, spec, caption) \
-    inline constexpr auto id = ::vrm::declareField<Record>(#id, caption, ::vrm::decl::spec);
-#define VRM_LAYOUT_FIELD_INFO(id, spec, caption) id.info,
+#define VRM_LAYOUT_FIELD_DECLARATION(id, shape, caption) \
+    inline constexpr auto id = ::vrm::declareField<Record>(#id, caption, ::vrm::decl::shape);
+#define VRM_LAYOUT_FIELD_INFO(id, shape, caption) id.info,
 
 // Declares, in a namespace whose `Record` is the record type, every field of
-// FIELDS (a list macro of F(id, spec, caption) entries), the list `fields` of
+// FIELDS (a list macro of F(id, shape, caption) entries), the list `fields` of
 // them in order and `record`, the record type's description.
 #define VRM_DECLARE_FIELDS(FIELDS)                                                                  \
     FIELDS(VRM_LAYOUT_FIELD_DECLARATION)                                                            \
