@@ -59,7 +59,9 @@ TEST_F(PerimeterClockEndToEnd, SetSetsTheControllerClockAndPageFourteenShowsIt)
     form_->selectPage(14);
     auto* computer = control<QLineEdit>("MaskEditPCCurTime");
     auto* controller = control<QLineEdit>("MaskEditContrCurTime");
-    ASSERT_TRUE(test::waitUntil([&] { return !computer->displayText().trimmed().isEmpty(); }, 5000));
+    const auto showsTime = [](QLineEdit* edit) { return edit->displayText().at(0).isDigit(); };
+    ASSERT_TRUE(test::waitUntil([&] { return showsTime(computer) && showsTime(controller); }, 5000))
+        << computer->displayText().toStdString() << " / " << controller->displayText().toStdString();
 
     // Focus moves only inside the active window.
     form_->show();
@@ -78,4 +80,9 @@ TEST_F(PerimeterClockEndToEnd, SetSetsTheControllerClockAndPageFourteenShowsIt)
         [&] { return controller->displayText().startsWith(QStringLiteral("31.12.25 23:5")); }, 5000))
         << controller->displayText().toStdString();
 
+    // "Синхро." sends the computer's clock as shown beside it.
+    const QString shown = computer->displayText();
+    QTest::mouseClick(control<QPushButton>("Button3"), Qt::LeftButton);
+    EXPECT_TRUE(test::waitUntil([&] { return simulatorClock().left(14) == shown.left(14); }, 5000))
+        << simulatorClock().toStdString() << " vs " << shown.toStdString();
 }

@@ -7,7 +7,7 @@
 #include <QTreeWidgetItemIterator>
 
 #include "tests/ui/InputsControlStates.h"
-#include "tests/ui/MainWindowFixture.h"
+#include "tests/ui/WindowPages.h"
 #include "ui/TForm1.h"
 #include "ui/pages/PageGroup.h"
 
@@ -15,43 +15,6 @@ using namespace vrm;
 using namespace vrm::test;
 
 namespace {
-
-void waitUntilReady(TForm1& window)
-{
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    ASSERT_TRUE(waitFor([&] { return window.findChild<QAction*>(QStringLiteral("FileSave1"))->isEnabled(); }));
-}
-
-// Clicks the page's node in TreeView1, as the user selects a page.
-void clickPage(TForm1& window, int page)
-{
-    QTreeWidget* tree = window.pageTree();
-    QTreeWidgetItemIterator it(tree);
-    for (int i = 0; i < page && *it; ++i)
-        ++it;
-    ASSERT_NE(*it, nullptr) << "no node for page " << page;
-    tree->scrollToItem(*it);
-    const QRect node = tree->visualItemRect(*it);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(node.left() + 8, node.center().y()));
-    ASSERT_EQ(window.shownPage(), page) << "the click did not select page " << page;
-}
-
-QWidget* shownPanel(TForm1& window)
-{
-    return window.pageGroup(window.shownPage())->panel(window.shownPage());
-}
-
-void expectShown(const InputControlStates& shown, const InputControlStates& expected)
-{
-    for (const auto& [name, state] : expected) {
-        const auto it = shown.find(name);
-        if (it == shown.end())
-            ADD_FAILURE() << name.toStdString() << " is missing";
-        else
-            EXPECT_EQ(it->second.toStdString(), state.toStdString()) << name.toStdString();
-    }
-}
 
 const QList<int> kPages = {20, 21, 22, 23, 24, 25, 26, 27, 28, 39, 40, 41, 42, 43, 44, 45, 46};
 
