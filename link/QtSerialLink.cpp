@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QSerialPortInfo>
+#include <QThread>
 #include <algorithm>
 
 #ifdef Q_OS_UNIX
@@ -17,6 +18,8 @@ constexpr int kReadTotalPerByteMs = 3;
 constexpr int kReadIntervalMs = 500;
 constexpr int kWriteTotalBaseMs = 200;
 constexpr int kWriteTotalPerByteMs = 4;
+// A start bit, eight data bits and a stop bit.
+constexpr int kBitsPerByte = 10;
 
 } // namespace
 
@@ -116,25 +119,51 @@ int QtSerialLink::read(uint8_t* buffer, int count)
     QElapsedTimer total;
     total.start();
     const qint64 totalLimit = kReadTotalBaseMs + qint64(kReadTotalPerByteMs) * count;
+    qint64 lastByteAt = 0;
     int received = 0;
+    // Waits up to `ms` for bytes: true when some came, false on silence; a
+    // failed port reads as -1.
+    bool failed = false;
+    const auto waitForBytes = [&](qint64 ms) {
+        if (port_.waitForReadyRead(int(ms)))
+            return true;
+        failed = port_.error() != QSerialPort::TimeoutError && port_.error() != QSerialPort::NoError;
+        port_.clearError();
+        return false;
+    };
     while (true) {
         const qint64 got = port_.read(reinterpret_cast<char*>(buffer) + received, count - received);
         if (got < 0) {
             port_.clearError();
             return -1;
         }
+        if (got > 0)
+            lastByteAt = total.elapsed();
         received += int(got);
         if (received >= count)
             break;
+        if (total.elapsed() >= totalLimit)
+            break;
+        if (received > 0) {
+            // The rest of the reply cannot arrive sooner than its wire time:
+            // sleep through all of it but the last byte at once rather than
+            // waking for every byte; the last byte's arrival ends the wait.
+            const qint64 restMs = qint64(count - received - 1) * kBitsPerByte * 1000 / port_.baudRate();
+            if (restMs >= 2) {
+                QThread::msleep(std::min(restMs, totalLimit - total.elapsed()));
+                if (waitForBytes(0))
+                    continue;
+                if (failed)
+                    return -1;
+            }
+        }
         const qint64 remaining = totalLimit - total.elapsed();
         if (remaining <= 0)
             break;
         // The gap limit counts between bytes, so it starts with the first byte.
-        const qint64 wait = received > 0 ? std::min<qint64>(remaining, kReadIntervalMs) : remaining;
-        if (!port_.waitForReadyRead(int(wait))) {
-            const bool silent = port_.error() == QSerialPort::TimeoutError;
-            port_.clearError();
-            if (!silent)
+        const qint64 gapLeft = std::max<qint64>(kReadIntervalMs - (total.elapsed() - lastByteAt), 0);
+        if (!waitForBytes(received > 0 ? std::min(remaining, gapLeft) : remaining)) {
+            if (failed)
                 return -1;
             break;
         }

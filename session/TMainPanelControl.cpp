@@ -92,18 +92,25 @@ int TMainPanelControl::transact(int kind, QByteArray& data, QString& lastText)
     return runTransaction(link, request, messages_, sink);
 }
 
+void TMainPanelControl::lowerPriority(bool idle)
+{
+    const Priority wanted = idle ? QThread::IdlePriority : QThread::NormalPriority;
+    if (priority() != wanted)
+        setPriority(wanted);
+}
+
 void TMainPanelControl::cycle(int page)
 {
     QString text;
     QByteArray identity(identity::kRecordSize, '\0');
     if (transact(int(TransactionKind::Identity), identity, text) != 0) {
         deviceAnswers_ = false;
-        setPriority(QThread::IdlePriority);
+        lowerPriority(true);
         emit identityPolled(generation_, false, QByteArray(), text);
         return;
     }
     deviceAnswers_ = true;
-    setPriority(QThread::NormalPriority);
+    lowerPriority(false);
     emit identityPolled(generation_, true, identity, text);
 
     const QString refusal = decodeIdentity(identity).unsupportedText();

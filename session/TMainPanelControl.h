@@ -59,6 +59,8 @@ private:
     // Returns false when the stop request came during the pause.
     bool pause(int ms);
     void cycle(int page);
+    // Idle priority while the controller is silent; changed only when it changes (each change is a system call).
+    void lowerPriority(bool idle);
     int transact(int kind, QByteArray& data, QString& lastText);
 
     LinkFactory linkFactory_;
