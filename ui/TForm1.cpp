@@ -31,6 +31,7 @@
 #include "ui/TAboutBox.h"
 #include "ui/TFormCOMPortConfig.h"
 #include "ui/TFormClearConfig.h"
+#include "ui/pages/DeferredPageGroup.h"
 #include "ui/pages/PlaceholderPages.h"
 #include "ui/pages/io/inputs/InputsPages.h"
 #include "ui/pages/comms/CommsPages.h"
@@ -283,14 +284,21 @@ void TForm1::createPages(const PageGroupFactory& leadingGroups)
         for (auto& group : leadingGroups(*this))
             groups_.push_back(std::move(group));
     }
-    for (auto& group : createCommsPages(*this))
-        groups_.push_back(std::move(group));
-    for (auto& group : createInputsPages(*this))
-        groups_.push_back(std::move(group));
-    for (auto& group : createOutputsPageGroups(*this))
-        groups_.push_back(std::move(group));
-    for (auto& group : createPerimeterAndClockPages(*this))
-        groups_.push_back(std::move(group));
+    // The settings pages are built when first opened.
+    const auto range = [](int first, int last) {
+        QList<int> pages;
+        for (int page = first; page <= last; ++page)
+            pages << page;
+        return pages;
+    };
+    const std::pair<QList<int>, DeferredPageGroup::Factory> settingsGroups[] = {
+        {range(1, 13) << 47, createCommsPages},
+        {range(20, 28) << range(38, 46), createInputsPages},
+        {range(29, 37) << 15, createOutputsPageGroups},
+        {range(16, 19) << 14, createPerimeterAndClockPages},
+    };
+    for (const auto& [pages, factory] : settingsGroups)
+        groups_.push_back(std::make_unique<DeferredPageGroup>(*this, pages, factory));
 
     QSet<int> served;
     for (const auto& group : groups_) {
@@ -305,6 +313,8 @@ void TForm1::createPages(const PageGroupFactory& leadingGroups)
             if (page < 0 || page >= PageTree::kPageCount || groupOfPage_[page])
                 continue; // the first group that claims a page serves it
             groupOfPage_[page] = group.get();
+            if (dynamic_cast<DeferredPageGroup*>(group.get()))
+                continue; // its panels join the stack when their pages are first shown
             QWidget* panel = group->panel(page);
             if (panel && stack_->indexOf(panel) < 0)
                 stack_->addWidget(panel);
