@@ -113,6 +113,23 @@ TEST(MainWindowPages, TreeHoldsTheFortyEightPagesInTheirLevels)
     EXPECT_EQ(window.pageTree()->editTriggers(), QAbstractItemView::NoEditTriggers);
 }
 
+TEST(MainWindowPages, SettingsPagesAreBuiltWhenFirstOpened)
+{
+    WorkingFolder folder;
+    TForm1 window;
+    // An input, a relay, the key grid, a connection: none of them exists before its page opens.
+    const char* controls[] = {"ComboBoxSensName", "ComboBoxReleName", "StringGridPerimTouch", "MaskEditPhone"};
+    for (const char* name : controls)
+        EXPECT_EQ(window.findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
+    const std::pair<int, const char*> opened[] = {
+        {21, "ComboBoxSensName"}, {30, "ComboBoxReleName"}, {16, "StringGridPerimTouch"}, {2, "MaskEditPhone"}};
+    for (const auto& [page, name] : opened) {
+        window.selectPage(page);
+        EXPECT_NE(window.findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
+        EXPECT_EQ(window.shownPage(), page);
+    }
+}
+
 TEST(MainWindowPages, SwitchingStoresThePageLeftAndShowsThePageEntered)
 {
     WorkingFolder folder;
