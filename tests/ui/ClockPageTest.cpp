@@ -1,7 +1,7 @@
 // Page 14: time zone, daylight saving, information message and the scheduler
 // tasks coded by their kind.
 
-#include "CommsTestHost.h"
+#include "PageTestHost.h"
 #include "ui/pages/io/clock/ClockPage.h"
 
 using namespace vrm;

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "CommsTestHost.h"
+#include "PageTestHost.h"
 #include "ui/pages/comms/CommonParametersPage.h"
 
 using namespace vrm;

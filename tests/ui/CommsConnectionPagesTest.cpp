@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "CommsTestHost.h"
+#include "PageTestHost.h"
 #include "ui/pages/comms/ConnectionPages.h"
 
 using namespace vrm;

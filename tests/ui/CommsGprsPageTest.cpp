@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "CommsTestHost.h"
+#include "PageTestHost.h"
 #include "ui/pages/comms/GprsPage.h"
 
 using namespace vrm;

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 
-#include "CommsTestHost.h"
+#include "PageTestHost.h"
 #include "ui/pages/comms/CommsPages.h"
 
 using namespace vrm;
@@ -49,7 +49,7 @@ void expectTidy(QWidget* panel, const std::string& page)
 
 TEST(CommsPagesLook, EveryPageFitsThePageAreaOfTheWindow)
 {
-    CommsTestHost host;
+    PageTestHost host;
     auto groups = createCommsPages(host);
     const QString grabs = qEnvironmentVariable("VRM_PAGE_GRABS");
     QList<int> served;

@@ -3,7 +3,7 @@
 // controls from the image alone.
 
 #include "CommsControlStates.h"
-#include "CommsTestHost.h"
+#include "PageTestHost.h"
 #include "ui/pages/comms/CommonParametersPage.h"
 #include "ui/pages/comms/ConnectionPages.h"
 #include "ui/pages/comms/GprsPage.h"

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "CommsTestHost.h"
+#include "PageTestHost.h"
 #include "ui/pages/comms/ServerPages.h"
 
 using namespace vrm;

@@ -9,7 +9,7 @@
 #include <QScrollArea>
 #include <QSpinBox>
 
-#include "CommsTestHost.h"
+#include "PageTestHost.h"
 #include "ui/pages/io/inputs/InputPages.h"
 #include "ui/pages/io/inputs/InputsPages.h"
 
@@ -48,7 +48,7 @@ void expectTidy(QWidget* panel, const std::string& page)
 
 TEST(InputsPagesLook, EveryPageFitsThePageAreaOfTheWindow)
 {
-    CommsTestHost host;
+    PageTestHost host;
     auto groups = createInputsPages(host);
     const QString grabs = qEnvironmentVariable("VRM_PAGE_GRABS");
     QList<int> served;

@@ -10,7 +10,7 @@
 #include <QSpinBox>
 #include <QTimer>
 
-#include "CommsTestHost.h"
+#include "PageTestHost.h"
 #include "model/layout/Inputs.h"
 #include "ui/pages/io/inputs/InputPages.h"
 #include "ui/pages/io/inputs/InputsCommonPage.h"

@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QScrollArea>
 
-#include "tests/ui/OutputsTestHost.h"
+#include "tests/ui/PageTestHost.h"
 #include "ui/pages/io/outputs/OutputsPageGroups.h"
 #include "ui/pages/io/outputs/ScenarioGrid.h"
 
@@ -54,7 +54,7 @@ void grab(QWidget* panel, const QString& name)
 
 TEST(OutputsPagesLook, EveryPageFitsThePageAreaOfTheWindow)
 {
-    OutputsTestHost host;
+    PageTestHost host;
     host.configImage.setByte(360 + 76 + 1, 5);           // input 1 drives relay 2: one stimulus line
     host.configImage.setByte(3087 + 19 + 1, 1);          // perimeter 1 arming switches relay 2 on
     auto groups = createOutputsPageGroups(host);

@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 
-#include "tests/ui/OutputsTestHost.h"
+#include "tests/ui/PageTestHost.h"
 #include "ui/pages/io/outputs/OutputPages.h"
 
 using namespace vrm;
@@ -16,7 +16,7 @@ constexpr std::size_t record(int output) { return 1832 + 52 * std::size_t(output
 constexpr int kRelay1 = 30, kRelay2 = 31, kOutput1 = 32, kOutput5 = 36;
 
 struct OutputsPagesTest : ::testing::Test {
-    OutputsPageFixture<OutputPages> page{kRelay1};
+    PageFixture<OutputPages> page{kRelay1};
     QComboBox* box(const char* name) { return page.control<QComboBox>(name); }
     QCheckBox* check(const char* name) { return page.control<QCheckBox>(name); }
     QString memo() { return page.control<QPlainTextEdit>("MemoRsOutsStimulus")->toPlainText(); }

@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QScrollArea>
 
-#include "CommsTestHost.h"
+#include "PageTestHost.h"
 #include "ui/pages/io/perimeters/PerimeterAndClockPages.h"
 
 using namespace vrm;
@@ -49,7 +49,7 @@ void expectTidy(QWidget* panel, const std::string& page)
 
 TEST(PerimeterClockLook, EveryPageFitsThePageAreaOfTheWindow)
 {
-    CommsTestHost host;
+    PageTestHost host;
     auto groups = createPerimeterAndClockPages(host);
     const QString grabs = qEnvironmentVariable("VRM_PAGE_GRABS");
     QList<int> served;

@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-#include "CommsTestHost.h"
+#include "PageTestHost.h"
 #include "model/layout/Inputs.h"
 #include "model/layout/Perimeters.h"
 #include "ui/pages/io/perimeters/PerimeterPages.h"

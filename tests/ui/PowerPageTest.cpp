@@ -6,7 +6,7 @@
 #include <QProgressBar>
 #include <QSlider>
 
-#include "tests/ui/OutputsTestHost.h"
+#include "tests/ui/PageTestHost.h"
 #include "ui/pages/io/outputs/PowerPage.h"
 
 using namespace vrm;
@@ -14,7 +14,7 @@ using namespace vrm::test;
 
 namespace {
 struct PowerPageTest : ::testing::Test {
-    OutputsPageFixture<PowerPage> page{PowerPage::kPage};
+    PageFixture<PowerPage> page{PowerPage::kPage};
     QSlider* slider(const char* name) { return page.control<QSlider>(name); }
     QString label(const char* name) { return page.control<QLabel>(name)->text(); }
     int index(const char* name) { return page.control<QComboBox>(name)->currentIndex(); }

@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QSlider>
 
-#include "CommsTestHost.h"
+#include "PageTestHost.h"
 #include "model/layout/Inputs.h"
 #include "ui/pages/io/inputs/ProfilePages.h"
 #include "ui/pages/io/inputs/ProfileThresholdRow.h"

@@ -1,6 +1,6 @@
 // Page 37: the fourteen scenarios between the grid and the image.
 
-#include "tests/ui/OutputsTestHost.h"
+#include "tests/ui/PageTestHost.h"
 #include "ui/pages/io/outputs/ScenarioGrid.h"
 #include "ui/pages/io/outputs/ScenarioPage.h"
 
@@ -13,7 +13,7 @@ constexpr std::size_t scenarioWord(int s, int w) { return 2196 + 34 * std::size_
 
 TEST(ScenarioPage, FactoryScenariosShowAndStoreUnchanged)
 {
-    OutputsPageFixture<ScenarioPage> page(ScenarioPage::kPage);
+    PageFixture<ScenarioPage> page(ScenarioPage::kPage);
     ScenarioGrid* grid = page.group->grid();
     EXPECT_EQ(grid->cell(2, 1), "ЦИКЛ");
     EXPECT_EQ(grid->cell(2, 2), "0");
@@ -29,7 +29,7 @@ TEST(ScenarioPage, FactoryScenariosShowAndStoreUnchanged)
 
 TEST(ScenarioPage, EditedRowIsStoredAsWords)
 {
-    OutputsPageFixture<ScenarioPage> page(ScenarioPage::kPage);
+    PageFixture<ScenarioPage> page(ScenarioPage::kPage);
     ScenarioGrid* grid = page.group->grid();
     // Scenario 14: high 3, low 4, repeating with count 0.
     grid->setCell(14, 3, "ВЫС");

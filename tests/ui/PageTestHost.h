@@ -1,6 +1,7 @@
 #pragma once
-// A page host for driving the communication page groups directly: it owns a
-// factory image and records the system parameter transfers it is asked for.
+// A page host for driving page groups directly, without the window: it owns a
+// factory image with the window's run-time texts and records the system
+// parameter transfers it is asked for.
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@
 
 namespace vrm::test {
 
-class CommsTestHost : public PageHost {
+class PageTestHost : public PageHost {
 public:
     ConfigImage configImage = buildFactoryImage();
     TextTable texts;
@@ -41,8 +42,8 @@ public:
 
     // Records the system parameter transfers; the rest does nothing.
     struct RecordingAccess : ControllerAccess {
-        CommsTestHost& host;
-        explicit RecordingAccess(CommsTestHost& h) : host(h) {}
+        PageTestHost& host;
+        explicit RecordingAccess(PageTestHost& h) : host(h) {}
         void sendControlCommand(const QByteArray&) override {}
         void sendClock(const QByteArray&) override {}
         bool readSystemParameters(StatusView&) override
@@ -63,7 +64,7 @@ public:
 // preparation, then the show step.
 template <class Group>
 struct PageFixture {
-    CommsTestHost host;
+    PageTestHost host;
     std::unique_ptr<Group> group;
     int page;
 
@@ -78,6 +79,12 @@ struct PageFixture {
         host.page = p;
         group->enter(p);
         group->show(p, host.configImage);
+    }
+    // Leaves the page for `p` the way the window switches pages.
+    void switchTo(int p)
+    {
+        group->store(page, host.configImage);
+        visit(p);
     }
     void store() { group->store(page, host.configImage); }
     void show() { group->show(page, host.configImage); }
