@@ -22,6 +22,7 @@ protected:
         poller = std::make_unique<TMainPanelControl>(sim.linkFactory(), defaultTransactionMessages(),
                                                      QStringLiteral("SIM"), inputs, 1);
         identities = std::make_unique<QSignalSpy>(poller.get(), &TMainPanelControl::identityPolled);
+        statuses = std::make_unique<QSignalSpy>(poller.get(), &TMainPanelControl::statusPolled);
         poller->start();
     }
     int answered() const
@@ -32,11 +33,21 @@ protected:
         return n;
     }
     int refused() const { return int(identities->size()) - answered(); }
+    // Cycles whose identity or status query failed (a busy machine can make
+    // the simulator late): each closes the port, and the next cycle opens it.
+    int failedCycles() const
+    {
+        int n = refused();
+        for (const auto& signal : *statuses)
+            n += signal.at(2).toBool() ? 0 : 1;
+        return n;
+    }
 
     test::SharedSimulator sim;
     std::shared_ptr<PollerInputs> inputs = std::make_shared<PollerInputs>();
     std::unique_ptr<TMainPanelControl> poller;
     std::unique_ptr<QSignalSpy> identities;
+    std::unique_ptr<QSignalSpy> statuses;
 };
 
 } // namespace
@@ -45,10 +56,9 @@ TEST_F(PollerPort, IdleCyclesShareOnePortOpen)
 {
     start();
     ASSERT_TRUE(test::waitUntil([&] { return answered() >= 5; }, 15000));
-    EXPECT_EQ(sim.openCount(), 1);
     poller->requestStop();
     poller->wait();
-    EXPECT_EQ(sim.openCount(), 1);
+    EXPECT_EQ(sim.openCount(), 1 + failedCycles());
 }
 
 TEST_F(PollerPort, APortThatCannotBeOpenedIsTriedAboutOnceASecond)
