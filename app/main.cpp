@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <exception>
 
+#include "ui/GroupFrameStyle.h"
 #include "ui/ShutdownSignals.h"
 #include "ui/SingleInstance.h"
 #include "ui/TForm1.h"
@@ -36,6 +37,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
+    vrm::useLineDrawnGroupFrames(app);
 
     vrm::SingleInstance instance;
     const vrm::SingleInstance::Outcome lock = instance.acquire();
