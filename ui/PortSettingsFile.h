@@ -1,0 +1,3 @@
+#pragma once
+// The port settings file lives with the link, where the command-line tool shares it.
+#include "link/PortSettingsFile.h"
