@@ -29,6 +29,11 @@ const QString kConfigFilter = QStringLiteral("Файлы конфигураци�
 const QString kTextFilter = QStringLiteral("Текстовый вид конфигурации (*.txt)");
 constexpr std::size_t kPasswordOffset = layout::commonBlock[0].base + layout::common::systemPassword.info.offset;
 
+void clearPassword(ConfigImage& image)
+{
+    std::fill_n(image.data() + kPasswordOffset, layout::common::systemPassword.info.width, uint8_t(0));
+}
+
 void warn(QWidget* parent, const QString& caption, const QString& text)
 {
     QMessageBox::warning(parent, caption, text, QMessageBox::Ok);
@@ -82,7 +87,10 @@ public:
                                                         "конфигурирования этого устройства."));
             return;
         }
-        const QList<FieldDifference> differences = compareMainBlocks(form_.image(), other);
+        // A file never carries the administrator password: the one typed here is no difference.
+        ConfigImage own = form_.image();
+        clearPassword(own);
+        const QList<FieldDifference> differences = compareMainBlocks(own, other);
         if (differences.isEmpty()) {
             QMessageBox::information(&form_, kCompareTitle,
                                      QStringLiteral("Текущая конфигурация совпадает с файлом %1").arg(QFileInfo(path).fileName()));
@@ -100,7 +108,7 @@ public:
             return;
         // A file never carries the administrator password.
         ConfigImage copy = form_.image();
-        std::fill_n(copy.data() + kPasswordOffset, layout::common::systemPassword.info.width, uint8_t(0));
+        clearPassword(copy);
         const QByteArray text = exportText(copy);
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
