@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "FuzzCheck.h"
-#include "ui/PortSettingsFile.h"
+#include "link/PortSettingsFile.h"
 
 using namespace vrm;
 

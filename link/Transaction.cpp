@@ -74,8 +74,11 @@ bool writeAndVerify(TransactionPrimitives& steps, const TransactionRequest& requ
 bool compareArea(TransactionPrimitives& steps, const TransactionRequest& request)
 {
     std::vector<uint8_t> area;
-    return readIntoScratch(steps, request, area)
-        && showComparison(steps, area, request.data, message::CompareDifferent, message::CompareEqual);
+    if (!readIntoScratch(steps, request, area))
+        return false;
+    if (request.held)
+        *request.held = area;
+    return showComparison(steps, area, request.data, message::CompareDifferent, message::CompareEqual);
 }
 
 struct SingleFrameKind {

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "link/SerialLink.h"
 
@@ -31,6 +32,10 @@ struct TransactionRequest {
     uint8_t area = 0;          // memory area 1..7 for kinds 0-2
     std::span<uint8_t> data;   // caller's bytes: source of writes and commands, target of reads
     uint32_t baseAddress = 0;  // controller address of data[0] within the area
+    // Compare: receives the bytes the controller holds once the whole area has
+    // arrived (and stays empty otherwise), so that a caller can tell which of
+    // them differ. Must outlive the transaction, like `data`.
+    std::vector<uint8_t>* held = nullptr;
 };
 
 // How a status text reads: a step under way, a success or a failure. The

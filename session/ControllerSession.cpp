@@ -173,7 +173,12 @@ bool ControllerSession::programSystemParameters(StatusView& status)
 
 void ControllerSession::program() { operations_->program(); }
 void ControllerSession::read() { operations_->read(); }
-void ControllerSession::compare() { operations_->compare(); }
+void ControllerSession::compare()
+{
+    const CompareOutcome outcome = operations_->compare();
+    if (outcome.result == CompareOutcome::Result::Different)
+        emit controllerDiffers(outcome.held);
+}
 void ControllerSession::reconfigure() { operations_->reconfigure(); }
 void ControllerSession::restart() { operations_->restart(); }
 void ControllerSession::readImei() { operations_->readImei(); }

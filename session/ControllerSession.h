@@ -71,6 +71,8 @@ public slots:
 signals:
     // The identity display of page 0 (blank record when no controller answered).
     void identityShown(const QByteArray& record);
+    // Compare found a difference; `mainBlock` is what the controller holds.
+    void controllerDiffers(const QByteArray& mainBlock);
     // Page 0's live status; on a failed read `ok` is false and `status` blank.
     void pageZeroPolled(bool ok, const vrm::LiveStatus& status, const QString& gsmStateText);
 

@@ -184,17 +184,18 @@ void DeviceOperations::restartController()
     session_.startPollerAfter(kRestartDelayMs);
 }
 
-void DeviceOperations::program()
+bool DeviceOperations::program()
 {
     BusyScope busy(busy_);
     if (!busy.entered() || !open({.checkConfiguration = true}))
-        return;
+        return false;
     if (writeBlock(blocks::main, kMainArea, actionStatus()) != 0
         || (host_.clearModesOnProgram() && writeFactoryModes() != 0)) {
         finish();
-        return;
+        return false;
     }
     restartController();
+    return true;
 }
 
 void DeviceOperations::reconfigure()
@@ -217,17 +218,19 @@ void DeviceOperations::restart()
     restartController();
 }
 
-void DeviceOperations::read()
+bool DeviceOperations::read()
 {
     BusyScope busy(busy_);
     if (!busy.entered() || !open({}))
-        return;
+        return false;
     host_.storeShownPage();
     ConfigImage& image = host_.image();
     QByteArray bytes(qsizetype(blocks::main.size), '\0');
-    if (transact(TransactionKind::ReadArea, bytes, actionStatus(), true, kMainArea) == 0)
+    const bool transferred = transact(TransactionKind::ReadArea, bytes, actionStatus(), true, kMainArea) == 0;
+    if (transferred)
         std::copy(bytes.cbegin(), bytes.cend(), image.data() + blocks::main.offset);
-    if (!signatureCheck(image, buildFactoryImage())) {
+    const bool valid = signatureCheck(image, buildFactoryImage());
+    if (!valid) {
         restoreFactoryMainBlock(image);
         host_.setStatusPanel(0, QStringLiteral("default.cnt"));
         actionStatus().showStatus(QStringLiteral("Контроллер не содержит достоверную конфигурацию.\nНастройте "
@@ -236,18 +239,43 @@ void DeviceOperations::read()
     }
     host_.showShownPage();
     finish();
+    return transferred && valid;
 }
 
-void DeviceOperations::compare()
+CompareOutcome DeviceOperations::compare(bool presentPassword)
 {
     BusyScope busy(busy_);
-    if (!busy.entered() || !open({.sendPassword = false}))
-        return;
+    if (!busy.entered() || !open({.sendPassword = presentPassword}))
+        return {};
     host_.storeShownPage();
     host_.showShownPage();
     QByteArray bytes = bytesOf(host_.image(), blocks::main);
-    transact(TransactionKind::Compare, bytes, actionStatus(), true, kMainArea);
+    std::vector<uint8_t> held;
+    TransactionRequest request;
+    request.kind = int(TransactionKind::Compare);
+    request.area = kMainArea;
+    request.data = std::span<uint8_t>(reinterpret_cast<uint8_t*>(bytes.data()), size_t(bytes.size()));
+    request.held = &held;
+    // The transaction's own texts tell the outcome; what the controller holds
+    // arrives only with a whole read, and then tells equal from different.
+    const int result = TransactionRunner(host_.linkFactory(), host_.transactionMessages())
+                           .run(request, &actionStatus(), true);
     finish();
+    CompareOutcome outcome;
+    if (held.size() != std::size_t(bytes.size()))
+        return outcome;
+    outcome.result = result == 0 ? CompareOutcome::Result::Equal : CompareOutcome::Result::Different;
+    outcome.held = QByteArray(reinterpret_cast<const char*>(held.data()), qsizetype(held.size()));
+    return outcome;
+}
+
+bool DeviceOperations::identifyController()
+{
+    BusyScope busy(busy_);
+    if (!busy.entered() || !open({.sendPassword = false}))
+        return false;
+    finish();
+    return true;
 }
 
 void DeviceOperations::readImei()

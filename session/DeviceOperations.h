@@ -18,16 +18,27 @@ class OperationHost;
 class OperationSession;
 class StatusView;
 
+// How a comparison with the controller ended, and what the controller holds.
+struct CompareOutcome {
+    enum class Result { Failed, Equal, Different };
+    Result result = Result::Failed;
+    QByteArray held; // the controller's main block, when it was read whole
+};
+
 class DeviceOperations {
 public:
     DeviceOperations(OperationHost& host, OperationSession& session);
 
     bool busy() const { return busy_; }
 
-    void program();
+    // Each returns whether it did its job; the texts tell why not.
+    bool program(); // written, verified and restarted
     void reconfigure();
-    void read();
-    void compare();
+    bool read();    // read whole and holding a valid configuration
+    // The window's compare sends no password; a caller that has one may present it.
+    CompareOutcome compare(bool presentPassword = false);
+    // Identity, device and firmware checks alone (F1-F6 and F9).
+    bool identifyController();
     void restart();
     void readImei();
     void factoryConfig();

@@ -26,6 +26,7 @@
 #include "model/FactoryImage.h"
 #include "model/WorkingFiles.h"
 #include "session/ControllerSession.h"
+#include "ui/FieldCompareActions.h"
 #include "ui/Glyphs.h"
 #include "ui/PortSettingsFile.h"
 #include "ui/TAboutBox.h"
@@ -75,6 +76,7 @@ TForm1::TForm1(PageGroupFactory leadingGroups, QWidget* parent) : QMainWindow(pa
     createCentralArea();
     createStatusBar();
     createPages(leadingGroups);
+    installFieldCompare(*this);
     startUp();
 }
 

@@ -182,6 +182,33 @@ TEST_F(TransactionFixture, CompareNeverChangesTheCallersBytes)
     EXPECT_EQ(other, otherBefore);
 }
 
+// A field-by-field comparison needs what the controller holds, from the same single read.
+TEST_F(TransactionFixture, CompareHandsBackTheControllersBytesOnlyWhenTheWholeAreaArrived)
+{
+    QByteArray main = randomBytes(5292, 6);
+    main.replace(20, 9, QByteArray(9, '\0')); // no password
+    controller.setArea(1, main);
+    std::vector<uint8_t> expected = vectorOf(main);
+    expected[100] ^= 0x01;
+    std::vector<uint8_t> held;
+    const auto compare = [&] {
+        return runTransaction(link,
+                              TransactionRequest{.kind = int(TransactionKind::Compare), .area = 1,
+                                                 .data = expected, .held = &held},
+                              messages, sink);
+    };
+    EXPECT_EQ(compare(), 1);
+    EXPECT_EQ(sink.last().text, text(message::CompareDifferent));
+    EXPECT_EQ(bytes(held), main);
+    const std::size_t requestsAfterOne = requests().size();
+
+    held.clear();
+    controller.faults().stopAfterBytes(1 + 2 * frame::areaReadReplySize(256));
+    EXPECT_EQ(compare(), 1);
+    EXPECT_TRUE(held.empty());
+    EXPECT_EQ(requestsAfterOne, 21u); // one read of the block: 21 chunks, as for a plain compare
+}
+
 TEST_F(TransactionFixture, ReadAreaCutOffMidwayLeavesTheCallersBytesAlone)
 {
     controller.setArea(1, randomBytes(5292, 4));

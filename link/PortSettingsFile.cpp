@@ -1,4 +1,4 @@
-#include "ui/PortSettingsFile.h"
+#include "link/PortSettingsFile.h"
 
 #include <QFile>
 #include <QSaveFile>
