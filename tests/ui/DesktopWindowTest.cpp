@@ -115,7 +115,9 @@ void expectPageLaidOut(QWidget* panel, const std::string& where)
                                  || w->minimumWidth() == w->maximumWidth();
         if (!mayBeNarrow && w->minimumSizeHint().isValid()) {
             EXPECT_GE(w->width(), w->minimumSizeHint().width()) << name << " is squeezed";
-            EXPECT_GE(w->height(), std::min(w->minimumSizeHint().height(), w->sizeHint().height()))
+            // A pixel of height may go to rounding where a wrapped note's
+            // height depends on the width it gets; more would cut the text.
+            EXPECT_GE(w->height() + 1, std::min(w->minimumSizeHint().height(), w->sizeHint().height()))
                 << name << " is squeezed";
         }
     }
@@ -158,6 +160,11 @@ TEST_F(DesktopWindow, EveryPageIsLaidOutWholeInASmallAndALargeWindow)
             EXPECT_GE(panel->width(), panel->minimumSizeHint().width()) << where;
             EXPECT_GE(panel->height(), panel->minimumSizeHint().height()) << where;
             expectPageLaidOut(panel, where);
+            if (const QString grabs = qEnvironmentVariable("VRM_WINDOW_GRABS"); !grabs.isEmpty()) {
+                const QString name =
+                    QStringLiteral("window-%1x%2-page%3.png").arg(size.width()).arg(size.height()).arg(page);
+                EXPECT_TRUE(window.grab().save(QDir(grabs).filePath(name)));
+            }
         }
         if (size.width() >= 1600) {
             // A large window gives its room to the pages.
