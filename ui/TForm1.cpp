@@ -734,6 +734,10 @@ void TForm1::openConfiguration()
 
 bool TForm1::openConfigurationFile(const QString& file)
 {
+    // A device operation works on the image: a drop or a recent file chosen
+    // meanwhile is refused, as the locked open action is.
+    if (session_->busy())
+        return false;
     const QString path = QFileInfo(file).absoluteFilePath();
     switch (readConfigFile(path, image_)) {
     case LoadResult::Loaded:

@@ -22,6 +22,7 @@
 
 #include "model/ConfigFile.h"
 #include "model/FactoryImage.h"
+#include "session/ControllerSession.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/FileDrop.h"
 #include "ui/OpenDocument.h"
@@ -464,4 +465,26 @@ TEST_F(DesktopWindow, SavingPutsTheFileFirstInTheRecentList)
     EXPECT_TRUE(script.finished());
     EXPECT_EQ(window.recentFiles()->files(), QStringList{folder.file("saved.cnt")});
     EXPECT_EQ(window.windowTitle(), QStringLiteral("saved.cnt — ") + kCaption);
+}
+
+TEST_F(DesktopWindow, NothingIsLoadedWhileADeviceOperationRuns)
+{
+    const QString path = configurationFile(QStringLiteral("site.cnt"), 0x5C);
+    TForm1 window;
+    window.show();
+    ASSERT_TRUE(waitFor([&] { return window.findChild<QAction*>(QStringLiteral("ReadConf"))->isEnabled(); }));
+    const ConfigImage before = window.image();
+    bool busy = false;
+    bool opened = true;
+    QTimer::singleShot(0, &window, [&] {
+        busy = window.session()->busy();
+        opened = window.openConfigurationFile(path);
+    });
+    window.findChild<QAction*>(QStringLiteral("ReadConf"))->trigger(); // "COM1" is absent: fails after its attempts
+    ASSERT_TRUE(busy);
+    EXPECT_FALSE(opened);
+    EXPECT_TRUE(window.image() == before);
+    EXPECT_EQ(window.statusPanel(0), QStringLiteral("default.cnt"));
+    // Once the operation has ended, the same file opens.
+    EXPECT_TRUE(window.openConfigurationFile(path));
 }
