@@ -1,5 +1,7 @@
 // vrm530-config: one instance at a time, then the main window until it closes.
+// A configuration file named on the command line opens after the start-up.
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
 #include <exception>
@@ -7,19 +9,23 @@
 #include "ui/GroupFrameStyle.h"
 #include "ui/ShutdownSignals.h"
 #include "ui/SingleInstance.h"
+#include "ui/StartupFile.h"
 #include "ui/TForm1.h"
 
 namespace {
 
 const QString kApplicationTitle = QStringLiteral("VRM Configurator");
 
-int run(QApplication& app, bool instanceUnchecked)
+int run(QApplication& app, bool instanceUnchecked, const QString& file)
 {
     vrm::TForm1 window;
     // Logout, shutdown and Ctrl+C close the window as its close button does.
     vrm::ShutdownSignals shutdown;
     shutdown.closeOnSignal(window, [&window] { return window.closeAllowed(); });
     window.show();
+    if (!file.isEmpty()) {
+        QTimer::singleShot(0, &window, [&window, file] { window.openConfigurationFile(file); });
+    }
     if (instanceUnchecked) {
         QTimer::singleShot(0, &window, [&window] {
             QMessageBox::warning(&window, kApplicationTitle,
@@ -38,6 +44,12 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
     vrm::useLineDrawnGroupFrames(app);
+    // Ties the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("vrm530-config"));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/vrm/icons/vrm530-config-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
 
     vrm::SingleInstance instance;
     const vrm::SingleInstance::Outcome lock = instance.acquire();
@@ -47,7 +59,8 @@ int main(int argc, char** argv)
     }
 
     try {
-        return run(app, lock == vrm::SingleInstance::Outcome::Unavailable);
+        return run(app, lock == vrm::SingleInstance::Outcome::Unavailable,
+                   vrm::startupFile(QCoreApplication::arguments()));
     } catch (const std::exception& error) {
         QMessageBox::critical(nullptr, kApplicationTitle, QString::fromLocal8Bit(error.what()), QMessageBox::Ok);
     } catch (...) {

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-private-dev clang
   xvfb
+  desktop-file-utils librsvg2-bin dpkg-dev file
 )
 
 missing=()

@@ -164,13 +164,21 @@ QIcon glyph(int index)
     case 9: draw = drawProgram; break;
     default: return {};
     }
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    draw(painter);
-    painter.end();
-    return QIcon(pixmap);
+    // Drawn again at each size a toolbar or menu may ask for, up to four
+    // times the design size, so that a scaled screen gets sharp lines rather
+    // than a magnified bitmap.
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 44, 48, 64, 72, 96, 128}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(qreal(size) / kSize, qreal(size) / kSize);
+        draw(painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 } // namespace vrm

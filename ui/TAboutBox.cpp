@@ -1,5 +1,6 @@
 #include "ui/TAboutBox.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -41,7 +42,9 @@ TAboutBox::TAboutBox(const QString& caption, const QString& programCaption, cons
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("ProgramIcon"));
-    picture->setPixmap(glyph(9).pixmap(64, 64));
+    // The application's icon where it has one (set by the program's entry), sharp at any scale.
+    const QIcon icon = QApplication::windowIcon().availableSizes().isEmpty() ? glyph(9) : QApplication::windowIcon();
+    picture->setPixmap(icon.pixmap(64, 64));
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     auto* product = new QLabel(programCaption, this);

@@ -14,20 +14,30 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
 
+#include "link/PortList.h"
 #include "link/QtSerialLink.h"
 #include "model/ConfigFile.h"
 #include "model/FactoryImage.h"
 #include "model/WorkingFiles.h"
 #include "session/ControllerSession.h"
 #include "ui/FieldCompareActions.h"
+#include "ui/FileDrop.h"
 #include "ui/Glyphs.h"
+#include "ui/OpenDocument.h"
+#include "ui/PortRefusal.h"
+#include "ui/RecentFiles.h"
+#include "ui/WindowGeometry.h"
 #include "ui/PortSettingsFile.h"
 #include "ui/TAboutBox.h"
 #include "ui/TFormCOMPortConfig.h"
@@ -163,6 +173,10 @@ void TForm1::createMenus()
     file->addAction(find("FileNew1"));
     file->addAction(find("FileOpen1"));
     file->addAction(find("FileSave1"));
+    QMenu* recentMenu = file->addMenu(QStringLiteral("Последние файлы"));
+    recentMenu->setObjectName(QStringLiteral("RecentFilesMenu"));
+    recent_ = new RecentFiles(recentMenu, this);
+    connect(recent_, &RecentFiles::openRequested, this, &TForm1::openConfigurationFile);
     file->addSeparator();
     QAction* close = file->addAction(QStringLiteral("Закрыть"));
     close->setObjectName(QStringLiteral("FileExit1"));
@@ -224,15 +238,16 @@ void TForm1::createToolBar()
 
 void TForm1::createCentralArea()
 {
-    auto* central = new QWidget(this);
-    central->setObjectName(QStringLiteral("ClientArea"));
-    auto* layout = new QHBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(3); // the splitter: visible, but it resizes nothing
+    // The tree and the pages share the width through a splitter; a page larger
+    // than the room it gets scrolls instead of being cut.
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_->setObjectName(QStringLiteral("ClientArea"));
+    splitter_->setChildrenCollapsible(false);
+    splitter_->setHandleWidth(4);
 
-    tree_ = new QTreeWidget(central);
+    tree_ = new QTreeWidget(splitter_);
     tree_->setObjectName(QStringLiteral("TreeView1"));
-    tree_->setFixedWidth(kTreeWidth);
+    tree_->setMinimumWidth(kTreeWidth / 2);
     tree_->setHeaderHidden(true);
     tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -246,13 +261,20 @@ void TForm1::createCentralArea()
     palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                      palette.color(QPalette::Active, QPalette::HighlightedText));
     tree_->setPalette(palette);
-    layout->addWidget(tree_);
+    splitter_->addWidget(tree_);
 
-    stack_ = new QStackedWidget(central);
+    auto* scroll = new QScrollArea(splitter_);
+    scroll->setObjectName(QStringLiteral("PageScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    stack_ = new QStackedWidget;
     stack_->setObjectName(QStringLiteral("PageArea"));
-    layout->addWidget(stack_, 1);
+    scroll->setWidget(stack_);
+    splitter_->addWidget(scroll);
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
 
-    setCentralWidget(central);
+    setCentralWidget(splitter_);
 }
 
 void TForm1::createStatusBar()
@@ -264,11 +286,18 @@ void TForm1::createStatusBar()
     for (int i = 0; i < 4; ++i) {
         auto* label = new QLabel(bar);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        label->setFixedWidth(kStatusPanelWidths[i]);
         label->setAlignment(alignments[i] | Qt::AlignVCenter);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setTextFormat(Qt::PlainText);
-        bar->addPermanentWidget(label);
+        if (i == 0) {
+            // The file path takes the width the others leave, so that a narrow window stays possible.
+            label->setMinimumWidth(kStatusPanelWidths[i] / 4);
+            label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+            bar->addPermanentWidget(label, 1);
+        } else {
+            label->setFixedWidth(kStatusPanelWidths[i]);
+            bar->addPermanentWidget(label);
+        }
         statusPanels_[i] = label;
     }
     statusPanels_[1]->setText(kNotConnected);
@@ -373,17 +402,45 @@ void TForm1::startUp()
 
     portName_ = readPortSettings(programDirectory_ + QString::fromLatin1(kPortSettingsFileName))
                     .value_or(QStringLiteral("COM1"));
+    document_ = new OpenDocument(kWorkingConfiguration, [this] {
+        // What saving now would write: the shown page's controls stored into a copy.
+        ConfigImage current = image_;
+        if (PageGroup* group = pageGroup(shownPage_); group && group->hasStoreStep(shownPage_))
+            group->store(shownPage_, current);
+        return current;
+    }, this);
+    connect(document_, &OpenDocument::stateChanged, this, [this](const QString& path, bool modified) {
+        setWindowTitle(OpenDocument::title(path, modified, kWindowCaption));
+    });
     loadWorkingConfiguration();
     testPortIntoStatus();
 
-    // The client area is fixed; the menu bar lies above it.
-    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    applyDefaultGeometry();
+    restoreWindowGeometry(*this, *splitter_);
+    auto* drop = new FileDrop(this);
+    connect(drop, &FileDrop::fileDropped, this, &TForm1::openConfigurationFile);
 
     session_->startPollerAfter(kFirstPollerDelayMs);
+}
+
+void TForm1::applyDefaultGeometry()
+{
+    // Wide enough for every tree text without a sideways scroll bar, the
+    // pages as large as their first layout, the whole within the screen.
+    const int treeWidth = std::max(kTreeWidth, tree_->header()->sectionSize(0) + tree_->indentation()
+                                                   + 2 * tree_->frameWidth()
+                                                   + tree_->verticalScrollBar()->sizeHint().width());
+    const int pageWidth = kClientWidth - kTreeWidth;
+    QSize size(treeWidth + splitter_->handleWidth() + pageWidth, kClientHeight + menuBar()->sizeHint().height());
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        size = size.boundedTo(area.size());
+        resize(size);
+        move(area.center() - rect().center());
+    } else {
+        resize(size);
+    }
+    splitter_->setSizes({treeWidth, std::max(0, size.width() - treeWidth - splitter_->handleWidth())});
 }
 
 void TForm1::loadWorkingConfiguration()
@@ -404,6 +461,7 @@ void TForm1::loadWorkingConfiguration()
         }
     }
     setStatusPanel(0, kWorkingConfiguration);
+    document_->setFile(kWorkingConfiguration, image_);
 }
 
 bool TForm1::testOpenPort(const QString& name)
@@ -605,8 +663,9 @@ void TForm1::configurePort()
 {
     session_->stopPoller();
     {
-        TFormCOMPortConfig dialog(portName_, availablePorts(), &TForm1::testOpenPort,
-                                  texts_.text(texts::portDialogCaption), texts_.text(texts::portDialogError), this);
+        TFormCOMPortConfig dialog(portName_, describedPorts(), &TForm1::testOpenPort,
+                                  texts_.text(texts::portDialogCaption), texts_.text(texts::portDialogError), this,
+                                  [](const QString& name) { return portRefusalMessage(name); });
         connect(&dialog, &TFormCOMPortConfig::portSelected, this, &TForm1::setPortName);
         connect(&dialog, &TFormCOMPortConfig::portTested, this, [this](const QString& name, bool opened) {
             setStatusPanel(1, opened ? name : kNotConnected);
@@ -619,7 +678,7 @@ void TForm1::configurePort()
 
 void TForm1::about()
 {
-    TAboutBox box(texts_.text(texts::aboutCaption), windowTitle(), texts_.text(texts::forDeviceVersions),
+    TAboutBox box(texts_.text(texts::aboutCaption), kWindowCaption, texts_.text(texts::forDeviceVersions),
                   supportedVersions(), this);
     box.exec();
 }
@@ -631,6 +690,7 @@ void TForm1::newConfiguration()
     restoreFactoryMainBlock(image_);
     showShownPage();
     setStatusPanel(0, kWorkingConfiguration);
+    document_->setFile(kWorkingConfiguration, image_);
 }
 
 void TForm1::saveConfiguration()
@@ -665,6 +725,8 @@ void TForm1::saveConfiguration()
         return;
     }
     setStatusPanel(0, path);
+    document_->setFile(path, image_);
+    recent_->add(path);
 }
 
 void TForm1::openConfiguration()
@@ -679,15 +741,26 @@ void TForm1::openConfiguration()
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    const QString path = QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+    openConfigurationFile(dialog.selectedFiles().constFirst());
+}
 
+bool TForm1::openConfigurationFile(const QString& file)
+{
+    // A device operation works on the image: a drop or a recent file chosen
+    // meanwhile is refused, as the locked open action is.
+    if (session_->busy())
+        return false;
+    const QString path = QFileInfo(file).absoluteFilePath();
     switch (readConfigFile(path, image_)) {
     case LoadResult::Loaded:
         showShownPage();
         setStatusPanel(0, path);
-        break;
+        document_->setFile(path, image_);
+        recent_->add(path);
+        return true;
     case LoadResult::CannotOpen:
         warn(this, kOpenTitle, QStringLiteral("Невозможно открыть файл"));
+        recent_->remove(path); // gone or unreadable: the list no longer offers it
         break;
     case LoadResult::UnknownFormat:
         warn(this, kOpenTitle, QStringLiteral("Неизвестный формат файла"));
@@ -698,9 +771,41 @@ void TForm1::openConfiguration()
                             "устройства."));
         break;
     }
+    return false;
 }
 
 // ---------------------------------------------------------------- closing
+
+bool TForm1::settleUnsavedChanges()
+{
+    // The working file is saved on close anyway.
+    if (document_->isWorkingFile() || !document_->modified())
+        return true;
+    const QString path = document_->path();
+    QMessageBox question(QMessageBox::Question, kSaveTitle,
+                         QStringLiteral("Конфигурация изменена. Сохранить изменения в файле \"%1\"?")
+                             .arg(QFileInfo(path).fileName()),
+                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    question.setObjectName(QStringLiteral("SaveChangesQuestion"));
+    question.setDefaultButton(QMessageBox::Save);
+    question.button(QMessageBox::Save)->setText(QStringLiteral("Сохранить"));
+    question.button(QMessageBox::Discard)->setText(QStringLiteral("Не сохранять"));
+    question.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    switch (question.exec()) {
+    case QMessageBox::Save:
+        storeShownPage();
+        if (writeConfigFile(path, image_) != 0) {
+            warn(this, kSaveTitle, QStringLiteral("Невозможно сохранить файл"));
+            return false;
+        }
+        document_->setFile(path, image_);
+        return true;
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
 
 bool TForm1::closeAllowed() const
 {
@@ -714,6 +819,11 @@ void TForm1::closeEvent(QCloseEvent* event)
         event->ignore(); // a device operation runs
         return;
     }
+    if (!settleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
+    saveWindowGeometry(*this, *splitter_);
     writePortSettings(programDirectory_ + QString::fromLatin1(kPortSettingsFileName), portName_);
     storeShownPage();
     writeConfigFile(kWorkingConfiguration, image_);

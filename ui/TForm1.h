@@ -20,6 +20,7 @@
 class QAction;
 class QLabel;
 class QProgressBar;
+class QSplitter;
 class QStackedWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -27,7 +28,9 @@ class QTreeWidgetItem;
 namespace vrm {
 
 class ControllerSession;
+class OpenDocument;
 class PageGroup;
+class RecentFiles;
 class StatusPage;
 
 class TForm1 : public QMainWindow, public PageHost, public OperationHost {
@@ -82,6 +85,9 @@ public:
     ControllerSession* session() const { return session_.get(); }
     StatusPage* statusPage() const { return statusPage_; }
     QTreeWidget* pageTree() const { return tree_; }
+    QSplitter* splitter() const { return splitter_; }
+    OpenDocument* document() const { return document_; }
+    RecentFiles* recentFiles() const { return recent_; }
     PageGroup* pageGroup(int page) const;
     // False while a device operation runs: closing is refused then.
     bool closeAllowed() const;
@@ -91,6 +97,8 @@ public:
 public slots:
     void newConfiguration();  // FileNew1
     void openConfiguration(); // FileOpen1
+    // Loads `path` as the open dialog does, with its messages on failure; true when it loaded.
+    bool openConfigurationFile(const QString& path);
     void saveConfiguration(); // FileSave1
     void configurePort();     // ComPortConfig
     void about();             // Abaut
@@ -121,6 +129,9 @@ private:
     void applyActionStates();
     void testPortIntoStatus();
     void loadWorkingConfiguration();
+    void applyDefaultGeometry();
+    // On close: asks to save unsaved changes of a file the user named; false to stay open.
+    bool settleUnsavedChanges();
 
     ConfigImage image_;
     TextTable texts_;
@@ -133,7 +144,10 @@ private:
     bool ownTransfersShown_ = false;
 
     QTreeWidget* tree_ = nullptr;
+    QSplitter* splitter_ = nullptr;
     QStackedWidget* stack_ = nullptr;
+    OpenDocument* document_ = nullptr;
+    RecentFiles* recent_ = nullptr;
     std::array<QLabel*, 4> statusPanels_{};
     std::vector<QAction*> controllerActions_;   // the ten that operations lock
     std::vector<QAction*> ownTransfersDisabled_; // the six a page with its own transfers disables

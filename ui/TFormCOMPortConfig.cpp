@@ -9,10 +9,10 @@
 
 namespace vrm {
 
-TFormCOMPortConfig::TFormCOMPortConfig(const QString& currentPort, const QStringList& availablePorts,
+TFormCOMPortConfig::TFormCOMPortConfig(const QString& currentPort, const QList<PortDescription>& availablePorts,
                                        PortTest testPort, const QString& caption, const QString& errorText,
-                                       QWidget* parent)
-    : QDialog(parent), testPort_(std::move(testPort)), errorText_(errorText)
+                                       QWidget* parent, RefusalReason refusalReason)
+    : QDialog(parent), testPort_(std::move(testPort)), refusalReason_(std::move(refusalReason)), errorText_(errorText)
 {
     setObjectName(QStringLiteral("FormCOMPortConfig"));
     setWindowTitle(caption);
@@ -22,8 +22,14 @@ TFormCOMPortConfig::TFormCOMPortConfig(const QString& currentPort, const QString
     ports_->setObjectName(QStringLiteral("ComComboBox1"));
     ports_->setEditable(true);
     ports_->setInsertPolicy(QComboBox::NoInsert);
-    ports_->addItems(availablePorts);
-    ports_->setCurrentText(currentPort);
+    for (const PortDescription& port : availablePorts)
+        ports_->addItem(port.label(), port.name);
+    const int current = ports_->findData(currentPort);
+    if (current >= 0)
+        ports_->setCurrentIndex(current);
+    else
+        ports_->setCurrentText(currentPort);
+    ports_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     ports_->setMinimumWidth(200);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -41,15 +47,26 @@ TFormCOMPortConfig::TFormCOMPortConfig(const QString& currentPort, const QString
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+QString TFormCOMPortConfig::chosenPortName() const
+{
+    const QString text = ports_->currentText().trimmed();
+    const int listed = ports_->findText(ports_->currentText());
+    if (listed >= 0 && !ports_->itemData(listed).toString().isEmpty())
+        return ports_->itemData(listed).toString();
+    return text;
+}
+
 void TFormCOMPortConfig::confirm()
 {
     // An empty entry selects nothing: the window keeps its port.
-    const QString name = ports_->currentText().trimmed();
+    const QString name = chosenPortName();
     if (!name.isEmpty())
         emit portSelected(name);
     const bool opened = !name.isEmpty() && testPort_(name);
-    if (!opened)
-        QMessageBox::warning(this, windowTitle(), errorText_, QMessageBox::Ok);
+    if (!opened) {
+        const QString reason = name.isEmpty() || !refusalReason_ ? QString() : refusalReason_(name);
+        QMessageBox::warning(this, windowTitle(), reason.isEmpty() ? errorText_ : reason, QMessageBox::Ok);
+    }
     emit portTested(name, opened);
     if (opened)
         accept();

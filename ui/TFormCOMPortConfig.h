@@ -1,11 +1,13 @@
 #pragma once
-// The port selection dialog: a list of the ports present (a device name such as
-// "pts/3" may also be typed, since pseudo-terminals are not listed), OK and
-// Cancel. OK selects the port and tests it; the dialog stays open until a
-// port opens or the user cancels.
+// The port selection dialog: a list of the ports present, each with what the
+// system tells about it (a device name such as "pts/3" may also be typed, since
+// pseudo-terminals are not listed), OK and Cancel. OK selects the port and
+// tests it; the dialog stays open until a port opens or the user cancels.
 
 #include <QDialog>
 #include <functional>
+
+#include "link/PortList.h"
 
 class QComboBox;
 
@@ -16,9 +18,16 @@ class TFormCOMPortConfig : public QDialog {
 public:
     // Opens the named port and closes it again; true when it opened.
     using PortTest = std::function<bool(const QString& portName)>;
+    // Why a port that did not open was refused, when more is known than the
+    // general error text says; empty otherwise.
+    using RefusalReason = std::function<QString(const QString& portName)>;
 
-    TFormCOMPortConfig(const QString& currentPort, const QStringList& availablePorts, PortTest testPort,
-                       const QString& caption, const QString& errorText, QWidget* parent = nullptr);
+    TFormCOMPortConfig(const QString& currentPort, const QList<PortDescription>& availablePorts, PortTest testPort,
+                       const QString& caption, const QString& errorText, QWidget* parent = nullptr,
+                       RefusalReason refusalReason = {});
+
+    // The port name the entry stands for: a listed port's own name, or the typed text.
+    QString chosenPortName() const;
 
     QString errorText() const { return errorText_; }
 
@@ -33,6 +42,7 @@ private:
 
     QComboBox* ports_ = nullptr;
     PortTest testPort_;
+    RefusalReason refusalReason_;
     QString errorText_;
 };
 

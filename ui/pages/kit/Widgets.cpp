@@ -2,12 +2,34 @@
 
 #include <QGroupBox>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "model/ConfigImage.h"
 #include "model/Cp1251.h"
 
 namespace vrm::kit {
+
+namespace {
+
+// A tall page's scroll area: it scrolls up and down only, so it asks for the
+// width its contents need; a window too narrow for the page then scrolls the
+// whole page sideways instead of squeezing its controls.
+class VerticalScrollArea : public QScrollArea {
+public:
+    QSize minimumSizeHint() const override
+    {
+        QSize hint = QScrollArea::minimumSizeHint();
+        if (const QWidget* contents = widget()) {
+            hint.setWidth(std::max(hint.width(), contents->minimumSizeHint().width()
+                                                     + verticalScrollBar()->sizeHint().width() + 2 * frameWidth()));
+        }
+        return hint;
+    }
+};
+
+} // namespace
 
 QLabel* makeLabel(const QString& text, const QString& objectName)
 {
@@ -82,7 +104,7 @@ PageFrame makePageFrame(const QString& panelName, const QString& titleName, bool
     frame.body = new QVBoxLayout(body);
     if (scrolled) {
         frame.body->setContentsMargins(0, 0, 6, 0);
-        auto* scroll = new QScrollArea;
+        auto* scroll = new VerticalScrollArea;
         scroll->setWidgetResizable(true);
         scroll->setFrameShape(QFrame::NoFrame);
         scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
