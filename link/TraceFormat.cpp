@@ -141,8 +141,7 @@ FrameText describeRequest(std::span<const uint8_t> request)
     QString meaning = QStringLiteral("cmd %1 %2").arg(command).arg(commandName(command));
     bool masked = false;
     if (command == kPasswordCommand) {
-        std::fill(mask.begin() + 4, mask.end(), true);
-        masked = true;
+        std::fill(mask.begin() + 4, mask.end(), true); // the check byte with it
         meaning += QStringLiteral(", payload hidden");
     } else if (hasAreaHeader(request)) {
         meaning += areaMeaning(request);
