@@ -30,6 +30,9 @@ namespace {
 constexpr int kRefreshMs = 1000;
 constexpr qint64 kStaleMs = 3000; // no reading for this long: the hint shows why
 constexpr int kSpanMinutes[] = {2, 5, 10, 30};
+// Time between the labels of the time axis, per span: the axis ends on a
+// multiple of it, so that the labels read as round times.
+constexpr int kTickSeconds[] = {30, 60, 120, 300};
 constexpr int kDefaultSpan = 2; // index of 10 minutes
 
 struct ChannelLook {
@@ -54,12 +57,16 @@ const ChannelLook& look(PlotChannel channel)
     return looks[int(channel)];
 }
 
-// A range that holds [low, high] with some room, at least `minSpan` wide.
+// A range that holds [low, high] with some room, at least `minSpan` wide,
+// not below zero for values that are never negative.
 std::pair<double, double> roomyRange(double low, double high, double minSpan)
 {
     const double span = std::max(high - low, minSpan);
     const double middle = (low + high) / 2;
-    return {middle - span * 0.6, middle + span * 0.6};
+    double from = middle - span * 0.6;
+    if (low >= 0 && from < 0)
+        from = 0;
+    return {from, std::max(middle + span * 0.6, from + minSpan)};
 }
 
 } // namespace
@@ -143,7 +150,7 @@ QWidget* LivePlotWindow::buildPlot(PlotChannel channel, const QString& objectNam
     plot.line = new QLineSeries;
     plot.line->setObjectName(objectName);
     QPen pen(l.colour);
-    pen.setWidthF(2);
+    pen.setWidthF(1.6);
     plot.line->setPen(pen);
     plot.chart->addSeries(plot.line);
 
@@ -161,6 +168,13 @@ QWidget* LivePlotWindow::buildPlot(PlotChannel channel, const QString& objectNam
     plot.chart->addAxis(plot.values, Qt::AlignLeft);
     plot.line->attachAxis(plot.time);
     plot.line->attachAxis(plot.values);
+
+    if (channel == PlotChannel::Signal) {
+        // 0-31 reads best in steps of 5.
+        plot.values->setTickType(QValueAxis::TicksDynamic);
+        plot.values->setTickAnchor(0);
+        plot.values->setTickInterval(5);
+    }
 
     auto* view = new QChartView(plot.chart, this);
     view->setObjectName(objectName + QStringLiteral("View"));
@@ -206,7 +220,11 @@ void LivePlotWindow::refresh()
     const qint64 until = paused_ && shownUntilMs_ != 0 ? shownUntilMs_
                                                        : std::max(now, samples.empty() ? now : samples.back().ms);
     shownUntilMs_ = until;
-    const qint64 from = until - spanMs();
+    const int spanIndex = std::clamp(spanChoice_->currentIndex(), 0, int(std::size(kSpanMinutes)) - 1);
+    const qint64 tickMs = qint64(kTickSeconds[spanIndex]) * 1000;
+    const qint64 axisEnd = (until + tickMs - 1) / tickMs * tickMs;
+    const qint64 from = axisEnd - spanMs();
+    shownFromMs_ = from;
     const int inputNumber = input();
     const InputLiveValue inputUnit = inputLiveValue(image_, inputNumber, 0);
 
@@ -231,15 +249,17 @@ void LivePlotWindow::refresh()
         const ChannelLook& l = look(PlotChannel(c));
         const QList<QPointF>& p = points[std::size_t(c)];
         plot.line->replace(p);
-        plot.time->setRange(QDateTime::fromMSecsSinceEpoch(from), QDateTime::fromMSecsSinceEpoch(until));
-        plot.time->setFormat(spanMs() > 10 * 60 * 1000 ? QStringLiteral("hh:mm") : QStringLiteral("hh:mm:ss"));
+        plot.time->setRange(QDateTime::fromMSecsSinceEpoch(from), QDateTime::fromMSecsSinceEpoch(axisEnd));
+        plot.time->setTickCount(int(spanMs() / tickMs) + 1);
+        plot.time->setFormat(tickMs < 60'000 ? QStringLiteral("hh:mm:ss") : QStringLiteral("hh:mm"));
 
         const QString title = PlotChannel(c) == PlotChannel::Input ? QStringLiteral("Вход %1").arg(inputNumber)
                                                                     : l.title;
         const QString unit = PlotChannel(c) == PlotChannel::Input ? inputUnit.unit : l.unit;
-        const QString last = p.isEmpty() ? QStringLiteral("нет данных")
+        const QString last = p.isEmpty() ? QString()
                                          : QString::number(p.last().y(), 'f', l.decimals) + QLatin1Char(' ') + unit;
-        plot.chart->setTitle(QStringLiteral("%1, %2: %3").arg(title, unit, last));
+        plot.chart->setTitle(p.isEmpty() ? QStringLiteral("%1, %2: нет данных").arg(title, unit)
+                                         : QStringLiteral("%1: %2").arg(title, last));
 
         if (l.fixedMin < l.fixedMax) {
             plot.values->setRange(l.fixedMin, l.fixedMax);
@@ -248,6 +268,7 @@ void LivePlotWindow::refresh()
                                                          [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
             const auto [min, max] = roomyRange(low->y(), high->y(), l.minSpan);
             plot.values->setRange(min, max);
+            plot.values->applyNiceNumbers();
         }
     }
 
@@ -263,7 +284,7 @@ bool LivePlotWindow::exportCsv(const QString& path, QString* error) const
     const int inputNumber = input();
     const InputLiveValue unit = inputLiveValue(image_, inputNumber, 0);
     const QByteArray text = series_.csv(
-        shownUntilMs_ - spanMs(), shownUntilMs_, QStringLiteral("Вход %1, %2").arg(inputNumber).arg(unit.unit),
+        shownFromMs_, shownUntilMs_, QStringLiteral("Вход %1, %2").arg(inputNumber).arg(unit.unit),
         [this, inputNumber](int raw) { return inputLiveValue(image_, inputNumber, raw).value; }, inputNumber);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {

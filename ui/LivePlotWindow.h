@@ -66,7 +66,8 @@ private:
     QLabel* hint_ = nullptr;
     QTimer* timer_ = nullptr;
     bool paused_ = false;
-    qint64 shownUntilMs_ = 0; // right end of the time axis of the last refresh
+    qint64 shownFromMs_ = 0;  // the time span of the last refresh: the axis starts here
+    qint64 shownUntilMs_ = 0; // and the readings shown end here
 };
 
 // The Controller menu's action, object name "LivePlots": opens (or raises) the
