@@ -2,11 +2,13 @@
 // A configuration file named on the command line opens after the start-up.
 #include <QApplication>
 #include <QIcon>
+#include <QCommandLineParser>
 #include <QMessageBox>
 #include <QTimer>
 #include <exception>
 
 #include "ui/GroupFrameStyle.h"
+#include "link/SerialTrace.h"
 #include "ui/ShutdownSignals.h"
 #include "ui/SingleInstance.h"
 #include "ui/StartupFile.h"
@@ -51,6 +53,16 @@ int main(int argc, char** argv)
         icon.addFile(QStringLiteral(":/vrm/icons/vrm530-config-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
 
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Конфигуратор GSM контроллера VRM530"));
+    parser.addHelpOption();
+    const QCommandLineOption trace(QStringLiteral("trace"),
+                                   QStringLiteral("Записывать обмен с контроллером в файл FILE."), QStringLiteral("FILE"));
+    parser.addOption(trace);
+    parser.addPositionalArgument(QStringLiteral("FILE.cnt"), QStringLiteral("Открыть этот файл конфигурации."),
+                                 QStringLiteral("[FILE.cnt]"));
+    parser.process(app);
+
     vrm::SingleInstance instance;
     const vrm::SingleInstance::Outcome lock = instance.acquire();
     if (lock == vrm::SingleInstance::Outcome::HeldByAnother) {
@@ -58,9 +70,20 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    if (parser.isSet(trace)) {
+        QString error;
+        if (!vrm::startSerialTrace(parser.value(trace), &error)) {
+            QMessageBox::warning(nullptr, kApplicationTitle,
+                                 QStringLiteral("Невозможно открыть файл журнала \"%1\": %2")
+                                     .arg(parser.value(trace), error),
+                                 QMessageBox::Ok);
+        }
+    }
+
     try {
         return run(app, lock == vrm::SingleInstance::Outcome::Unavailable,
-                   vrm::startupFile(QCoreApplication::arguments()));
+                   vrm::startupFile(QStringList{QCoreApplication::applicationFilePath()}
+                                    + parser.positionalArguments()));
     } catch (const std::exception& error) {
         QMessageBox::critical(nullptr, kApplicationTitle, QString::fromLocal8Bit(error.what()), QMessageBox::Ok);
     } catch (...) {

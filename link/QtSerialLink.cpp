@@ -1,5 +1,7 @@
 #include "link/QtSerialLink.h"
 
+#include "link/TracingLink.h"
+
 #include <QElapsedTimer>
 #include <QSerialPortInfo>
 #include <QThread>
@@ -181,7 +183,10 @@ QStringList availablePorts()
 
 LinkFactory serialLinkFactory(const QString& portName)
 {
-    return [portName]() -> std::unique_ptr<SerialLink> { return std::make_unique<QtSerialLink>(portName); };
+    // Every port of the tool reports to the serial trace while one runs.
+    return [portName]() -> std::unique_ptr<SerialLink> {
+        return std::make_unique<TracingLink>(std::make_unique<QtSerialLink>(portName));
+    };
 }
 
 } // namespace vrm

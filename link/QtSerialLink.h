@@ -29,7 +29,8 @@ private:
 // Names of the serial ports present on this machine (pseudo-terminals are not listed).
 QStringList availablePorts();
 
-// The tool's link factory: each call makes a closed QtSerialLink to `portName`.
+// The tool's link factory: each call makes a closed QtSerialLink to `portName`,
+// seen by the serial trace.
 LinkFactory serialLinkFactory(const QString& portName);
 
 } // namespace vrm

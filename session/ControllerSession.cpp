@@ -1,11 +1,13 @@
 #include "session/ControllerSession.h"
 
+#include <QDateTime>
 #include <QEventLoop>
 #include <QTimer>
 
 #include "model/ConfigImage.h"
 #include "session/DeviceOperations.h"
 #include "session/InputBlock.h"
+#include "session/LiveSeries.h"
 #include "session/LiveStatus.h"
 #include "session/OperationHost.h"
 #include "session/PollerInputs.h"
@@ -45,6 +47,7 @@ ControllerSession::ControllerSession(OperationHost& host, QObject* parent)
       operations_(std::make_unique<DeviceOperations>(host, *this)),
       identity_(decodeIdentity(blankIdentityRecord())), actionStatus_(std::make_unique<ActionStatus>(host))
 {
+    liveSeries_ = new LiveSeries(this);
     timer2_ = new QTimer(this);
     timer2_->setObjectName(QStringLiteral("Timer2"));
     timer2_->setSingleShot(true);
@@ -223,6 +226,8 @@ void ControllerSession::onStatus(int generation, int page, bool ok, const QByteA
     if (!ok)
         host_.setStatusPanel(3, statusText);
     const LiveStatus status = LiveStatus::decode(ok ? record : QByteArray());
+    if (ok)
+        liveSeries_->add(liveSample(QDateTime::currentMSecsSinceEpoch(), status));
     if (page == 0) {
         emit pageZeroPolled(ok, status, ok ? gsmStateText(status.gsmState, host_.gsmStates()) : QString());
         if (ok)

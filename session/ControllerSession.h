@@ -23,6 +23,7 @@ class QTimer;
 namespace vrm {
 
 class DeviceOperations;
+class LiveSeries;
 class OperationHost;
 class PollerInputs;
 class TMainPanelControl;
@@ -47,6 +48,9 @@ public:
     void showIdentity(const QByteArray& record) override;
     const IdentityTexts& shownIdentity() const override { return identity_; }
     StatusView& actionStatus() override;
+
+    // Every live status record the poller read, for the live plots.
+    LiveSeries& liveSeries() const { return *liveSeries_; }
 
     // What the poller reads of the window; call when it changes. (The shown
     // page and the password are also picked up from the host every cycle.)
@@ -92,6 +96,7 @@ private:
     std::unique_ptr<DeviceOperations> operations_;
     IdentityTexts identity_;
     QTimer* timer2_ = nullptr;
+    LiveSeries* liveSeries_ = nullptr;
     // The rest of a `Timer2` wait that stopPoller() cut short, -1 when none.
     int suspendedTimer2Ms_ = -1;
     // `ActionName` as the operations see it: it notes who wrote last, so that

@@ -48,7 +48,8 @@ private:
     bool entered_;
 };
 
-DeviceOperations::DeviceOperations(OperationHost& host, OperationSession& session) : host_(host), session_(session)
+DeviceOperations::DeviceOperations(OperationHost& host, OperationSession& session)
+    : host_(host), session_(session), backups_(host)
 {
 }
 
@@ -80,11 +81,22 @@ int DeviceOperations::transact(TransactionKind kind, QByteArray& data, StatusVie
     return TransactionRunner(host_.linkFactory(), host_.transactionMessages()).run(request, &status, withProgress);
 }
 
-int DeviceOperations::writeBlock(Block block, uint8_t area, StatusView& status)
+int DeviceOperations::writeBlock(Block block, uint8_t area, StatusView& status, QByteArray* written)
 {
     // The transaction works on a copy: the image is never touched off this thread.
     QByteArray bytes = bytesOf(host_.image(), block);
+    if (written)
+        *written = bytes;
     return transact(TransactionKind::WriteVerify, bytes, status, true, area);
+}
+
+int DeviceOperations::programMainBlock()
+{
+    QByteArray written;
+    const int result = writeBlock(blocks::main, kMainArea, actionStatus(), &written);
+    if (result == 0)
+        backups_.keep(session_.shownIdentity().imei, BackupKind::Programmed, written);
+    return result;
 }
 
 void DeviceOperations::begin(Lock lock)
@@ -189,13 +201,14 @@ bool DeviceOperations::program()
     BusyScope busy(busy_);
     if (!busy.entered() || !open({.checkConfiguration = true}))
         return false;
-    if (writeBlock(blocks::main, kMainArea, actionStatus()) != 0
-        || (host_.clearModesOnProgram() && writeFactoryModes() != 0)) {
+    const bool programmed =
+        programMainBlock() == 0 && (!host_.clearModesOnProgram() || writeFactoryModes() == 0);
+    if (programmed)
+        restartController();
+    else
         finish();
-        return false;
-    }
-    restartController();
-    return true;
+    backups_.reportFailure();
+    return programmed;
 }
 
 void DeviceOperations::reconfigure()
@@ -204,10 +217,11 @@ void DeviceOperations::reconfigure()
     if (!busy.entered() || !open({.checkConfiguration = true}))
         return;
     // The reconfigure command goes out whether or not the write succeeded.
-    if (writeBlock(blocks::main, kMainArea, actionStatus()) == 0 && host_.clearModesOnProgram())
+    if (programMainBlock() == 0 && host_.clearModesOnProgram())
         writeFactoryModes();
     sendReconfigure();
     finish();
+    backups_.reportFailure();
 }
 
 void DeviceOperations::restart()
@@ -227,8 +241,11 @@ bool DeviceOperations::read()
     ConfigImage& image = host_.image();
     QByteArray bytes(qsizetype(blocks::main.size), '\0');
     const bool transferred = transact(TransactionKind::ReadArea, bytes, actionStatus(), true, kMainArea) == 0;
-    if (transferred)
+    if (transferred) {
         std::copy(bytes.cbegin(), bytes.cend(), image.data() + blocks::main.offset);
+        // Kept as read, even when the check below finds no valid configuration in it.
+        backups_.keep(session_.shownIdentity().imei, BackupKind::Read, bytes);
+    }
     const bool valid = signatureCheck(image, buildFactoryImage());
     if (!valid) {
         restoreFactoryMainBlock(image);
@@ -239,6 +256,7 @@ bool DeviceOperations::read()
     }
     host_.showShownPage();
     finish();
+    backups_.reportFailure();
     return transferred && valid;
 }
 
@@ -305,11 +323,12 @@ void DeviceOperations::factoryConfig()
     }
     restoreFactoryMainBlock(host_.image());
     host_.showShownPage();
-    if (writeBlock(blocks::main, kMainArea, actionStatus()) == 0) {
+    if (programMainBlock() == 0) {
         writeFactoryModes();
         sendReconfigure();
     }
     finish();
+    backups_.reportFailure();
 }
 
 bool DeviceOperations::readSystemParameters(StatusView& status)

@@ -11,6 +11,7 @@
 
 #include "link/Transaction.h"
 #include "model/Layout.h"
+#include "session/OperationBackups.h"
 
 namespace vrm {
 
@@ -90,13 +91,17 @@ private:
     // The texts go to `status`; the progress too where `withProgress` is set.
     int transact(TransactionKind kind, QByteArray& data, StatusView& status, bool withProgress = false,
                  uint8_t area = 0);
-    int writeBlock(Block block, uint8_t area, StatusView& status);
+    // `written`, when given, receives the bytes sent.
+    int writeBlock(Block block, uint8_t area, StatusView& status, QByteArray* written = nullptr);
+    // The main block written and, on success, kept as a backup.
+    int programMainBlock();
     // Runs a command whose last text goes to status bar panel 3.
     void commandIntoStatusBar(TransactionKind kind, const QByteArray& payload);
     StatusView& actionStatus() const;
 
     OperationHost& host_;
     OperationSession& session_;
+    OperationBackups backups_;
     bool busy_ = false;
 };
 

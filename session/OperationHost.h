@@ -51,6 +51,9 @@ public:
     // The factory reset countdown, shown modally; `deviceLost` is asked once a
     // second. True when the countdown ran out, false when cancelled or lost.
     virtual bool runFactoryResetCountdown(std::function<bool()> deviceLost) = 0;
+
+    // Where the configurations read and programmed are kept; empty keeps none.
+    virtual QString backupFolder() const { return {}; }
 };
 
 } // namespace vrm

@@ -30,15 +30,19 @@
 #include "model/ConfigFile.h"
 #include "model/FactoryImage.h"
 #include "model/WorkingFiles.h"
+#include "model/ConfigBackups.h"
 #include "session/ControllerSession.h"
+#include "ui/BackupsDialog.h"
 #include "ui/FieldCompareActions.h"
 #include "ui/FileDrop.h"
 #include "ui/Glyphs.h"
+#include "ui/LivePlotWindow.h"
 #include "ui/OpenDocument.h"
 #include "ui/PortRefusal.h"
 #include "ui/RecentFiles.h"
 #include "ui/WindowGeometry.h"
 #include "ui/PortSettingsFile.h"
+#include "ui/SerialTraceAction.h"
 #include "ui/TAboutBox.h"
 #include "ui/TFormCOMPortConfig.h"
 #include "ui/TFormClearConfig.h"
@@ -177,6 +181,7 @@ void TForm1::createMenus()
     recentMenu->setObjectName(QStringLiteral("RecentFilesMenu"));
     recent_ = new RecentFiles(recentMenu, this);
     connect(recent_, &RecentFiles::openRequested, this, &TForm1::openConfigurationFile);
+    file->addAction(createBackupsAction(*this, this, find("FileOpen1")));
     file->addSeparator();
     QAction* close = file->addAction(QStringLiteral("Закрыть"));
     close->setObjectName(QStringLiteral("FileExit1"));
@@ -184,8 +189,10 @@ void TForm1::createMenus()
 
     QMenu* settings = bar->addMenu(QStringLiteral("Настройка"));
     settings->addAction(find("ComPortConfig"));
+    settings->addAction(createSerialTraceAction(this, [this] { return programDirectory_ + QStringLiteral("vrm530-trace.log"); }));
 
     QMenu* controller = bar->addMenu(QStringLiteral("Контроллер"));
+    controller->setObjectName(QStringLiteral("ControllerMenu")); // the live plots join it once the session exists
     controller->addAction(find("Programm"));
     controller->addAction(find("ReadConf"));
     controller->addAction(find("CompareConf"));
@@ -369,6 +376,7 @@ void TForm1::connectSession()
     connect(statusPage_, &StatusPage::controlCommandRequested, session, &ControllerSession::sendControlCommand);
     connect(session, &ControllerSession::identityShown, statusPage_, &StatusPage::showIdentity);
     connect(session, &ControllerSession::pageZeroPolled, statusPage_, &StatusPage::showLiveStatus);
+    findChild<QMenu*>(QStringLiteral("ControllerMenu"))->addAction(createLivePlotsAction(*session, image_, this));
 }
 
 // ---------------------------------------------------------------- start-up
@@ -609,6 +617,11 @@ QString TForm1::pageTitle(int page) const
 QString TForm1::statusPanel(int panel) const
 {
     return panel >= 0 && panel < int(statusPanels_.size()) ? statusPanels_[panel]->text() : QString();
+}
+
+QString TForm1::backupFolder() const
+{
+    return programDirectory_ + QString::fromLatin1(kBackupFolderName);
 }
 
 LinkFactory TForm1::linkFactory() const

@@ -74,6 +74,7 @@ public:
     void showWarning(const QString& caption, const QString& text) override;
     void copyToClipboard(const QString& text) override;
     bool runFactoryResetCountdown(std::function<bool()> deviceLost) override;
+    QString backupFolder() const override;
 
     // The operation frame's status label `ActionName` on page 0.
     QLabel* actionLabel() const;

@@ -99,7 +99,7 @@ TEST_F(EndToEnd, TheFileMenuOffersCompareWithAFileAndTheTextForm)
     EXPECT_EQ(captions, (QStringList{QStringLiteral("Установить стандартную конфигурацию"),
                                      QStringLiteral("Открыть файл конфигурации..."),
                                      QStringLiteral("Сохранить текущую конфигурацию в файл..."),
-                                     QStringLiteral("Последние файлы"),
+                                     QStringLiteral("Последние файлы"), QStringLiteral("Резервные копии…"),
                                      QStringLiteral("Сравнить с файлом…"), QStringLiteral("Экспорт в текст…"),
                                      QStringLiteral("Импорт из текста…"), QStringLiteral("Закрыть")}));
 }

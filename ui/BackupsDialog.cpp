@@ -1,0 +1,129 @@
+#include "ui/BackupsDialog.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "model/ConfigBackups.h"
+#include "model/ConfigFile.h"
+#include "session/OperationHost.h"
+
+namespace vrm {
+namespace {
+
+const QString kTitle = QStringLiteral("Резервные копии");
+const QString kOpenTitle = QStringLiteral("Открытие файла конфигурации");
+
+QString loadFailureText(LoadResult result)
+{
+    switch (result) {
+    case LoadResult::CannotOpen: return QStringLiteral("Невозможно открыть файл");
+    case LoadResult::UnknownFormat: return QStringLiteral("Неизвестный формат файла");
+    case LoadResult::VersionMismatch:
+        return QStringLiteral("Несоответствие версий! Файл не может быть использован для конфигурирования этого "
+                              "устройства.");
+    case LoadResult::Loaded: break;
+    }
+    return {};
+}
+
+} // namespace
+
+BackupsDialog::BackupsDialog(OperationHost& host, QWidget* parent) : QDialog(parent), host_(host)
+{
+    setObjectName(QStringLiteral("BackupsDialog"));
+    setWindowTitle(kTitle);
+    resize(620, 380);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* folder = new QLabel(QStringLiteral("Папка: %1").arg(QDir::toNativeSeparators(host.backupFolder())), this);
+    folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(folder);
+
+    list_ = new QTreeWidget(this);
+    list_->setObjectName(QStringLiteral("BackupsTree"));
+    list_->setRootIsDecorated(false);
+    list_->setHeaderLabels({QStringLiteral("Контроллер (IMEI)"), QStringLiteral("Дата и время"),
+                            QStringLiteral("Конфигурация")});
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    layout->addWidget(list_, 1);
+
+    empty_ = new QLabel(QStringLiteral("Резервных копий пока нет: они появляются при считывании и "
+                                       "программировании конфигурации контроллера."),
+                        this);
+    empty_->setWordWrap(true);
+    layout->addWidget(empty_);
+
+    auto* buttons = new QDialogButtonBox(this);
+    open_ = buttons->addButton(QStringLiteral("Открыть"), QDialogButtonBox::AcceptRole);
+    open_->setObjectName(QStringLiteral("BackupsOpen"));
+    buttons->addButton(QStringLiteral("Закрыть"), QDialogButtonBox::RejectRole);
+    layout->addWidget(buttons);
+
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        if (openSelected())
+            accept();
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(list_, &QTreeWidget::itemActivated, this, [this] {
+        if (openSelected())
+            accept();
+    });
+    connect(list_, &QTreeWidget::currentItemChanged, this, [this] { open_->setEnabled(list_->currentItem()); });
+    fill();
+}
+
+void BackupsDialog::fill()
+{
+    const QList<BackupEntry> entries = listBackups(host_.backupFolder());
+    for (const BackupEntry& entry : entries) {
+        auto* item = new QTreeWidgetItem(list_, {entry.imei, entry.when.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss")),
+                                                 backupKindText(entry.kind)});
+        item->setData(0, Qt::UserRole, entry.path);
+        item->setToolTip(0, QDir::toNativeSeparators(entry.path));
+    }
+    list_->setVisible(!entries.isEmpty());
+    empty_->setVisible(entries.isEmpty());
+    if (!entries.isEmpty())
+        list_->setCurrentItem(list_->topLevelItem(0));
+    open_->setEnabled(!entries.isEmpty());
+}
+
+bool BackupsDialog::openSelected()
+{
+    const QTreeWidgetItem* item = list_->currentItem();
+    if (!item)
+        return false;
+    const QString path = item->data(0, Qt::UserRole).toString();
+    const LoadResult result = readConfigFile(path, host_.image());
+    if (result != LoadResult::Loaded) {
+        QMessageBox::warning(this, kOpenTitle, loadFailureText(result), QMessageBox::Ok);
+        return false;
+    }
+    host_.showShownPage();
+    host_.setStatusPanel(0, path);
+    return true;
+}
+
+QAction* createBackupsAction(OperationHost& host, QWidget* window, QAction* fileOpen)
+{
+    auto* action = new QAction(QStringLiteral("Резервные копии…"), window);
+    action->setObjectName(QStringLiteral("BackupsList"));
+    action->setStatusTip(QStringLiteral("Конфигурации, считанные из контроллеров и записанные в них"));
+    // Opening one replaces the image: not while a device operation runs.
+    action->setEnabled(fileOpen->isEnabled());
+    QObject::connect(fileOpen, &QAction::enabledChanged, action, &QAction::setEnabled);
+    QObject::connect(action, &QAction::triggered, window, [&host, window] {
+        BackupsDialog dialog(host, window);
+        dialog.exec();
+    });
+    return action;
+}
+
+} // namespace vrm
