@@ -152,16 +152,16 @@ QWidget* ClockPage::buildInfoGroup()
     for (std::size_t n = 0; n < infoInputs_.size(); ++n) {
         infoInputs_[n] =
             makeCheckBox(QStringLiteral("CheckBoxInfoIn%1").arg(n + 1), QStringLiteral("Вх. %1").arg(n + 1));
-        infoInputs_[n]->setVisible(n < 4);
         grid->addWidget(infoInputs_[n], int(n % kInputsShown) / 4, int(n % 4) + (n >= kInputsShown ? 8 : 0));
+        infoInputs_[n]->setVisible(n < 4); // once inside the group: a box without a parent would show as a window
     }
     const QStringList outputs{QStringLiteral("Р1"),    QStringLiteral("Р2"),    QStringLiteral("Вых.1"),
                               QStringLiteral("Вых.2"), QStringLiteral("Вых.3"), QStringLiteral("Вых.4"),
                               QStringLiteral("Вых.5")};
     for (std::size_t k = 0; k < infoOutputs_.size(); ++k) {
         infoOutputs_[k] = makeCheckBox(QStringLiteral("CheckBoxInfoR%1").arg(k + 1), outputs[qsizetype(k)]);
-        infoOutputs_[k]->setVisible(k < 2);
         grid->addWidget(infoOutputs_[k], 2 + int(k) / 4, int(k % 4));
+        infoOutputs_[k]->setVisible(k < 2);
     }
     return group;
 }

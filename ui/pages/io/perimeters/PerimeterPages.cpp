@@ -181,9 +181,9 @@ QGroupBox* PerimeterPages::buildLinkGroup()
                                       QStringLiteral("Вх. %1").arg(n + 1));
         box->setTristate(true);
         box->setProperty("tag", int(n));
-        box->setVisible(n < 8);
         links_[n] = box;
         grid->addWidget(box, int(n / 8), int(n % 8));
+        box->setVisible(n < 8); // once inside the group: a box without a parent would show as a window
     }
     return group;
 }
