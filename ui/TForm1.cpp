@@ -70,6 +70,10 @@ constexpr int kStatusPanelWidths[4] = {500, 60, 100, 250};
 constexpr int kToolBarHeight = 33;
 constexpr int kCaptionButtonWidth = 150;
 constexpr int kFirstPollerDelayMs = 500;
+// After start-up the settings page groups are built one per event-loop pass,
+// so that the first visit of a page costs no more than any other; the window
+// is drawn and answering by then.
+constexpr int kFirstGroupBuildDelayMs = 300;
 
 void warn(QWidget* parent, const QString& caption, const QString& text)
 {
@@ -429,6 +433,19 @@ void TForm1::startUp()
     connect(drop, &FileDrop::fileDropped, this, &TForm1::openConfigurationFile);
 
     session_->startPollerAfter(kFirstPollerDelayMs);
+    QTimer::singleShot(kFirstGroupBuildDelayMs, this, &TForm1::buildNextGroupWhenIdle);
+}
+
+void TForm1::buildNextGroupWhenIdle()
+{
+    for (const auto& group : groups_) {
+        auto* deferred = dynamic_cast<DeferredPageGroup*>(group.get());
+        if (deferred && !deferred->built()) {
+            deferred->build();
+            QTimer::singleShot(0, this, &TForm1::buildNextGroupWhenIdle);
+            return;
+        }
+    }
 }
 
 void TForm1::applyDefaultGeometry()

@@ -119,6 +119,8 @@ private:
     void createCentralArea();
     void createPages(const PageGroupFactory& leadingGroups);
     void startUp();
+    // Builds the next settings page group not built yet, then schedules the one after.
+    void buildNextGroupWhenIdle();
 
     QAction* addAction(const char* name, const QString& caption, const QString& menuCaption, const QString& hint,
                        QKeySequence shortcut, int glyphIndex);

@@ -24,6 +24,8 @@ public:
     ~DeferredPageGroup() override;
 
     bool built() const { return built_; }
+    // Builds the groups now (the window does it in idle time after start-up).
+    void build() { target(pages_.first()); }
 
     QList<int> pages() const override { return pages_; }
     QWidget* panel(int page) override;
