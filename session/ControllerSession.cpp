@@ -159,6 +159,9 @@ void ControllerSession::publishWindowState()
 
 void ControllerSession::showIdentity(const QByteArray& record)
 {
+    if (record == shownIdentityRecord_)
+        return;
+    shownIdentityRecord_ = record;
     identity_ = decodeIdentity(record);
     emit identityShown(record);
     host_.setStatusPanel(2, identity_.firmwareText());

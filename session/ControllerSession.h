@@ -95,6 +95,7 @@ private:
     std::unique_ptr<TMainPanelControl> poller_;
     std::unique_ptr<DeviceOperations> operations_;
     IdentityTexts identity_;
+    QByteArray shownIdentityRecord_; // the record last shown: the poller repeats it every cycle
     QTimer* timer2_ = nullptr;
     LiveSeries* liveSeries_ = nullptr;
     // The rest of a `Timer2` wait that stopPoller() cut short, -1 when none.

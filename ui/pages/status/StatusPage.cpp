@@ -49,6 +49,9 @@ QStringList defaultModeNames()
 
 void setBackground(QWidget* widget, const QColor& colour)
 {
+    // The poller repaints every indicator eight times a second, mostly unchanged.
+    if (widget->palette().color(QPalette::Window) == colour)
+        return;
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
