@@ -13,6 +13,7 @@
 
 #include "cli/Commands.h"
 #include "cli/TerminalStatus.h"
+#include "link/SerialTrace.h"
 #include "link/PortSettingsFile.h"
 
 using namespace vrm::cli;
@@ -110,9 +111,13 @@ int main(int argc, char** argv)
                                     QStringLiteral("OUT.txt"));
     const QCommandLineOption watch(QStringLiteral("watch"), QStringLiteral("Повторять каждую секунду до Ctrl+C."));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Вывод в JSON, объект на строку."));
+    const QCommandLineOption trace(QStringLiteral("trace"),
+                                   QStringLiteral("Записывать обмен с контроллером в файл FILE."), QStringLiteral("FILE"));
     parser.addOption(help);
-    if (command->usesPort)
+    if (command->usesPort) {
         parser.addOption(port);
+        parser.addOption(trace);
+    }
     if (name == QStringLiteral("program"))
         parser.addOption(clearModes);
     if (name == QStringLiteral("export"))
@@ -143,6 +148,13 @@ int main(int argc, char** argv)
                                                                            : QString::fromLatin1(command->arguments)));
 
     const QString portName = command->usesPort ? portOf(parser, port) : QString();
+    if (command->usesPort && parser.isSet(trace)) {
+        QString error;
+        if (!vrm::startSerialTrace(parser.value(trace), &error)) {
+            printLine(stderr, QStringLiteral("Невозможно открыть файл журнала \"%1\": %2").arg(parser.value(trace), error));
+            return Failure;
+        }
+    }
     if (name == QStringLiteral("ports"))
         return listPorts();
     if (name == QStringLiteral("identify"))

@@ -155,9 +155,15 @@ TEST_F(CommandLineTool, StatusAsJsonAndIdentity)
     EXPECT_EQ(o.value(QStringLiteral("outputs")).toArray().size(), 7);
     EXPECT_TRUE(o.value(QStringLiteral("clock")).toString().contains(u':'));
 
-    const Outcome identity = cli({QStringLiteral("identify")});
+    const Outcome identity = cli({QStringLiteral("identify"), QStringLiteral("--trace"), path(QStringLiteral("t.log"))});
     EXPECT_EQ(identity.status, 0);
     EXPECT_TRUE(identity.out.contains(QStringLiteral("Устройство: VRM530")));
+    // --trace keeps the exchange for support: the identity query went out and its answer came back.
+    QFile trace(path(QStringLiteral("t.log")));
+    ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
+    const QString traced = QString::fromUtf8(trace.readAll());
+    EXPECT_TRUE(traced.contains(QStringLiteral(" -> ")) && traced.contains(QStringLiteral(" <- "))) << traced.toStdString();
+    EXPECT_TRUE(traced.contains(QStringLiteral("05 05 00 00 FB"))) << traced.toStdString(); // the identity query
 
     // No controller on the port: the tool's own text and status 2.
     const Outcome missing = cli({QStringLiteral("identify"), QStringLiteral("--port"), QStringLiteral("ttyNONE9")}, {},
