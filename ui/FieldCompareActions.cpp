@@ -25,7 +25,6 @@ namespace {
 const QString kCompareTitle = QStringLiteral("Сравнение с файлом");
 const QString kExportTitle = QStringLiteral("Экспорт в текст");
 const QString kImportTitle = QStringLiteral("Импорт из текста");
-const QString kConfigFilter = QStringLiteral("Файлы конфигурации (*.cnt)");
 const QString kTextFilter = QStringLiteral("Текстовый вид конфигурации (*.txt)");
 constexpr std::size_t kPasswordOffset = layout::commonBlock[0].base + layout::common::systemPassword.info.offset;
 
@@ -74,7 +73,7 @@ public:
     void compareWithFile()
     {
         form_.storeAndShowShownPage();
-        const QString path = chooseFile(form_, kCompareTitle, kConfigFilter, QStringLiteral("cnt"), false);
+        const QString path = chooseFile(form_, kCompareTitle, TForm1::configFileFilter(), QStringLiteral("cnt"), false);
         if (path.isEmpty())
             return;
         ConfigImage other = form_.image();

@@ -104,6 +104,11 @@ TForm1::~TForm1()
     session_.reset();
 }
 
+QString TForm1::configFileFilter()
+{
+    return kConfigFilter;
+}
+
 QStringList TForm1::supportedVersions()
 {
     return {QStringLiteral("QT.01.02"), QStringLiteral("QT-PRISM.01.03"), QStringLiteral("QT.01.03"),

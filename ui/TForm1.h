@@ -50,6 +50,8 @@ public:
     ~TForm1() override;
 
     static QStringList supportedVersions();
+    // The file dialogs' filter for configuration files.
+    static QString configFileFilter();
 
     // PageHost and OperationHost.
     ConfigImage& image() override { return image_; }
