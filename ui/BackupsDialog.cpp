@@ -35,7 +35,8 @@ QString loadFailureText(LoadResult result)
 
 } // namespace
 
-BackupsDialog::BackupsDialog(OperationHost& host, QWidget* parent) : QDialog(parent), host_(host)
+BackupsDialog::BackupsDialog(OperationHost& host, QWidget* parent, CompareWithFile compare)
+    : QDialog(parent), host_(host), compareWithFile_(std::move(compare))
 {
     setObjectName(QStringLiteral("BackupsDialog"));
     setWindowTitle(kTitle);
@@ -63,6 +64,11 @@ BackupsDialog::BackupsDialog(OperationHost& host, QWidget* parent) : QDialog(par
     auto* buttons = new QDialogButtonBox(this);
     open_ = buttons->addButton(QStringLiteral("Открыть"), QDialogButtonBox::AcceptRole);
     open_->setObjectName(QStringLiteral("BackupsOpen"));
+    if (compareWithFile_) {
+        compare_ = buttons->addButton(QStringLiteral("Сравнить с текущей"), QDialogButtonBox::ActionRole);
+        compare_->setObjectName(QStringLiteral("BackupsCompare"));
+        connect(compare_, &QPushButton::clicked, this, &BackupsDialog::compareSelected);
+    }
     buttons->addButton(QStringLiteral("Закрыть"), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
 
@@ -75,7 +81,11 @@ BackupsDialog::BackupsDialog(OperationHost& host, QWidget* parent) : QDialog(par
         if (openSelected())
             accept();
     });
-    connect(list_, &QTreeWidget::currentItemChanged, this, [this] { open_->setEnabled(list_->currentItem()); });
+    connect(list_, &QTreeWidget::currentItemChanged, this, [this] {
+        open_->setEnabled(list_->currentItem());
+        if (compare_)
+            compare_->setEnabled(list_->currentItem());
+    });
     fill();
 }
 
@@ -93,6 +103,14 @@ void BackupsDialog::fill()
     if (!entries.isEmpty())
         list_->setCurrentItem(list_->topLevelItem(0));
     open_->setEnabled(!entries.isEmpty());
+    if (compare_)
+        compare_->setEnabled(!entries.isEmpty());
+}
+
+void BackupsDialog::compareSelected()
+{
+    if (const QTreeWidgetItem* item = list_->currentItem(); item && compareWithFile_)
+        compareWithFile_(item->data(0, Qt::UserRole).toString());
 }
 
 bool BackupsDialog::openSelected()
@@ -111,7 +129,8 @@ bool BackupsDialog::openSelected()
     return true;
 }
 
-QAction* createBackupsAction(OperationHost& host, QWidget* window, QAction* fileOpen)
+QAction* createBackupsAction(OperationHost& host, QWidget* window, QAction* fileOpen,
+                             BackupsDialog::CompareWithFile compare)
 {
     auto* action = new QAction(QStringLiteral("Резервные копии…"), window);
     action->setObjectName(QStringLiteral("BackupsList"));
@@ -119,8 +138,8 @@ QAction* createBackupsAction(OperationHost& host, QWidget* window, QAction* file
     // Opening one replaces the image: not while a device operation runs.
     action->setEnabled(fileOpen->isEnabled());
     QObject::connect(fileOpen, &QAction::enabledChanged, action, &QAction::setEnabled);
-    QObject::connect(action, &QAction::triggered, window, [&host, window] {
-        BackupsDialog dialog(host, window);
+    QObject::connect(action, &QAction::triggered, window, [&host, window, compare] {
+        BackupsDialog dialog(host, window, compare);
         dialog.exec();
     });
     return action;

@@ -53,7 +53,7 @@ QString chooseFile(TForm1& form, const QString& title, const QString& filter, co
 
 class FieldCompare : public QObject {
 public:
-    explicit FieldCompare(TForm1& form) : QObject(&form), form_(form) {}
+    explicit FieldCompare(TForm1& form) : QObject(&form), form_(form) { setObjectName(QStringLiteral("FieldCompare")); }
 
     void showDifferences(const QString& title, const QString& otherSide, const QList<FieldDifference>& differences)
     {
@@ -72,10 +72,14 @@ public:
 
     void compareWithFile()
     {
-        form_.storeAndShowShownPage();
         const QString path = chooseFile(form_, kCompareTitle, TForm1::configFileFilter(), QStringLiteral("cnt"), false);
-        if (path.isEmpty())
-            return;
+        if (!path.isEmpty())
+            compareWithFile(path);
+    }
+
+    void compareWithFile(const QString& path)
+    {
+        form_.storeAndShowShownPage();
         ConfigImage other = form_.image();
         switch (readConfigFile(path, other)) {
         case LoadResult::Loaded: break;
@@ -153,7 +157,7 @@ void installFieldCompare(TForm1& form)
     QAction* compareFile = newAction(&form, "FileCompare1", QStringLiteral("Сравнить с файлом…"));
     QAction* exportAction = newAction(&form, "FileExportText1", QStringLiteral("Экспорт в текст…"));
     QAction* importAction = newAction(&form, "FileImportText1", QStringLiteral("Импорт из текста…"));
-    QObject::connect(compareFile, &QAction::triggered, compare, &FieldCompare::compareWithFile);
+    QObject::connect(compareFile, &QAction::triggered, compare, [compare] { compare->compareWithFile(); });
     QObject::connect(exportAction, &QAction::triggered, compare, &FieldCompare::exportToText);
     QObject::connect(importAction, &QAction::triggered, compare, &FieldCompare::importFromText);
     QObject::connect(form.session(), &ControllerSession::controllerDiffers, compare, &FieldCompare::controllerDiffers);
@@ -170,6 +174,13 @@ void installFieldCompare(TForm1& form)
         before = actions[at - 1];
     file->insertActions(before, {compareFile, exportAction, importAction});
     file->insertSeparator(compareFile);
+}
+
+void compareWithConfigurationFile(TForm1& form, const QString& path)
+{
+    // Only installFieldCompare makes a child of that name.
+    if (QObject* compare = form.findChild<QObject*>(QStringLiteral("FieldCompare"), Qt::FindDirectChildrenOnly))
+        static_cast<FieldCompare*>(compare)->compareWithFile(path);
 }
 
 } // namespace vrm

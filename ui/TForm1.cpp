@@ -190,7 +190,8 @@ void TForm1::createMenus()
     recentMenu->setObjectName(QStringLiteral("RecentFilesMenu"));
     recent_ = new RecentFiles(recentMenu, this);
     connect(recent_, &RecentFiles::openRequested, this, &TForm1::openConfigurationFile);
-    file->addAction(createBackupsAction(*this, this, find("FileOpen1")));
+    file->addAction(createBackupsAction(*this, this, find("FileOpen1"),
+                                        [this](const QString& path) { compareWithConfigurationFile(*this, path); }));
     file->addSeparator();
     QAction* close = file->addAction(QStringLiteral("Закрыть"));
     close->setObjectName(QStringLiteral("FileExit1"));

@@ -9,7 +9,10 @@
 #include "ui/MainWindowFixture.h"
 #include "model/ConfigBackups.h"
 #include "model/ConfigFile.h"
+#include <QPushButton>
 #include "ui/BackupsDialog.h"
+#include "ui/FieldCompareActions.h"
+#include "ui/FieldDifferencesWindow.h"
 
 using namespace vrm;
 using namespace vrm::test;
@@ -121,6 +124,25 @@ TEST_F(Backups, TheFileMenuListsThemAndOpensOne)
     ASSERT_TRUE(dialog.openSelected());
     EXPECT_EQ(imageMain(), main);
     EXPECT_TRUE(form_->statusPanel(0).endsWith(QStringLiteral("_read.cnt")));
+
+    // "Сравнить с текущей" lists the fields in which the backup differs from the tool's configuration.
+    form_->image() = buildFactoryImage();
+    BackupsDialog comparing(*form_, form_.get(),
+                            [this](const QString& path) { compareWithConfigurationFile(*form_, path); });
+    comparing.list()->setCurrentItem(comparing.list()->topLevelItem(0));
+    auto* compare = comparing.findChild<QPushButton*>(QStringLiteral("BackupsCompare"));
+    ASSERT_NE(compare, nullptr);
+    compare->click();
+    auto* differences = form_->findChild<FieldDifferencesWindow*>();
+    ASSERT_NE(differences, nullptr);
+    // Byte 300 lies in connection 7's record (page 8): its fields and bits there, nothing else.
+    const int rows = differences->list()->topLevelItemCount();
+    ASSERT_GE(rows, 1);
+    for (int row = 0; row < rows; ++row)
+        EXPECT_EQ(differences->list()->topLevelItem(row)->text(0), QStringLiteral("8")) << row;
+    EXPECT_EQ(differences->list()->topLevelItem(0)->text(1), QStringLiteral("Соединение 7 · Приоритет транспорта"));
+    EXPECT_TRUE(differences->windowTitle().contains(QStringLiteral("_read.cnt")))
+        << differences->windowTitle().toStdString();
 
     // Locked with the file actions while an operation runs.
     form_->setControllerActionsEnabled(false);
