@@ -13,6 +13,7 @@
 #include "model/ConfigBackups.h"
 #include "model/ConfigFile.h"
 #include "session/OperationHost.h"
+#include "ui/LoadFailureText.h"
 
 namespace vrm {
 namespace {
@@ -20,23 +21,10 @@ namespace {
 const QString kTitle = QStringLiteral("Резервные копии");
 const QString kOpenTitle = QStringLiteral("Открытие файла конфигурации");
 
-QString loadFailureText(LoadResult result)
-{
-    switch (result) {
-    case LoadResult::CannotOpen: return QStringLiteral("Невозможно открыть файл");
-    case LoadResult::UnknownFormat: return QStringLiteral("Неизвестный формат файла");
-    case LoadResult::VersionMismatch:
-        return QStringLiteral("Несоответствие версий! Файл не может быть использован для конфигурирования этого "
-                              "устройства.");
-    case LoadResult::Loaded: break;
-    }
-    return {};
-}
-
 } // namespace
 
-BackupsDialog::BackupsDialog(OperationHost& host, QWidget* parent, CompareWithFile compare)
-    : QDialog(parent), host_(host), compareWithFile_(std::move(compare))
+BackupsDialog::BackupsDialog(OperationHost& host, QWidget* parent, CompareWithFile compare, OpenFile open)
+    : QDialog(parent), host_(host), compareWithFile_(std::move(compare)), openFile_(std::move(open))
 {
     setObjectName(QStringLiteral("BackupsDialog"));
     setWindowTitle(kTitle);
@@ -119,6 +107,8 @@ bool BackupsDialog::openSelected()
     if (!item)
         return false;
     const QString path = item->data(0, Qt::UserRole).toString();
+    if (openFile_)
+        return openFile_(path);
     const LoadResult result = readConfigFile(path, host_.image());
     if (result != LoadResult::Loaded) {
         QMessageBox::warning(this, kOpenTitle, loadFailureText(result), QMessageBox::Ok);
@@ -130,7 +120,7 @@ bool BackupsDialog::openSelected()
 }
 
 QAction* createBackupsAction(OperationHost& host, QWidget* window, QAction* fileOpen,
-                             BackupsDialog::CompareWithFile compare)
+                             BackupsDialog::CompareWithFile compare, BackupsDialog::OpenFile open)
 {
     auto* action = new QAction(QStringLiteral("Резервные копии…"), window);
     action->setObjectName(QStringLiteral("BackupsList"));
@@ -138,8 +128,8 @@ QAction* createBackupsAction(OperationHost& host, QWidget* window, QAction* file
     // Opening one replaces the image: not while a device operation runs.
     action->setEnabled(fileOpen->isEnabled());
     QObject::connect(fileOpen, &QAction::enabledChanged, action, &QAction::setEnabled);
-    QObject::connect(action, &QAction::triggered, window, [&host, window, compare] {
-        BackupsDialog dialog(host, window, compare);
+    QObject::connect(action, &QAction::triggered, window, [&host, window, compare, open] {
+        BackupsDialog dialog(host, window, compare, open);
         dialog.exec();
     });
     return action;

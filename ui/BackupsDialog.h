@@ -23,8 +23,11 @@ class BackupsDialog : public QDialog {
 public:
     // Lists a backup's differences from the tool's configuration.
     using CompareWithFile = std::function<void(const QString& path)>;
+    // Opens a backup as the window opens any configuration file (title,
+    // recent files, refusal during an operation); true when it loaded.
+    using OpenFile = std::function<bool(const QString& path)>;
 
-    BackupsDialog(OperationHost& host, QWidget* parent = nullptr, CompareWithFile compare = {});
+    BackupsDialog(OperationHost& host, QWidget* parent = nullptr, CompareWithFile compare = {}, OpenFile open = {});
 
     QTreeWidget* list() const { return list_; }
     // Loads the selected backup into the image and shows it; false (with a
@@ -42,11 +45,12 @@ private:
     QPushButton* open_ = nullptr;
     QPushButton* compare_ = nullptr;
     CompareWithFile compareWithFile_;
+    OpenFile openFile_;
 };
 
 // The File menu's action, object name "BackupsList": enabled while "Открыть
 // файл конфигурации..." (`fileOpen`) is, opens the dialog over `window`.
 QAction* createBackupsAction(OperationHost& host, QWidget* window, QAction* fileOpen,
-                             BackupsDialog::CompareWithFile compare = {});
+                             BackupsDialog::CompareWithFile compare = {}, BackupsDialog::OpenFile open = {});
 
 } // namespace vrm

@@ -17,6 +17,7 @@
 #include "session/ControllerSession.h"
 #include "ui/FieldDifferencesWindow.h"
 #include "ui/TForm1.h"
+#include "ui/LoadFailureText.h"
 
 namespace vrm {
 
@@ -81,13 +82,8 @@ public:
     {
         form_.storeAndShowShownPage();
         ConfigImage other = form_.image();
-        switch (readConfigFile(path, other)) {
-        case LoadResult::Loaded: break;
-        case LoadResult::CannotOpen: warn(&form_, kCompareTitle, QStringLiteral("Невозможно открыть файл")); return;
-        case LoadResult::UnknownFormat: warn(&form_, kCompareTitle, QStringLiteral("Неизвестный формат файла")); return;
-        case LoadResult::VersionMismatch:
-            warn(&form_, kCompareTitle, QStringLiteral("Несоответствие версий! Файл не может быть использован для "
-                                                        "конфигурирования этого устройства."));
+        if (const LoadResult result = readConfigFile(path, other); result != LoadResult::Loaded) {
+            warn(&form_, kCompareTitle, loadFailureText(result));
             return;
         }
         // A file never carries the administrator password: the one typed here is no difference.
@@ -125,7 +121,7 @@ public:
             return;
         QFile file;
         if (!openRegularFileForReading(file, path)) {
-            warn(&form_, kImportTitle, QStringLiteral("Невозможно открыть файл"));
+            warn(&form_, kImportTitle, loadFailureText(LoadResult::CannotOpen));
             return;
         }
         TextImportError error;

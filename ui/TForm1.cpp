@@ -36,6 +36,7 @@
 #include "ui/FieldCompareActions.h"
 #include "ui/FileDrop.h"
 #include "ui/Glyphs.h"
+#include "ui/LoadFailureText.h"
 #include "ui/LivePlotWindow.h"
 #include "ui/OpenDocument.h"
 #include "ui/PortRefusal.h"
@@ -190,8 +191,9 @@ void TForm1::createMenus()
     recentMenu->setObjectName(QStringLiteral("RecentFilesMenu"));
     recent_ = new RecentFiles(recentMenu, this);
     connect(recent_, &RecentFiles::openRequested, this, &TForm1::openConfigurationFile);
-    file->addAction(createBackupsAction(*this, this, find("FileOpen1"),
-                                        [this](const QString& path) { compareWithConfigurationFile(*this, path); }));
+    file->addAction(createBackupsAction(
+        *this, this, find("FileOpen1"), [this](const QString& path) { compareWithConfigurationFile(*this, path); },
+        [this](const QString& path) { return openConfigurationFile(path); }));
     file->addSeparator();
     QAction* close = file->addAction(QStringLiteral("Закрыть"));
     close->setObjectName(QStringLiteral("FileExit1"));
@@ -787,7 +789,8 @@ bool TForm1::openConfigurationFile(const QString& file)
     if (session_->busy())
         return false;
     const QString path = QFileInfo(file).absoluteFilePath();
-    switch (readConfigFile(path, image_)) {
+    const LoadResult result = readConfigFile(path, image_);
+    switch (result) {
     case LoadResult::Loaded:
         showShownPage();
         setStatusPanel(0, path);
@@ -795,16 +798,12 @@ bool TForm1::openConfigurationFile(const QString& file)
         recent_->add(path);
         return true;
     case LoadResult::CannotOpen:
-        warn(this, kOpenTitle, QStringLiteral("Невозможно открыть файл"));
+        warn(this, kOpenTitle, loadFailureText(LoadResult::CannotOpen));
         recent_->remove(path); // gone or unreadable: the list no longer offers it
         break;
     case LoadResult::UnknownFormat:
-        warn(this, kOpenTitle, QStringLiteral("Неизвестный формат файла"));
-        break;
     case LoadResult::VersionMismatch:
-        warn(this, kOpenTitle,
-             QStringLiteral("Несоответствие версий! Файл не может быть использован для конфигурирования этого "
-                            "устройства."));
+        warn(this, kOpenTitle, loadFailureText(result));
         break;
     }
     return false;

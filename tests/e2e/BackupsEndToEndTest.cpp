@@ -116,7 +116,8 @@ TEST_F(Backups, TheFileMenuListsThemAndOpensOne)
     auto* action = form_->findChild<QAction*>(QStringLiteral("BackupsList"));
     ASSERT_NE(action, nullptr);
     EXPECT_TRUE(action->isEnabled());
-    BackupsDialog dialog(*form_, form_.get());
+    // Opened as the window opens any configuration file.
+    BackupsDialog dialog(*form_, form_.get(), {}, [this](const QString& path) { return form_->openConfigurationFile(path); });
     QTreeWidget* list = dialog.list();
     ASSERT_EQ(list->topLevelItemCount(), 1);
     EXPECT_EQ(list->topLevelItem(0)->text(0), kImei);
@@ -124,6 +125,7 @@ TEST_F(Backups, TheFileMenuListsThemAndOpensOne)
     ASSERT_TRUE(dialog.openSelected());
     EXPECT_EQ(imageMain(), main);
     EXPECT_TRUE(form_->statusPanel(0).endsWith(QStringLiteral("_read.cnt")));
+    EXPECT_TRUE(form_->windowTitle().contains(QStringLiteral("_read.cnt"))) << form_->windowTitle().toStdString();
 
     // "Сравнить с текущей" lists the fields in which the backup differs from the tool's configuration.
     form_->image() = buildFactoryImage();
