@@ -136,6 +136,7 @@ QWidget* PowerPage::buildSupplyGroup()
                               QStringLiteral("Формировать сообщение при восстановлении"));
     supplyGps_ = f.check(power::failureGps, QStringLiteral("CheckBoxAsFaultSendGPSPos"),
                          QStringLiteral("Отправить GPS информацию при изменении питания"));
+    supplyGps_->setParent(group); // hidden, but owned by the page like its shown neighbours
     supplyGps_->setVisible(false);
     onSupplyFault_ = reaction(f, power::failureReaction, QStringLiteral("ComboBoxFltBrdArriveOut"),
                               QStringLiteral("ComboBoxFltBrdArriveScn"));
@@ -191,6 +192,7 @@ QWidget* PowerPage::buildBatteryGroup()
         });
     dischargeGps_ = f.check(power::dischargeGps, QStringLiteral("CheckBoxAsDischargeSendGPSPos"),
                             QStringLiteral("Отправить GPS информацию при разряде батареи"));
+    dischargeGps_->setParent(group);
     dischargeGps_->setVisible(false);
     onDischargeAlarm_ = reaction(f, power::secondDischargeReaction, QStringLiteral("ComboBoxDischAlarmBrdArrOut"),
                                  QStringLiteral("ComboBoxDischAlarmBrdArrScn"));
@@ -312,6 +314,7 @@ QWidget* PowerPage::buildTamperGroup()
                             QStringLiteral("Оповещать о вскрытии корпуса устройства"));
     tamperInversion_ = t.check(temperature::tamperInverted, QStringLiteral("CheckBoxTamperInversion"),
                                QStringLiteral("Инверсия"));
+    tamperInversion_->setParent(group);
     tamperInversion_->setVisible(false);
     onTamper_ = reaction(t, temperature::tamperReaction, QStringLiteral("ComboBoxTamperActOutN"),
                          QStringLiteral("ComboBoxTamperActScnN"));
