@@ -2,7 +2,8 @@
 // open, lock file or line reset per cycle), tried about once a second while
 // it cannot be opened, and back within a second of its return.
 #include <QElapsedTimer>
-#include <QSignalSpy>
+#include <algorithm>
+#include <vector>
 #include <gtest/gtest.h>
 
 #include "link/Transaction.h"
@@ -21,33 +22,34 @@ protected:
         inputs->shownPage = 0;
         poller = std::make_unique<TMainPanelControl>(sim.linkFactory(), defaultTransactionMessages(),
                                                      QStringLiteral("SIM"), inputs, 1);
-        identities = std::make_unique<QSignalSpy>(poller.get(), &TMainPanelControl::identityPolled);
-        statuses = std::make_unique<QSignalSpy>(poller.get(), &TMainPanelControl::statusPolled);
+        // The poller emits on its own thread: the results are collected on
+        // this one, through queued connections, never by two threads at once.
+        QObject::connect(
+            poller.get(), &TMainPanelControl::identityPolled, &receiver,
+            [this](int, bool ok, const QByteArray&, const QString&) { identityOutcomes.push_back(ok); },
+            Qt::QueuedConnection);
+        QObject::connect(
+            poller.get(), &TMainPanelControl::statusPolled, &receiver,
+            [this](int, int, bool ok, const QByteArray&, const QString&) { statusOutcomes.push_back(ok); },
+            Qt::QueuedConnection);
         poller->start();
     }
-    int answered() const
-    {
-        int n = 0;
-        for (const auto& signal : *identities)
-            n += signal.at(1).toBool() ? 1 : 0;
-        return n;
-    }
-    int refused() const { return int(identities->size()) - answered(); }
+    int answered() const { return int(std::count(identityOutcomes.begin(), identityOutcomes.end(), true)); }
+    int refused() const { return int(identityOutcomes.size()) - answered(); }
     // Cycles whose identity or status query failed (a busy machine can make
     // the simulator late): each closes the port, and the next cycle opens it.
     int failedCycles() const
     {
-        int n = refused();
-        for (const auto& signal : *statuses)
-            n += signal.at(2).toBool() ? 0 : 1;
-        return n;
+        return refused() + int(std::count(statusOutcomes.begin(), statusOutcomes.end(), false));
     }
 
     test::SharedSimulator sim;
     std::shared_ptr<PollerInputs> inputs = std::make_shared<PollerInputs>();
+    // Declared before the poller, so that it goes first.
+    QObject receiver;
+    std::vector<bool> identityOutcomes;
+    std::vector<bool> statusOutcomes;
     std::unique_ptr<TMainPanelControl> poller;
-    std::unique_ptr<QSignalSpy> identities;
-    std::unique_ptr<QSignalSpy> statuses;
 };
 
 } // namespace
