@@ -5,18 +5,36 @@
 #include <QCommandLineParser>
 #include <QMessageBox>
 #include <QTimer>
+#include <cstdio>
 #include <exception>
 
+#include "model/UiText.h"
 #include "ui/GroupFrameStyle.h"
+#include "ui/InterfaceLanguage.h"
 #include "link/SerialTrace.h"
 #include "ui/ShutdownSignals.h"
 #include "ui/SingleInstance.h"
 #include "ui/StartupFile.h"
 #include "ui/TForm1.h"
 
+using vrm::Ui;
+
 namespace {
 
 const QString kApplicationTitle = QStringLiteral("VRM Configurator");
+
+// The value of --language (or --language=X), read before the parser is made.
+QString languageOnCommandLine(const QStringList& arguments)
+{
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--language") && i + 1 < arguments.size())
+            return arguments[i + 1];
+        if (argument.startsWith(QLatin1String("--language=")))
+            return argument.mid(int(qstrlen("--language=")));
+    }
+    return {};
+}
 
 int run(QApplication& app, bool instanceUnchecked, const QString& file)
 {
@@ -53,15 +71,28 @@ int main(int argc, char** argv)
         icon.addFile(QStringLiteral(":/vrm/icons/vrm530-config-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
 
+    // The language is installed before any text is made, the option texts included.
+    const QString language = vrm::chosenInterfaceLanguage(languageOnCommandLine(app.arguments()));
+    vrm::installInterfaceLanguage(app, language);
+
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Конфигуратор GSM контроллера VRM530"));
     parser.addHelpOption();
     const QCommandLineOption trace(QStringLiteral("trace"),
                                    QStringLiteral("Записывать обмен с контроллером в файл FILE."), QStringLiteral("FILE"));
     parser.addOption(trace);
+    const QCommandLineOption languageOption(QStringLiteral("language"),
+                                            Ui::tr("Язык интерфейса на этот запуск: ru или en."),
+                                            QStringLiteral("ru|en"));
+    parser.addOption(languageOption);
     parser.addPositionalArgument(QStringLiteral("FILE.cnt"), QStringLiteral("Открыть этот файл конфигурации."),
                                  QStringLiteral("[FILE.cnt]"));
     parser.process(app);
+    if (parser.isSet(languageOption) && !vrm::interfaceLanguages().contains(parser.value(languageOption))) {
+        fprintf(stderr, "%s\n", qPrintable(Ui::tr("Неизвестный язык интерфейса \"%1\": ru или en.")
+                                               .arg(parser.value(languageOption))));
+        return 2;
+    }
 
     vrm::SingleInstance instance;
     const vrm::SingleInstance::Outcome lock = instance.acquire();

@@ -43,6 +43,7 @@
 #include "ui/RecentFiles.h"
 #include "ui/WindowGeometry.h"
 #include "ui/PortSettingsFile.h"
+#include "ui/LanguageMenu.h"
 #include "ui/SerialTraceAction.h"
 #include "ui/TAboutBox.h"
 #include "ui/TFormCOMPortConfig.h"
@@ -202,6 +203,7 @@ void TForm1::createMenus()
     QMenu* settings = bar->addMenu(QStringLiteral("Настройка"));
     settings->addAction(find("ComPortConfig"));
     settings->addAction(createSerialTraceAction(this, [this] { return programDirectory_ + QStringLiteral("vrm530-trace.log"); }));
+    settings->addMenu(createLanguageMenu(this));
 
     QMenu* controller = bar->addMenu(QStringLiteral("Контроллер"));
     controller->setObjectName(QStringLiteral("ControllerMenu")); // the live plots join it once the session exists

@@ -1,0 +1,15 @@
+#pragma once
+// Every interface text is written in Russian and goes through one translation
+// context, "Ui": Ui::tr("Вход") in code, QT_TRANSLATE_NOOP("Ui", "Вход") where
+// the text is only declared (tables, field names) and translated where shown.
+// One context means a text is translated once wherever it appears, and the
+// language file can replace it by its Russian source.
+#include <QCoreApplication>
+
+namespace vrm {
+
+struct Ui {
+    Q_DECLARE_TR_FUNCTIONS(Ui)
+};
+
+} // namespace vrm

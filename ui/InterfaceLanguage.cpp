@@ -1,0 +1,58 @@
+#include "ui/InterfaceLanguage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTranslator>
+
+#include "ui/UserSettings.h"
+
+namespace vrm {
+
+namespace {
+
+const QString kSettingsKey = QStringLiteral("interface/language");
+
+} // namespace
+
+QStringList interfaceLanguages()
+{
+    return {language::russian, language::english};
+}
+
+QString rememberedInterfaceLanguage()
+{
+    const QString code = userSettings()->value(kSettingsKey).toString();
+    return interfaceLanguages().contains(code) ? code : language::russian;
+}
+
+void rememberInterfaceLanguage(const QString& code)
+{
+    if (interfaceLanguages().contains(code))
+        userSettings()->setValue(kSettingsKey, code);
+}
+
+QString chosenInterfaceLanguage(const QString& commandLine)
+{
+    return interfaceLanguages().contains(commandLine) ? commandLine : rememberedInterfaceLanguage();
+}
+
+bool installInterfaceLanguage(QCoreApplication& app, const QString& code)
+{
+    if (code == language::russian)
+        return true;
+    // The translation may come in several embedded parts, one per source area.
+    const QDir folder(QStringLiteral(":/i18n"));
+    const QStringList parts =
+        folder.entryList({QStringLiteral("vrm530_%1*.qm").arg(code)}, QDir::Files, QDir::Name);
+    bool installed = false;
+    for (const QString& part : parts) {
+        auto* translator = new QTranslator(&app);
+        if (translator->load(folder.filePath(part)) && QCoreApplication::installTranslator(translator))
+            installed = true;
+        else
+            delete translator;
+    }
+    return installed;
+}
+
+} // namespace vrm
