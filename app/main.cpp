@@ -11,6 +11,8 @@
 #include "model/UiText.h"
 #include "ui/GroupFrameStyle.h"
 #include "ui/InterfaceLanguage.h"
+#include "ui/LanguageFile.h"
+#include "ui/LanguageLines.h"
 #include "link/SerialTrace.h"
 #include "ui/ShutdownSignals.h"
 #include "ui/SingleInstance.h"
@@ -62,6 +64,8 @@ int run(QApplication& app, bool instanceUnchecked, const QString& file)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The icons live in the static interface library: register them explicitly.
+    Q_INIT_RESOURCE(vrm530);
     QApplication::setApplicationName(kApplicationTitle);
     vrm::useLineDrawnGroupFrames(app);
     // Ties the windows to the installed desktop entry and its icon.
@@ -85,6 +89,11 @@ int main(int argc, char** argv)
                                             Ui::tr("Язык интерфейса на этот запуск: ru или en."),
                                             QStringLiteral("ru|en"));
     parser.addOption(languageOption);
+    const QCommandLineOption templateOption(
+        QStringLiteral("write-language-template"),
+        Ui::tr("Записать встроенные тексты в файл FILE как файл языка (lng.txt) и завершить работу."),
+        QStringLiteral("FILE"));
+    parser.addOption(templateOption);
     parser.addPositionalArgument(QStringLiteral("FILE.cnt"), QStringLiteral("Открыть этот файл конфигурации."),
                                  QStringLiteral("[FILE.cnt]"));
     parser.process(app);
@@ -92,6 +101,16 @@ int main(int argc, char** argv)
         fprintf(stderr, "%s\n", qPrintable(Ui::tr("Неизвестный язык интерфейса \"%1\": ru или en.")
                                                .arg(parser.value(languageOption))));
         return 2;
+    }
+
+    if (parser.isSet(templateOption)) {
+        QString error;
+        if (!vrm::writeLanguageFile(parser.value(templateOption), vrm::languageTemplate(), &error)) {
+            fprintf(stderr, "%s\n", qPrintable(Ui::tr("Невозможно записать файл \"%1\": %2")
+                                                   .arg(parser.value(templateOption), error)));
+            return 2;
+        }
+        return 0;
     }
 
     vrm::SingleInstance instance;

@@ -11,6 +11,7 @@ namespace vrm {
 namespace {
 
 const QString kSettingsKey = QStringLiteral("interface/language");
+const QString kTranslatorName = QStringLiteral("vrm530 interface translation");
 
 } // namespace
 
@@ -47,12 +48,21 @@ bool installInterfaceLanguage(QCoreApplication& app, const QString& code)
     bool installed = false;
     for (const QString& part : parts) {
         auto* translator = new QTranslator(&app);
+        translator->setObjectName(kTranslatorName);
         if (translator->load(folder.filePath(part)) && QCoreApplication::installTranslator(translator))
             installed = true;
         else
             delete translator;
     }
     return installed;
+}
+
+void removeInterfaceLanguage(QCoreApplication& app)
+{
+    for (QTranslator* translator : app.findChildren<QTranslator*>(kTranslatorName, Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
 }
 
 } // namespace vrm

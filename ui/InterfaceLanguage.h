@@ -28,5 +28,7 @@ void rememberInterfaceLanguage(const QString& code);
 // Installs the translation of `code` into the application (Russian needs none).
 // False when the translation is missing from the program.
 bool installInterfaceLanguage(QCoreApplication& app, const QString& code);
+// Takes back what installInterfaceLanguage installed: the interface is Russian again.
+void removeInterfaceLanguage(QCoreApplication& app);
 
 } // namespace vrm

@@ -3,14 +3,7 @@
 #include <QFile>
 #include <QTreeWidget>
 
-#include "model/Cp1251.h"
-
-// The resources live in a static library: register them explicitly, or the
-// linker may drop them.
-static void initResources()
-{
-    Q_INIT_RESOURCE(vrm530);
-}
+#include "model/UiText.h"
 
 namespace vrm {
 
@@ -33,7 +26,8 @@ int PageTree::load(QTreeWidget& tree, const QString& text)
 
         QTreeWidgetItem* item = level == 0 ? new QTreeWidgetItem(&tree)
                                            : new QTreeWidgetItem(parents.at(level - 1));
-        item->setText(0, caption);
+        // Node texts are interface texts: shown translated.
+        item->setText(0, QCoreApplication::translate("Ui", caption.toUtf8().constData()));
         parents.resize(level + 1);
         parents[level] = item;
         nodes_.push_back(item);
@@ -51,23 +45,6 @@ int PageTree::indexOf(const QTreeWidgetItem* item) const
     if (!item)
         return -1;
     return int(nodes_.indexOf(const_cast<QTreeWidgetItem*>(item)));
-}
-
-QString embeddedPageTreeText()
-{
-    initResources();
-    QFile file(QStringLiteral(":/vrm/PageTree.txt"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return fromCp1251(file.readAll());
-}
-
-QString builtInPageTitle(int page)
-{
-    const QStringList lines = embeddedPageTreeText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    if (page < 0 || page >= lines.size())
-        return {};
-    return lines[page].trimmed();
 }
 
 } // namespace vrm

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVector>
 
+#include "ui/PageTreeText.h"
+
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -30,9 +32,5 @@ private:
     QVector<QTreeWidgetItem*> nodes_;
 };
 
-// The embedded page text (resource), decoded from code page 1251.
-QString embeddedPageTreeText();
-// The built-in text of node `page` (before the language file), empty outside the tree.
-QString builtInPageTitle(int page);
 
 } // namespace vrm

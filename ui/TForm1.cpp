@@ -43,6 +43,7 @@
 #include "ui/RecentFiles.h"
 #include "ui/WindowGeometry.h"
 #include "ui/PortSettingsFile.h"
+#include "ui/LanguageFileToolBar.h"
 #include "ui/LanguageMenu.h"
 #include "ui/SerialTraceAction.h"
 #include "ui/TAboutBox.h"
@@ -415,7 +416,8 @@ void TForm1::startUp()
             [this](QTreeWidgetItem* current, QTreeWidgetItem*) { onTreeSelection(current); });
     selectPage(0);
 
-    // The language file would be applied here, once the pages are built.
+    if (languageFile_)
+        applyLanguageFileToToolBar(*findChild<QToolBar*>(QStringLiteral("ToolBar1")));
 
     // What interrupted saves left beside the two working files goes first.
     removeInterruptedSaves(QDir::currentPath(), kWorkingConfiguration, QByteArray(kHeaderPrefix));

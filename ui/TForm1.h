@@ -15,6 +15,8 @@
 #include "session/OperationHost.h"
 #include "ui/PageTree.h"
 #include "ui/TextTable.h"
+#include "ui/LanguageFile.h"
+#include "ui/LanguageFileTranslator.h"
 #include "ui/pages/PageHost.h"
 
 class QAction;
@@ -61,6 +63,7 @@ public:
     QString text(const QString& name) const override { return texts_.text(name); }
     ControllerAccess& controller() override;
     QString pageTitle(int page) const override;
+    bool languageFileApplied() const override { return languageFile_ != nullptr; }
     void selectPage(int index) override;
     void storeShownPage() override;
     void showShownPage() override;
@@ -139,6 +142,10 @@ private:
     bool settleUnsavedChanges();
 
     ConfigImage image_;
+    // Made before the text table and the widgets: the language file ("lng.txt"
+    // in the working folder) reaches every text made after it.
+    std::unique_ptr<LanguageFileTranslator> languageFile_ =
+        LanguageFileTranslator::installFrom(QString::fromLatin1(kLanguageFileName));
     TextTable texts_;
     PageTree pages_;
     QString portName_ = QStringLiteral("COM1");

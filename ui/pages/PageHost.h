@@ -27,6 +27,9 @@ public:
     // The text of tree node `page` as the window shows it; hosts without a tree
     // answer with the built-in text.
     virtual QString pageTitle(int page) const;
+    // True when a language file replaced the texts at start-up: the relay and
+    // output pages then hide their list of stimuli for the run.
+    virtual bool languageFileApplied() const { return false; }
 
     // The live controller: readings while the page is shown, commands, the
     // clock and page 47's transfers (session/ControllerAccess.h).

@@ -1,0 +1,38 @@
+#pragma once
+// What each line of the language file replaces, by its line number.
+//
+//   1        the header
+//   2        the window caption, shown with " VRM530" after it
+//   4-19     the menu captions, File menu first
+//   21       the root tree node, shown with " VRM530-QT.01.02" after it
+//   22-64    the other tree nodes (see languageLineSources() for which)
+//   55       the profile nodes 39-46, each shown with " " and its number after it
+//   65-381   the captions of the pages, status page first, then page by page,
+//            then the COM port dialog and the About box
+//   382-393  the 12 GSM module states, in code order
+//   394-413  the 20 transaction messages, in message order
+//   3, 20, 37, 57, 58 and the page lines past the last caption are not used.
+//
+// A line replaces one Russian interface text wherever the window shows it;
+// `vrm530-config --write-language-template FILE` writes every line's text.
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+namespace vrm {
+
+// The Russian text each line replaces (index = line number - 1), for tests and
+// for documentation; empty for the header and the unused lines. The caption,
+// root and profile lines give the text their line stands for ("Профиль").
+QStringList languageLineSources();
+
+// The replacements a language file's lines make: Russian source text -> text
+// to show. `lines` are a whole file as read (413 lines, header first).
+QHash<QString, QString> languageReplacements(const QStringList& lines);
+
+// The built-in texts as a language file (413 lines, header first) in the
+// interface language of this run: applied as "lng.txt", it changes no text.
+QStringList languageTemplate();
+
+} // namespace vrm

@@ -1,0 +1,10 @@
+#include "ui/LanguagePageTexts.h"
+
+namespace vrm {
+
+QStringList languagePageTexts()
+{
+    return {};
+}
+
+} // namespace vrm
