@@ -67,9 +67,9 @@ QList<FoundText> interfaceTexts(QWidget* panel)
 {
     QList<FoundText> texts;
     auto add = [&texts](QWidget* w, const QString& what, const QString& text) {
-        texts.append({QStringLiteral("%1 '%2' %3").arg(QString::fromLatin1(w->metaObject()->className()),
-                                                        w->objectName(), what),
-                      text});
+        texts.append(
+            {QStringLiteral("%1 '%2' %3").arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), what),
+             text});
     };
     QList<QWidget*> widgets = panel->findChildren<QWidget*>();
     widgets.prepend(panel);
@@ -129,9 +129,9 @@ bool fromTextTable(const PageTestHost& host, const QString& text)
 // parts. Until their translation is installed, their labels are left to them.
 bool formattedElsewhereUntranslated(const QString& place)
 {
-    static const QStringList modelFormatted{QStringLiteral("'LabelLoBarrier'"), QStringLiteral("'LabelHiBarrier'"),
+    static const QStringList modelFormatted{QStringLiteral("'LabelLoBarrier'"),  QStringLiteral("'LabelHiBarrier'"),
                                             QStringLiteral("'LabelCurrentVal'"), QStringLiteral("'LabelProfileHi"),
-                                            QStringLiteral("'LabelProfileLo"), QStringLiteral("'ComboBoxTimeZone'")};
+                                            QStringLiteral("'LabelProfileLo"),   QStringLiteral("'ComboBoxTimeZone'")};
     static const QStringList sessionFormatted{QStringLiteral("'LabelBatMsg'"), QStringLiteral("'LabelMainPower'"),
                                               QStringLiteral("'LabelTemperature'"),
                                               QStringLiteral("'LabelTempCurVal'")};

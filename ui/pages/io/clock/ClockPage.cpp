@@ -156,12 +156,10 @@ ClockSetting::Actions ClockPage::clockActions()
 
 QWidget* ClockPage::buildInfoGroup()
 {
-    QGroupBox* group =
-        makeGroup(QStringLiteral("GroupBoxInfoMessage"), Ui::tr(" Состав информационного сообщения "));
+    QGroupBox* group = makeGroup(QStringLiteral("GroupBoxInfoMessage"), Ui::tr(" Состав информационного сообщения "));
     auto* grid = new QGridLayout(group);
     for (std::size_t n = 0; n < infoInputs_.size(); ++n) {
-        infoInputs_[n] =
-            makeCheckBox(QStringLiteral("CheckBoxInfoIn%1").arg(n + 1), Ui::tr("Вх. %1").arg(n + 1));
+        infoInputs_[n] = makeCheckBox(QStringLiteral("CheckBoxInfoIn%1").arg(n + 1), Ui::tr("Вх. %1").arg(n + 1));
         grid->addWidget(infoInputs_[n], int(n % kInputsShown) / 4, int(n % 4) + (n >= kInputsShown ? 8 : 0));
         infoInputs_[n]->setVisible(n < 4); // once inside the group: a box without a parent would show as a window
     }

@@ -31,8 +31,7 @@ constexpr int kFirstInputPage = 21;
 
 QStringList modeChangeItems()
 {
-    return {Ui::tr("не менять"), Ui::tr("ОХРАНА"), Ui::tr("НАБЛЮДЕНИЕ"),
-            Ui::tr("Противоположный")};
+    return {Ui::tr("не менять"), Ui::tr("ОХРАНА"), Ui::tr("НАБЛЮДЕНИЕ"), Ui::tr("Противоположный")};
 }
 
 } // namespace
@@ -50,8 +49,8 @@ void InputPages::build()
     Bindings<input::Record>& f = fields();
     // Created and bound in the order of the store step.
     c_.type = f.combo(input::sensorType, QStringLiteral("ComboBoxSensType"),
-                      {Ui::tr("Запрещен"), Ui::tr("Дискретный"), Ui::tr("Аналоговый"),
-                       Ui::tr("Термодатчик TS-41"), Ui::tr("Термодатчик TS-42")});
+                      {Ui::tr("Запрещен"), Ui::tr("Дискретный"), Ui::tr("Аналоговый"), Ui::tr("Термодатчик TS-41"),
+                       Ui::tr("Термодатчик TS-42")});
     // Suggested names are texts for the image (sent in messages), offered in both languages: not translated.
     const QStringList nameSuggestions{QStringLiteral("КОМНАТА"), QStringLiteral("ГОСТИНАЯ"), QStringLiteral("ПРИХОЖАЯ"),
                                       QStringLiteral("ОКНО"),    QStringLiteral("ДВЕРЬ"),    QStringLiteral("DOOR"),
@@ -61,13 +60,11 @@ void InputPages::build()
         f.textChoice(input::activeName, QStringLiteral("ComboBoxSensActSt"), inputs::stateNameSuggestions(), 16);
     QComboBox* passiveName =
         f.textChoice(input::passiveName, QStringLiteral("ComboBoxSensPassSt"), inputs::stateNameSuggestions(), 16);
-    c_.activeLevel = f.combo(input::activeLevel, QStringLiteral("ComboBoxSensActLevel"),
-                             {Ui::tr("Низкий (Uвх. <= Нижн. гр.) или высокий (Uвх. >= Верхн. гр.)"),
-                              Ui::tr("Низкий (Uвх. <= Нижн. гр.)"),
-                              Ui::tr("Свободный (Нижн. гр. <= Uвх. <= Верхн. гр.)"),
-                              Ui::tr("Высокий (Uвх. >= Верхн. гр.)"),
-                              Ui::tr("Низкий гистерезисный (Uвх. <= Нижн. гр.)"),
-                              Ui::tr("Высокий гистерезисный (Uвх. >= Верхн. гр.)")});
+    c_.activeLevel = f.combo(
+        input::activeLevel, QStringLiteral("ComboBoxSensActLevel"),
+        {Ui::tr("Низкий (Uвх. <= Нижн. гр.) или высокий (Uвх. >= Верхн. гр.)"), Ui::tr("Низкий (Uвх. <= Нижн. гр.)"),
+         Ui::tr("Свободный (Нижн. гр. <= Uвх. <= Верхн. гр.)"), Ui::tr("Высокий (Uвх. >= Верхн. гр.)"),
+         Ui::tr("Низкий гистерезисный (Uвх. <= Нижн. гр.)"), Ui::tr("Высокий гистерезисный (Uвх. >= Верхн. гр.)")});
     // High before low: showing a consistent pair in this order never moves the other bar.
     c_.high = f.trackBar(input::highThreshold, QStringLiteral("TrackBarHiBarrier"), 0, kRawMax);
     c_.low = f.trackBar(input::lowThreshold, QStringLiteral("TrackBarLoBarrier"), 0, kRawMax);
@@ -104,16 +101,15 @@ void InputPages::build()
                                    Ui::tr("Не переходить в режим Охрана при активном состоянии входа"));
     QComboBox* window = f.combo(input::filterWindow, QStringLiteral("ComboBoxAlarmDelayTime"),
                                 inputs::steppedItems(1, 16, 10, Ui::tr(" Сек.")));
-    supplySource_ = f.combo(input::supplySource, QStringLiteral("ComboBoxSensorPwrSource"),
-                            {Ui::tr("Порт питания датчиков (10VS)"), Ui::tr("По шлейфу, со сбросом питания"),
-                             Ui::tr("Другое")});
+    supplySource_ = f.combo(
+        input::supplySource, QStringLiteral("ComboBoxSensorPwrSource"),
+        {Ui::tr("Порт питания датчиков (10VS)"), Ui::tr("По шлейфу, со сбросом питания"), Ui::tr("Другое")});
     QComboBox* listen = f.combo(input::listenNumber, QStringLiteral("ComboBoxListenNum"),
                                 QStringList{QStringLiteral(" -")} + numberedItems(1, 8));
-    QCheckBox* gps = f.check(input::sendGps, QStringLiteral("CheckBoxActiveToGPS"),
-                             Ui::tr("Отправить GPS информацию"));
-    QComboBox* alarmTries = f.combo(input::alarmTries, QStringLiteral("ComboBoxAlarmTry"),
-                                    {Ui::tr("без ограничения"), Ui::tr("не более 1 раза"),
-                                     Ui::tr("не более 3 раз"), Ui::tr("не более 7 раз")});
+    QCheckBox* gps = f.check(input::sendGps, QStringLiteral("CheckBoxActiveToGPS"), Ui::tr("Отправить GPS информацию"));
+    QComboBox* alarmTries = f.combo(
+        input::alarmTries, QStringLiteral("ComboBoxAlarmTry"),
+        {Ui::tr("без ограничения"), Ui::tr("не более 1 раза"), Ui::tr("не более 3 раз"), Ui::tr("не более 7 раз")});
 
     // Minimum and maximum: "," reads as "."; two equal values are spread by 1 each way.
     c_.min = makeEdit(QStringLiteral("MaskEditMinVal"), 10);
@@ -207,8 +203,7 @@ void InputPages::build()
     levelGrid->setColumnStretch(1, 1);
     body()->addWidget(level);
 
-    QGroupBox* filter =
-        makeGroup(QStringLiteral("GroupBoxAlarmFilter"), Ui::tr(" Фильтр ложных тревожных событий "));
+    QGroupBox* filter = makeGroup(QStringLiteral("GroupBoxAlarmFilter"), Ui::tr(" Фильтр ложных тревожных событий "));
     auto* filterGrid = new QGridLayout(filter);
     filterGrid->addWidget(makeLabel(Ui::tr("Формировать тревожное событие, когда зафиксированно")), 0, 0, 1, 5);
     filterGrid->addWidget(makeLabel(Ui::tr("минимум")), 1, 0);
@@ -227,8 +222,7 @@ void InputPages::build()
         alarm->addWidget(control, row++, 1);
         control->setMinimumWidth(320);
     };
-    addRow(Ui::tr("Время восстановления опроса входа  после возникновения тревожного события, Мин"),
-           recoveryTime_);
+    addRow(Ui::tr("Время восстановления опроса входа  после возникновения тревожного события, Мин"), recoveryTime_);
     addRow(Ui::tr("Задержка формирования тревожного события и управления реле при активизации входа"), delay);
     addRow(Ui::tr("Все реле/выходы управляются"), relayControl);
     addRow(Ui::tr("В одной охранной сессии формировать тревожные события"), alarmTries);
@@ -253,8 +247,8 @@ void InputPages::build()
         return group;
     };
     auto* actionsRow = new QHBoxLayout;
-    actionsRow->addWidget(actionGroup(QStringLiteral("GroupBoxActRele"), Ui::tr(" При переходе в акт. сост. "),
-                                      onActive, activeMode));
+    actionsRow->addWidget(
+        actionGroup(QStringLiteral("GroupBoxActRele"), Ui::tr(" При переходе в акт. сост. "), onActive, activeMode));
     actionsRow->addWidget(actionGroup(QStringLiteral("GroupBoxPassRele"), Ui::tr(" При переходе в пасс. сост. "),
                                       onPassive, passiveMode));
     body()->addLayout(actionsRow);

@@ -207,12 +207,9 @@ void InputTerminalsPicture::paint(QPainter& p, const QRect& target)
     drawProbe(p, terminalX(5));
     drawDot(p, QPointF(terminalX(5), kGroundBusY), kGroundWire);
 
-    drawLabel(p, QRectF(terminalX(0) - 26, 312, 150, 40), Ui::tr("In1: аналоговый"),
-              Ui::tr("датчик 0-10 В"));
-    drawLabel(p, QRectF(terminalX(3) - 60, 312, 140, 40), Ui::tr("In3: дискретный"),
-              Ui::tr("контакт на GND"));
-    drawLabel(p, QRectF(terminalX(5) - 30, 312, 140, 40), Ui::tr("In5: термодатчик"),
-              Ui::tr("TS-41 или TS-42"));
+    drawLabel(p, QRectF(terminalX(0) - 26, 312, 150, 40), Ui::tr("In1: аналоговый"), Ui::tr("датчик 0-10 В"));
+    drawLabel(p, QRectF(terminalX(3) - 60, 312, 140, 40), Ui::tr("In3: дискретный"), Ui::tr("контакт на GND"));
+    drawLabel(p, QRectF(terminalX(5) - 30, 312, 140, 40), Ui::tr("In5: термодатчик"), Ui::tr("TS-41 или TS-42"));
     drawLabel(p, QRectF(terminalX(6) + 24, 150, 150, 140), Ui::tr("Входы In1-In8"),
               Ui::tr("равноценны: тип каждого входа выбирается на его странице.\n"
                      "10VS - питание датчиков,\nGND - общий провод."));

@@ -24,9 +24,9 @@ void InputsCommonPage::build()
 {
     title()->setText(Ui::tr("Входы"));
     Bindings<common::Record>& f = fields();
-    QComboBox* supply = f.combo(common::sensorSupplyAlwaysOn, QStringLiteral("ComboBoxPortPwrSensAllOn"),
-                                {Ui::tr("Зависит от режима (Охрана - включен, Наблюдение - выключен)"),
-                                 Ui::tr("Питание всегда подано")});
+    QComboBox* supply = f.combo(
+        common::sensorSupplyAlwaysOn, QStringLiteral("ComboBoxPortPwrSensAllOn"),
+        {Ui::tr("Зависит от режима (Охрана - включен, Наблюдение - выключен)"), Ui::tr("Питание всегда подано")});
     QComboBox* resetTime = f.combo(common::loopPowerResetTime, QStringLiteral("ComboBoxLoopPwrResetTime"),
                                    inputs::steppedItems(1, 8, 10, QStringLiteral("  Sec.")));
     QComboBox* afterArm = f.combo(common::noScanAfterArm, QStringLiteral("ComboBoxNoScaningTimeAftArm"),
@@ -48,8 +48,7 @@ void InputsCommonPage::build()
     addRow(Ui::tr("Питание датчиков, порт 10VS"), supply);
     addRow(Ui::tr("Время отключения питания датчиков, питающихся по шлейфу, после тревоги"), resetTime);
     addRow(Ui::tr("Не опрашивать входы после подачи питания на порт 10VS"), afterArm);
-    addRow(Ui::tr("Задержка опроса входов после включения или выхода из режима пониженного потребления"),
-           afterReset);
+    addRow(Ui::tr("Задержка опроса входов после включения или выхода из режима пониженного потребления"), afterReset);
     grid->setColumnStretch(0, 1);
     grid->setHorizontalSpacing(16);
     body()->addWidget(settings);

@@ -70,8 +70,7 @@ void OutputPages::buildOutputPanel()
     QComboBox* offText =
         f.textChoice(out::offText, QStringLiteral("ComboBoxReleNameDeact"), kStateSuggestions, kNameLength);
     QCheckBox* inversion = f.check(out::inverted, QStringLiteral("CheckBoxReleInversion"), Ui::tr("Инверсия выхода"));
-    QComboBox* commType = f.combo(out::remoteControlType, QStringLiteral("ComboBoxCommType"),
-                                  remoteControlTypes());
+    QComboBox* commType = f.combo(out::remoteControlType, QStringLiteral("ComboBoxCommType"), remoteControlTypes());
     QCheckBox* remoteControl = f.check(out::remoteControlAllowed, QStringLiteral("CheckBoxRemoteControlEn"),
                                        Ui::tr("Разрешено управлять дистанционно (DTMF, SMS, DATA)"));
     for (QComboBox* box : {name, onText, offText})
@@ -88,8 +87,7 @@ void OutputPages::buildOutputPanel()
     settings->addWidget(offText, row++, 1, Qt::AlignLeft);
     settings->addWidget(inversion, row++, 0, 1, 2);
     settings->addWidget(remoteControl, row++, 0, 1, 2);
-    settings->addWidget(makeLabel(Ui::tr("Тип коммутации для дистанционного управления (DTMF, SMS, DATA)")),
-                        row, 0);
+    settings->addWidget(makeLabel(Ui::tr("Тип коммутации для дистанционного управления (DTMF, SMS, DATA)")), row, 0);
     settings->addWidget(commType, row++, 1, Qt::AlignLeft);
     settings->setColumnStretch(1, 1);
     body()->addLayout(settings);

@@ -84,8 +84,7 @@ void drawOutput(QPainter& painter, int terminal, int number)
     painter.drawLine(QPointF(x, base - 10), QPointF(x, 110));                 // emitter to the ground rail
     painter.setFont(fontOfSize(12, true));
     painter.setPen(kOutputColour.lighter(190));
-    painter.drawText(QRectF(x - 28, 60, 56, 40), Qt::AlignCenter | Qt::TextWordWrap,
-                     Ui::tr("Выход\n%1").arg(number));
+    painter.drawText(QRectF(x - 28, 60, 56, 40), Qt::AlignCenter | Qt::TextWordWrap, Ui::tr("Выход\n%1").arg(number));
 }
 
 } // namespace

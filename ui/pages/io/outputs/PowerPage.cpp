@@ -153,8 +153,7 @@ QWidget* PowerPage::buildSupplyGroup()
     layout->addWidget(supplyRecovery_, row++, 0, 1, 4);
     addRow(layout, row, Ui::tr("Формировать сообщения не чаще"), messageInterval_);
     addReaction(layout, row, Ui::tr("При падении питания"), onSupplyFault_.output, onSupplyFault_.action);
-    addReaction(layout, row, Ui::tr("При восстановлении питания"), onSupplyRecovery_.output,
-                onSupplyRecovery_.action);
+    addReaction(layout, row, Ui::tr("При восстановлении питания"), onSupplyRecovery_.output, onSupplyRecovery_.action);
     addRow(layout, row, Ui::tr("Напряжение питания"), mainsBar_, mainsLabel_);
     return group;
 }
@@ -172,7 +171,8 @@ QWidget* PowerPage::buildBatteryGroup()
     dischargeWarnLabel_ = valueLabel(QStringLiteral("LabelDischargeWarn"));
     dischargeAlarmLabel_ = valueLabel(QStringLiteral("LabelDischargeAlarm"));
     // Each discharge byte: its message bit first, then the percentage.
-    dischargeAlarmEvent_ = f.check(power::secondDischargeMessage, QStringLiteral("CheckBoxBatteryDischargeAlarmEventEn"),
+    dischargeAlarmEvent_ = f.check(power::secondDischargeMessage,
+                                   QStringLiteral("CheckBoxBatteryDischargeAlarmEventEn"),
                                    Ui::tr("Формировать сообщение при разряде до второй границы"));
     f.add(
         [this](ConfigImage& image, PowerAt at) {
@@ -209,10 +209,8 @@ QWidget* PowerPage::buildBatteryGroup()
     addRow(layout, row, Ui::tr("Первая граница разряда"), dischargeWarn_, dischargeWarnLabel_);
     layout->addWidget(dischargeAlarmEvent_, row++, 0, 1, 4);
     addRow(layout, row, Ui::tr("Вторая граница разряда"), dischargeAlarm_, dischargeAlarmLabel_);
-    addReaction(layout, row, Ui::tr("При разряде до 1-й границы"), onDischargeWarn_.output,
-                onDischargeWarn_.action);
-    addReaction(layout, row, Ui::tr("При разряде до 2-й границы"), onDischargeAlarm_.output,
-                onDischargeAlarm_.action);
+    addReaction(layout, row, Ui::tr("При разряде до 1-й границы"), onDischargeWarn_.output, onDischargeWarn_.action);
+    addReaction(layout, row, Ui::tr("При разряде до 2-й границы"), onDischargeAlarm_.output, onDischargeAlarm_.action);
     addRow(layout, row, Ui::tr("Заряд батареи"), batteryBar_, batteryPercent_);
     layout->addWidget(batteryMessage_, row++, 1, 1, 3);
 

@@ -177,12 +177,10 @@ QGroupBox* PerimeterPages::buildArmInGroup()
 
 QGroupBox* PerimeterPages::buildLinkGroup()
 {
-    QGroupBox* group =
-        makeGroup(QStringLiteral("GroupBoxPerimInputs"), Ui::tr(" Связанные с периметром входы "));
+    QGroupBox* group = makeGroup(QStringLiteral("GroupBoxPerimInputs"), Ui::tr(" Связанные с периметром входы "));
     auto* grid = new QGridLayout(group);
     for (std::size_t n = 0; n < links_.size(); ++n) {
-        QCheckBox* box = makeCheckBox(QStringLiteral("CheckBoxPerimInput%1").arg(n + 1),
-                                      Ui::tr("Вх. %1").arg(n + 1));
+        QCheckBox* box = makeCheckBox(QStringLiteral("CheckBoxPerimInput%1").arg(n + 1), Ui::tr("Вх. %1").arg(n + 1));
         box->setTristate(true);
         box->setProperty("tag", int(n));
         links_[n] = box;
@@ -207,12 +205,12 @@ QWidget* PerimeterPages::buildActionGroups()
     };
     // Stored in this order: countdown, arming, disarming; then the profiles the same way round.
     const Event events[] = {
-        {"GroupBoxPArm", QT_TRANSLATE_NOOP("Ui", "Переход в режим ОХРАНА "), perimeter::armActions, "ComboBoxPArmToRele",
-         perimeter::armProfile, "ComboBoxPArmToProfile"},
-        {"GroupBoxPDisarm", QT_TRANSLATE_NOOP("Ui", " Переход в НАБЛЮДЕНИЕ "), perimeter::disarmActions, "ComboBoxPDisarmToRele",
-         perimeter::disarmProfile, "ComboBoxPDisarmToProfile"},
-        {"GroupBoxPCD", QT_TRANSLATE_NOOP("Ui", " Начат обратный отсчет "), perimeter::countdownActions, "ComboBoxPCDtoRele",
-         perimeter::countdownProfile, "ComboBoxPCDtoProfile"},
+        {"GroupBoxPArm", QT_TRANSLATE_NOOP("Ui", "Переход в режим ОХРАНА "), perimeter::armActions,
+         "ComboBoxPArmToRele", perimeter::armProfile, "ComboBoxPArmToProfile"},
+        {"GroupBoxPDisarm", QT_TRANSLATE_NOOP("Ui", " Переход в НАБЛЮДЕНИЕ "), perimeter::disarmActions,
+         "ComboBoxPDisarmToRele", perimeter::disarmProfile, "ComboBoxPDisarmToProfile"},
+        {"GroupBoxPCD", QT_TRANSLATE_NOOP("Ui", " Начат обратный отсчет "), perimeter::countdownActions,
+         "ComboBoxPCDtoRele", perimeter::countdownProfile, "ComboBoxPCDtoProfile"},
     };
     const int storeOrder[] = {2, 0, 1};
     std::array<QGroupBox*, 3> groups{};
