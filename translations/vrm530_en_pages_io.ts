@@ -249,11 +249,11 @@
     </message>
     <message>
         <source>Название активного состояния входа</source>
-        <translation>Name of the input's active state</translation>
+        <translation>Name of the input&apos;s active state</translation>
     </message>
     <message>
         <source>Название пассивного состояния входа</source>
-        <translation>Name of the input's passive state</translation>
+        <translation>Name of the input&apos;s passive state</translation>
     </message>
     <message>
         <source>Тип входа</source>
@@ -403,7 +403,7 @@
         <source>равноценны: тип каждого входа выбирается на его странице.
 10VS - питание датчиков,
 GND - общий провод.</source>
-        <translation>are alike: each input's type is chosen on its page.
+        <translation>are alike: each input&apos;s type is chosen on its page.
 10VS - sensor power,
 GND - common wire.</translation>
     </message>
