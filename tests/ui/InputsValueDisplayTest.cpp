@@ -31,7 +31,7 @@ protected:
         c.high->setValue(2730);
         c.min = new QLineEdit("0", &page);
         c.max = new QLineEdit("10", &page);
-        c.unit = new QPushButton(InputValueDisplay::kToPercent, &page);
+        c.unit = new QPushButton(&page);
         c.analoguePanel = new QWidget(&page);
         c.current = new QProgressBar(&page);
         c.current->setRange(0, 4095);
@@ -65,12 +65,12 @@ TEST_F(InputsValueDisplay, UnitButtonAndScalePanelFollowTheType)
     setType(1);
     EXPECT_EQ(labels(), "3.33 В | 6.67 В | 0 В"); // the button offers percent: volts are shown
     display->toggleUnit();
-    EXPECT_EQ(c.unit->text(), InputValueDisplay::kToVolts);
+    EXPECT_EQ(c.unit->text(), "\u0412");
     EXPECT_EQ(labels(), "33.3 % | 66.7 % | 0 %");
 
     setType(2);
     EXPECT_FALSE(c.unit->isHidden());
-    EXPECT_EQ(c.unit->text(), InputValueDisplay::kCalibrate);
+    EXPECT_EQ(c.unit->text(), "K");
     EXPECT_FALSE(c.analoguePanel->isHidden());
     EXPECT_EQ(labels(), "3.333 | 6.667 | 0");
 
@@ -87,7 +87,7 @@ TEST_F(InputsValueDisplay, UnitButtonAndScalePanelFollowTheType)
 
     // Back to a discrete input the calibration caption gives way to the unit: percent is shown.
     setType(0);
-    EXPECT_EQ(c.unit->text(), InputValueDisplay::kToVolts);
+    EXPECT_EQ(c.unit->text(), "\u0412");
     EXPECT_TRUE(c.analoguePanel->isHidden());
     EXPECT_EQ(labels(), "33.3 % | 66.7 % | 0 %");
 }

@@ -1,5 +1,7 @@
 #include "ui/pages/io/clock/ClockPage.h"
 
+#include "model/UiText.h"
+
 #include "session/ControllerAccess.h"
 
 #include <QGridLayout>
@@ -28,16 +30,24 @@ namespace {
 const QString kClockMask = QStringLiteral("00.00.00 00:00:00; ");
 constexpr int kInputsShown = 8;
 
+// `pattern` with %1 replaced by first ... last.
+QStringList numberedTexts(const QString& pattern, int first, int last)
+{
+    QStringList items;
+    for (int n = first; n <= last; ++n)
+        items << pattern.arg(n);
+    return items;
+}
+
 QStringList taskActionItems(const QStringList& controlActions)
 {
-    return controlActions.mid(0, 10) + numberedItems(1, 8, {}, QStringLiteral("Применить профиль "));
+    return controlActions.mid(0, 10) + numberedTexts(Ui::tr("Применить профиль %1"), 1, 8);
 }
 
 QStringList perimeterSelections()
 {
-    return numberedItems(1, 4, {}, QStringLiteral("Периметр "))
-           + QStringList{QStringLiteral("Периметр 1 и 2"), QStringLiteral("Периметр 3 и 4"),
-                         QStringLiteral("Все периметры")};
+    return numberedTexts(Ui::tr("Периметр %1"), 1, 4)
+           + QStringList{Ui::tr("Периметр 1 и 2"), Ui::tr("Периметр 3 и 4"), Ui::tr("Все периметры")};
 }
 
 } // namespace
@@ -52,7 +62,7 @@ ClockPage::ClockPage(PageHost& host, QObject* parent)
 
 void ClockPage::build()
 {
-    title()->setText(QStringLiteral("Часы и тестовые сообщения"));
+    title()->setText(Ui::tr("Часы и тестовые сообщения"));
     auto* top = new QHBoxLayout;
     top->addWidget(buildClockGroup(), 3);
     top->addWidget(buildInfoGroup(), 2);
@@ -90,18 +100,18 @@ void ClockPage::build()
 
     auto* clockGroup = static_cast<QGroupBox*>(top->itemAt(0)->widget());
     QCheckBox* dst = f.check(clock::daylightSaving, QStringLiteral("CheckBoxDSTEnable"),
-                             QStringLiteral("Автоматический переход на летнее время и обратно"));
+                             Ui::tr("Автоматический переход на летнее время и обратно"));
     static_cast<QGridLayout*>(clockGroup->layout())->addWidget(dst, 1, 0, 1, 3);
 
     body()->addLayout(top);
-    body()->addWidget(makeLabel(QStringLiteral("Планировщик задач"), QStringLiteral("LabelScheduler")));
+    body()->addWidget(makeLabel(Ui::tr("Планировщик задач"), QStringLiteral("LabelScheduler")));
     body()->addWidget(scheduler_);
     body()->addStretch(1);
 }
 
 QWidget* ClockPage::buildClockGroup()
 {
-    QGroupBox* group = makeGroup(QStringLiteral("GroupBoxClock"), QStringLiteral(" Текущее время и дата "));
+    QGroupBox* group = makeGroup(QStringLiteral("GroupBoxClock"), Ui::tr(" Текущее время и дата "));
     auto* grid = new QGridLayout(group);
     timeZone_ = makeComboBox(QStringLiteral("ComboBoxTimeZone"), timeZoneNames());
     // The longest zone names need not widen the page: the list shows them in full.
@@ -111,16 +121,16 @@ QWidget* ClockPage::buildClockGroup()
     controllerTime_ = makeEdit(QStringLiteral("MaskEditContrCurTime"), 17, kClockMask);
     computerTime_ = makeEdit(QStringLiteral("MaskEditPCCurTime"), 17, kClockMask);
     computerTime_->setReadOnly(true);
-    setButton_ = new QPushButton(QStringLiteral("Установить"));
+    setButton_ = new QPushButton(Ui::tr("Установить"));
     setButton_->setObjectName(QStringLiteral("Button2"));
-    syncButton_ = new QPushButton(QStringLiteral("Синхро."));
+    syncButton_ = new QPushButton(Ui::tr("Синхро."));
     syncButton_->setObjectName(QStringLiteral("Button3"));
-    grid->addWidget(makeLabel(QStringLiteral("Часовой пояс")), 0, 0);
+    grid->addWidget(makeLabel(Ui::tr("Часовой пояс")), 0, 0);
     grid->addWidget(timeZone_, 0, 1, 1, 2);
-    grid->addWidget(makeLabel(QStringLiteral("Время контроллера")), 2, 0);
+    grid->addWidget(makeLabel(Ui::tr("Время контроллера")), 2, 0);
     grid->addWidget(controllerTime_, 2, 1);
     grid->addWidget(setButton_, 2, 2);
-    grid->addWidget(makeLabel(QStringLiteral("Время компьютера")), 3, 0);
+    grid->addWidget(makeLabel(Ui::tr("Время компьютера")), 3, 0);
     grid->addWidget(computerTime_, 3, 1);
     grid->addWidget(syncButton_, 3, 2);
     grid->setColumnStretch(1, 1);
@@ -139,25 +149,21 @@ ClockSetting::Actions ClockPage::clockActions()
     actions.sendClock = [&controller](const QByteArray& payload) { controller.sendClock(payload); };
     actions.editingControllerTime = [&controller](bool editing) { controller.setEditingControllerTime(editing); };
     actions.warn = [this](const QString& text) {
-        QMessageBox::warning(controllerTime_->window(), QStringLiteral("Установка времени и даты"), text);
+        QMessageBox::warning(controllerTime_->window(), Ui::tr("Установка времени и даты"), text);
     };
     return actions;
 }
 
 QWidget* ClockPage::buildInfoGroup()
 {
-    QGroupBox* group =
-        makeGroup(QStringLiteral("GroupBoxInfoMessage"), QStringLiteral(" Состав информационного сообщения "));
+    QGroupBox* group = makeGroup(QStringLiteral("GroupBoxInfoMessage"), Ui::tr(" Состав информационного сообщения "));
     auto* grid = new QGridLayout(group);
     for (std::size_t n = 0; n < infoInputs_.size(); ++n) {
-        infoInputs_[n] =
-            makeCheckBox(QStringLiteral("CheckBoxInfoIn%1").arg(n + 1), QStringLiteral("Вх. %1").arg(n + 1));
+        infoInputs_[n] = makeCheckBox(QStringLiteral("CheckBoxInfoIn%1").arg(n + 1), Ui::tr("Вх. %1").arg(n + 1));
         grid->addWidget(infoInputs_[n], int(n % kInputsShown) / 4, int(n % 4) + (n >= kInputsShown ? 8 : 0));
         infoInputs_[n]->setVisible(n < 4); // once inside the group: a box without a parent would show as a window
     }
-    const QStringList outputs{QStringLiteral("Р1"),    QStringLiteral("Р2"),    QStringLiteral("Вых.1"),
-                              QStringLiteral("Вых.2"), QStringLiteral("Вых.3"), QStringLiteral("Вых.4"),
-                              QStringLiteral("Вых.5")};
+    const QStringList outputs = numberedTexts(Ui::tr("Р%1"), 1, 2) + numberedTexts(Ui::tr("Вых.%1"), 1, 5);
     for (std::size_t k = 0; k < infoOutputs_.size(); ++k) {
         infoOutputs_[k] = makeCheckBox(QStringLiteral("CheckBoxInfoR%1").arg(k + 1), outputs[qsizetype(k)]);
         grid->addWidget(infoOutputs_[k], 2 + int(k) / 4, int(k % 4));

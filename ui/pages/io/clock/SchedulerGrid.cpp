@@ -1,5 +1,7 @@
 #include "ui/pages/io/clock/SchedulerGrid.h"
 
+#include "model/UiText.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -41,10 +43,29 @@ QTableWidgetItem* readOnlyItem(const QString& text = {})
     return item;
 }
 
-const QStringList kHeaders{QString(), QString(), QStringLiteral("Время"), QStringLiteral("Пн"), QStringLiteral("Вт"),
-                           QStringLiteral("Ср"), QStringLiteral("Чт"), QStringLiteral("Пт"), QStringLiteral("Сб"),
-                           QStringLiteral("Вс"), QStringLiteral("Тест"), QStringLiteral("Инфо"),
-                           QStringLiteral("Действие"), QStringLiteral("Доп. параметр")};
+// Column headings, translated where the grid is built.
+const char* const kHeaders[] = {"",
+                                "",
+                                QT_TRANSLATE_NOOP("Ui", "Время"),
+                                QT_TRANSLATE_NOOP("Ui", "Пн"),
+                                QT_TRANSLATE_NOOP("Ui", "Вт"),
+                                QT_TRANSLATE_NOOP("Ui", "Ср"),
+                                QT_TRANSLATE_NOOP("Ui", "Чт"),
+                                QT_TRANSLATE_NOOP("Ui", "Пт"),
+                                QT_TRANSLATE_NOOP("Ui", "Сб"),
+                                QT_TRANSLATE_NOOP("Ui", "Вс"),
+                                QT_TRANSLATE_NOOP("Ui", "Тест"),
+                                QT_TRANSLATE_NOOP("Ui", "Инфо"),
+                                QT_TRANSLATE_NOOP("Ui", "Действие"),
+                                QT_TRANSLATE_NOOP("Ui", "Доп. параметр")};
+
+QStringList headerLabels()
+{
+    QStringList labels;
+    for (const char* heading : kHeaders)
+        labels << (*heading ? Ui::tr(heading) : QString());
+    return labels;
+}
 
 } // namespace
 
@@ -52,7 +73,7 @@ SchedulerGrid::SchedulerGrid(Lists lists, QWidget* parent)
     : QTableWidget(kTaskCount, ColumnCount, parent), lists_(std::move(lists))
 {
     setObjectName(QStringLiteral("StringGrid3"));
-    setHorizontalHeaderLabels(kHeaders);
+    setHorizontalHeaderLabels(headerLabels());
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);

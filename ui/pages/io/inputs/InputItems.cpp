@@ -4,6 +4,7 @@ namespace vrm::inputs {
 
 QStringList stateNameSuggestions()
 {
+    // Texts for the image (sent in messages), offered in both languages: not translated.
     return {QStringLiteral("ДВИЖЕНИЕ"), QStringLiteral("ДЫМ"),   QStringLiteral("АКТИВЕН"), QStringLiteral("ОТКРЫТА"),
             QStringLiteral("ЗАКРЫТА"),  QStringLiteral("НОРМА"), QStringLiteral("ON"),      QStringLiteral("OFF"),
             QStringLiteral("OPEN"),     QStringLiteral("CLOSE"), QStringLiteral("MOVE"),    QStringLiteral("SMOKE"),

@@ -1,5 +1,7 @@
 #include "ui/pages/io/inputs/InputPages.h"
 
+#include "model/UiText.h"
+
 #include "session/ControllerAccess.h"
 
 #include <QGridLayout>
@@ -29,8 +31,7 @@ constexpr int kFirstInputPage = 21;
 
 QStringList modeChangeItems()
 {
-    return {QStringLiteral("не менять"), QStringLiteral("ОХРАНА"), QStringLiteral("НАБЛЮДЕНИЕ"),
-            QStringLiteral("Противоположный")};
+    return {Ui::tr("не менять"), Ui::tr("ОХРАНА"), Ui::tr("НАБЛЮДЕНИЕ"), Ui::tr("Противоположный")};
 }
 
 } // namespace
@@ -48,8 +49,9 @@ void InputPages::build()
     Bindings<input::Record>& f = fields();
     // Created and bound in the order of the store step.
     c_.type = f.combo(input::sensorType, QStringLiteral("ComboBoxSensType"),
-                      {QStringLiteral("Запрещен"), QStringLiteral("Дискретный"), QStringLiteral("Аналоговый"),
-                       QStringLiteral("Термодатчик TS-41"), QStringLiteral("Термодатчик TS-42")});
+                      {Ui::tr("Запрещен"), Ui::tr("Дискретный"), Ui::tr("Аналоговый"), Ui::tr("Термодатчик TS-41"),
+                       Ui::tr("Термодатчик TS-42")});
+    // Suggested names are texts for the image (sent in messages), offered in both languages: not translated.
     const QStringList nameSuggestions{QStringLiteral("КОМНАТА"), QStringLiteral("ГОСТИНАЯ"), QStringLiteral("ПРИХОЖАЯ"),
                                       QStringLiteral("ОКНО"),    QStringLiteral("ДВЕРЬ"),    QStringLiteral("DOOR"),
                                       QStringLiteral("WINDOW"),  QStringLiteral("HALL")};
@@ -58,18 +60,16 @@ void InputPages::build()
         f.textChoice(input::activeName, QStringLiteral("ComboBoxSensActSt"), inputs::stateNameSuggestions(), 16);
     QComboBox* passiveName =
         f.textChoice(input::passiveName, QStringLiteral("ComboBoxSensPassSt"), inputs::stateNameSuggestions(), 16);
-    c_.activeLevel = f.combo(input::activeLevel, QStringLiteral("ComboBoxSensActLevel"),
-                             {QStringLiteral("Низкий (Uвх. <= Нижн. гр.) или высокий (Uвх. >= Верхн. гр.)"),
-                              QStringLiteral("Низкий (Uвх. <= Нижн. гр.)"),
-                              QStringLiteral("Свободный (Нижн. гр. <= Uвх. <= Верхн. гр.)"),
-                              QStringLiteral("Высокий (Uвх. >= Верхн. гр.)"),
-                              QStringLiteral("Низкий гистерезисный (Uвх. <= Нижн. гр.)"),
-                              QStringLiteral("Высокий гистерезисный (Uвх. >= Верхн. гр.)")});
+    c_.activeLevel = f.combo(
+        input::activeLevel, QStringLiteral("ComboBoxSensActLevel"),
+        {Ui::tr("Низкий (Uвх. <= Нижн. гр.) или высокий (Uвх. >= Верхн. гр.)"), Ui::tr("Низкий (Uвх. <= Нижн. гр.)"),
+         Ui::tr("Свободный (Нижн. гр. <= Uвх. <= Верхн. гр.)"), Ui::tr("Высокий (Uвх. >= Верхн. гр.)"),
+         Ui::tr("Низкий гистерезисный (Uвх. <= Нижн. гр.)"), Ui::tr("Высокий гистерезисный (Uвх. >= Верхн. гр.)")});
     // High before low: showing a consistent pair in this order never moves the other bar.
     c_.high = f.trackBar(input::highThreshold, QStringLiteral("TrackBarHiBarrier"), 0, kRawMax);
     c_.low = f.trackBar(input::lowThreshold, QStringLiteral("TrackBarLoBarrier"), 0, kRawMax);
     QCheckBox* always = f.check(input::alwaysMonitored, QStringLiteral("CheckBox24HZone"),
-                                QStringLiteral("Всегда контролировать этот вход (24 часа в сутки)"));
+                                Ui::tr("Всегда контролировать этот вход (24 часа в сутки)"));
     QComboBox* averaging = f.combo(
         input::averagingTime, QStringLiteral("ComboBoxAverageTime"),
         {QStringLiteral("60 mSec."), QStringLiteral("120 mSec."), QStringLiteral("240 mSec."), QStringLiteral("360 mSec."),
@@ -92,25 +92,24 @@ void InputPages::build()
           });
 
     QComboBox* relayControl = f.combo(input::relayControl, QStringLiteral("ComboBoxReleToAlarm"),
-                                      {QStringLiteral("напрямую, сигналом на входе"),
-                                       QStringLiteral("тревожным событием, с учетом блокировки"),
-                                       QStringLiteral("тревожным событием, без учета блокировки")});
+                                      {Ui::tr("напрямую, сигналом на входе"),
+                                       Ui::tr("тревожным событием, с учетом блокировки"),
+                                       Ui::tr("тревожным событием, без учета блокировки")});
     QComboBox* triggers = f.combo(input::triggerCount, QStringLiteral("ComboBoxActiveTriggerNum"),
                                   numberedItems(1, 4));
     QCheckBox* notArming = f.check(input::notArmingWhenActive, QStringLiteral("CheckBoxNotArmingAsActive"),
-                                   QStringLiteral("Не переходить в режим Охрана при активном состоянии входа"));
+                                   Ui::tr("Не переходить в режим Охрана при активном состоянии входа"));
     QComboBox* window = f.combo(input::filterWindow, QStringLiteral("ComboBoxAlarmDelayTime"),
-                                inputs::steppedItems(1, 16, 10, QStringLiteral(" Сек.")));
-    supplySource_ = f.combo(input::supplySource, QStringLiteral("ComboBoxSensorPwrSource"),
-                            {QStringLiteral("Порт питания датчиков (10VS)"), QStringLiteral("По шлейфу, со сбросом питания"),
-                             QStringLiteral("Другое")});
+                                inputs::steppedItems(1, 16, 10, Ui::tr(" Сек.")));
+    supplySource_ = f.combo(
+        input::supplySource, QStringLiteral("ComboBoxSensorPwrSource"),
+        {Ui::tr("Порт питания датчиков (10VS)"), Ui::tr("По шлейфу, со сбросом питания"), Ui::tr("Другое")});
     QComboBox* listen = f.combo(input::listenNumber, QStringLiteral("ComboBoxListenNum"),
                                 QStringList{QStringLiteral(" -")} + numberedItems(1, 8));
-    QCheckBox* gps = f.check(input::sendGps, QStringLiteral("CheckBoxActiveToGPS"),
-                             QStringLiteral("Отправить GPS информацию"));
-    QComboBox* alarmTries = f.combo(input::alarmTries, QStringLiteral("ComboBoxAlarmTry"),
-                                    {QStringLiteral("без ограничения"), QStringLiteral("не более 1 раза"),
-                                     QStringLiteral("не более 3 раз"), QStringLiteral("не более 7 раз")});
+    QCheckBox* gps = f.check(input::sendGps, QStringLiteral("CheckBoxActiveToGPS"), Ui::tr("Отправить GPS информацию"));
+    QComboBox* alarmTries = f.combo(
+        input::alarmTries, QStringLiteral("ComboBoxAlarmTry"),
+        {Ui::tr("без ограничения"), Ui::tr("не более 1 раза"), Ui::tr("не более 3 раз"), Ui::tr("не более 7 раз")});
 
     // Minimum and maximum: "," reads as "."; two equal values are spread by 1 each way.
     c_.min = makeEdit(QStringLiteral("MaskEditMinVal"), 10);
@@ -138,7 +137,7 @@ void InputPages::build()
         hidden->setVisible(false);
 
     // The value display, refreshed after every show.
-    c_.unit = new QPushButton(InputValueDisplay::kToPercent);
+    c_.unit = new QPushButton;
     c_.unit->setObjectName(QStringLiteral("ButtonVoltPerc"));
     c_.current = new QProgressBar;
     c_.current->setObjectName(QStringLiteral("ProgressBarCurrentVal"));
@@ -165,37 +164,37 @@ void InputPages::build()
         top->addWidget(makeNote(caption), row, column, Qt::AlignBottom);
         top->addWidget(control, row + 1, column);
     };
-    addPair(0, 0, QStringLiteral("Название входа"), name);
-    addPair(2, 0, QStringLiteral("Название активного состояния входа"), activeName);
-    addPair(4, 0, QStringLiteral("Название пассивного состояния входа"), passiveName);
-    addPair(0, 1, QStringLiteral("Тип входа"), c_.type);
-    addPair(2, 1, QStringLiteral("Источник питания датчиков поключенных к этому входу"), supplySource_);
-    addPair(4, 1, QStringLiteral("Время усреднения входного сгнала"), averaging);
+    addPair(0, 0, Ui::tr("Название входа"), name);
+    addPair(2, 0, Ui::tr("Название активного состояния входа"), activeName);
+    addPair(4, 0, Ui::tr("Название пассивного состояния входа"), passiveName);
+    addPair(0, 1, Ui::tr("Тип входа"), c_.type);
+    addPair(2, 1, Ui::tr("Источник питания датчиков поключенных к этому входу"), supplySource_);
+    addPair(4, 1, Ui::tr("Время усреднения входного сгнала"), averaging);
     top->setColumnStretch(0, 1);
     top->setColumnStretch(1, 1);
     top->setHorizontalSpacing(16);
     body()->addLayout(top);
 
     // Level, thresholds, live value and the user scale.
-    QGroupBox* level = makeGroup(QStringLiteral("GroupBoxActiveLevel"), QStringLiteral(" Активный входной уровень "));
+    QGroupBox* level = makeGroup(QStringLiteral("GroupBoxActiveLevel"), Ui::tr(" Активный входной уровень "));
     auto* levelGrid = new QGridLayout(level);
     levelGrid->addWidget(c_.activeLevel, 0, 0, 1, 4);
-    levelGrid->addWidget(makeLabel(QStringLiteral("Верхняя граница")), 1, 0);
+    levelGrid->addWidget(makeLabel(Ui::tr("Верхняя граница")), 1, 0);
     levelGrid->addWidget(c_.high, 1, 1, 1, 2);
     levelGrid->addWidget(c_.highLabel, 1, 3);
-    levelGrid->addWidget(makeLabel(QStringLiteral("Нижняя граница")), 2, 0);
+    levelGrid->addWidget(makeLabel(Ui::tr("Нижняя граница")), 2, 0);
     levelGrid->addWidget(c_.low, 2, 1, 1, 2);
     levelGrid->addWidget(c_.lowLabel, 2, 3);
-    levelGrid->addWidget(makeLabel(QStringLiteral("Текущее значение")), 3, 0);
+    levelGrid->addWidget(makeLabel(Ui::tr("Текущее значение")), 3, 0);
     levelGrid->addWidget(c_.current, 3, 1);
     levelGrid->addWidget(c_.unit, 3, 2);
     levelGrid->addWidget(c_.currentLabel, 3, 3);
     auto* scale = new QHBoxLayout(c_.analoguePanel);
     scale->setContentsMargins(0, 0, 0, 0);
-    scale->addWidget(makeLabel(QStringLiteral("Минимальное значение")));
+    scale->addWidget(makeLabel(Ui::tr("Минимальное значение")));
     scale->addWidget(c_.min);
     scale->addSpacing(16);
-    scale->addWidget(makeLabel(QStringLiteral("Максимальное значение")));
+    scale->addWidget(makeLabel(Ui::tr("Максимальное значение")));
     scale->addWidget(c_.max);
     scale->addStretch(1);
     for (QLineEdit* edit : {c_.min, c_.max})
@@ -204,13 +203,12 @@ void InputPages::build()
     levelGrid->setColumnStretch(1, 1);
     body()->addWidget(level);
 
-    QGroupBox* filter =
-        makeGroup(QStringLiteral("GroupBoxAlarmFilter"), QStringLiteral(" Фильтр ложных тревожных событий "));
+    QGroupBox* filter = makeGroup(QStringLiteral("GroupBoxAlarmFilter"), Ui::tr(" Фильтр ложных тревожных событий "));
     auto* filterGrid = new QGridLayout(filter);
-    filterGrid->addWidget(makeLabel(QStringLiteral("Формировать тревожное событие, когда зафиксированно")), 0, 0, 1, 5);
-    filterGrid->addWidget(makeLabel(QStringLiteral("минимум")), 1, 0);
+    filterGrid->addWidget(makeLabel(Ui::tr("Формировать тревожное событие, когда зафиксированно")), 0, 0, 1, 5);
+    filterGrid->addWidget(makeLabel(Ui::tr("минимум")), 1, 0);
     filterGrid->addWidget(triggers, 1, 1);
-    filterGrid->addWidget(makeLabel(QStringLiteral("активизации за время")), 1, 2);
+    filterGrid->addWidget(makeLabel(Ui::tr("активизации за время")), 1, 2);
     filterGrid->addWidget(window, 1, 3);
     filterGrid->setColumnStretch(4, 1);
     body()->addWidget(filter);
@@ -224,12 +222,11 @@ void InputPages::build()
         alarm->addWidget(control, row++, 1);
         control->setMinimumWidth(320);
     };
-    addRow(QStringLiteral("Время восстановления опроса входа  после возникновения тревожного события, Мин"),
-           recoveryTime_);
-    addRow(QStringLiteral("Задержка формирования тревожного события и управления реле при активизации входа"), delay);
-    addRow(QStringLiteral("Все реле/выходы управляются"), relayControl);
-    addRow(QStringLiteral("В одной охранной сессии формировать тревожные события"), alarmTries);
-    addRow(QStringLiteral("Установить голосовое соединение для связи через внешнее переговорное устройство, по номеру "),
+    addRow(Ui::tr("Время восстановления опроса входа  после возникновения тревожного события, Мин"), recoveryTime_);
+    addRow(Ui::tr("Задержка формирования тревожного события и управления реле при активизации входа"), delay);
+    addRow(Ui::tr("Все реле/выходы управляются"), relayControl);
+    addRow(Ui::tr("В одной охранной сессии формировать тревожные события"), alarmTries);
+    addRow(Ui::tr("Установить голосовое соединение для связи через внешнее переговорное устройство, по номеру "),
            listen);
     alarm->addWidget(gps, row++, 0, 1, 2);
     alarm->setColumnStretch(0, 1);
@@ -250,9 +247,9 @@ void InputPages::build()
         return group;
     };
     auto* actionsRow = new QHBoxLayout;
-    actionsRow->addWidget(actionGroup(QStringLiteral("GroupBoxActRele"), QStringLiteral(" При переходе в акт. сост. "),
-                                      onActive, activeMode));
-    actionsRow->addWidget(actionGroup(QStringLiteral("GroupBoxPassRele"), QStringLiteral(" При переходе в пасс. сост. "),
+    actionsRow->addWidget(
+        actionGroup(QStringLiteral("GroupBoxActRele"), Ui::tr(" При переходе в акт. сост. "), onActive, activeMode));
+    actionsRow->addWidget(actionGroup(QStringLiteral("GroupBoxPassRele"), Ui::tr(" При переходе в пасс. сост. "),
                                       onPassive, passiveMode));
     body()->addLayout(actionsRow);
     body()->addStretch(1);

@@ -1,5 +1,7 @@
 #include "ui/pages/io/inputs/InputTerminalsPicture.h"
 
+#include "model/UiText.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -109,11 +111,11 @@ void drawAnalogueSensor(QPainter& p, int supplyX, int inputX)
     p.drawRoundedRect(box, 6, 6);
     p.setPen(kInk);
     p.setFont(pixelFont(13, true));
-    p.drawText(box.adjusted(0, 14, 0, -14), Qt::AlignCenter, QStringLiteral("0-10 В"));
+    p.drawText(box.adjusted(0, 14, 0, -14), Qt::AlignCenter, Ui::tr("0-10 В"));
     // Pin marks at the leads: supply, output, common.
     p.setFont(pixelFont(11));
     p.drawText(QRectF(supplyX - 12, box.top() + 2, 24, 14), Qt::AlignCenter, QStringLiteral("+"));
-    p.drawText(QRectF(inputX - 16, box.top() + 2, 32, 14), Qt::AlignCenter, QStringLiteral("вых"));
+    p.drawText(QRectF(inputX - 16, box.top() + 2, 32, 14), Qt::AlignCenter, Ui::tr("вых"));
     p.drawText(QRectF(box.center().x() - 12, box.bottom() - 16, 24, 14), Qt::AlignCenter, QStringLiteral("−"));
     p.restore();
     drawDot(p, QPointF(box.center().x(), kGroundBusY), kGroundWire);
@@ -205,15 +207,12 @@ void InputTerminalsPicture::paint(QPainter& p, const QRect& target)
     drawProbe(p, terminalX(5));
     drawDot(p, QPointF(terminalX(5), kGroundBusY), kGroundWire);
 
-    drawLabel(p, QRectF(terminalX(0) - 26, 312, 150, 40), QStringLiteral("In1: аналоговый"),
-              QStringLiteral("датчик 0-10 В"));
-    drawLabel(p, QRectF(terminalX(3) - 60, 312, 140, 40), QStringLiteral("In3: дискретный"),
-              QStringLiteral("контакт на GND"));
-    drawLabel(p, QRectF(terminalX(5) - 30, 312, 140, 40), QStringLiteral("In5: термодатчик"),
-              QStringLiteral("TS-41 или TS-42"));
-    drawLabel(p, QRectF(terminalX(6) + 24, 150, 150, 140), QStringLiteral("Входы In1-In8"),
-              QStringLiteral("равноценны: тип каждого входа выбирается на его странице.\n"
-                             "10VS - питание датчиков,\nGND - общий провод."));
+    drawLabel(p, QRectF(terminalX(0) - 26, 312, 150, 40), Ui::tr("In1: аналоговый"), Ui::tr("датчик 0-10 В"));
+    drawLabel(p, QRectF(terminalX(3) - 60, 312, 140, 40), Ui::tr("In3: дискретный"), Ui::tr("контакт на GND"));
+    drawLabel(p, QRectF(terminalX(5) - 30, 312, 140, 40), Ui::tr("In5: термодатчик"), Ui::tr("TS-41 или TS-42"));
+    drawLabel(p, QRectF(terminalX(6) + 24, 150, 150, 140), Ui::tr("Входы In1-In8"),
+              Ui::tr("равноценны: тип каждого входа выбирается на его странице.\n"
+                     "10VS - питание датчиков,\nGND - общий провод."));
     p.restore();
 }
 

@@ -9,21 +9,35 @@
 
 #include "model/InputRange.h"
 #include "model/InputThresholds.h"
+#include "model/UiText.h"
 
 namespace vrm {
 
-const QString InputValueDisplay::kToVolts = QStringLiteral("\u0412");
-const QString InputValueDisplay::kToPercent = QStringLiteral("%");
-const QString InputValueDisplay::kCalibrate = QStringLiteral("K");
+QString InputValueDisplay::caption(UnitButton button)
+{
+    switch (button) {
+    case UnitButton::ToVolts: return Ui::tr("В");
+    case UnitButton::ToPercent: return QStringLiteral("%");
+    case UnitButton::Calibrate: return QStringLiteral("K");
+    }
+    return {};
+}
 
 InputValueDisplay::InputValueDisplay(const InputValueControls& controls) : c_(controls)
 {
     c_.currentLabel->setAutoFillBackground(true);
+    setUnitButton(UnitButton::ToPercent);
 }
 
 DiscreteUnit InputValueDisplay::discreteUnit() const
 {
-    return c_.unit->text() == kToPercent ? DiscreteUnit::Volts : DiscreteUnit::Percent;
+    return unitButton_ == UnitButton::ToPercent ? DiscreteUnit::Volts : DiscreteUnit::Percent;
+}
+
+void InputValueDisplay::setUnitButton(UnitButton button)
+{
+    unitButton_ = button;
+    c_.unit->setText(caption(button));
 }
 
 void InputValueDisplay::refresh()
@@ -33,14 +47,14 @@ void InputValueDisplay::refresh()
     case inputtype::disabled:
     case inputtype::discrete:
         c_.unit->setVisible(true);
-        if (c_.unit->text() == kCalibrate)
-            c_.unit->setText(kToVolts);
+        if (unitButton_ == UnitButton::Calibrate)
+            setUnitButton(UnitButton::ToVolts);
         c_.analoguePanel->setVisible(false);
         break;
     case inputtype::analogue:
     case inputtype::ts42:
         c_.unit->setVisible(true);
-        c_.unit->setText(kCalibrate);
+        setUnitButton(UnitButton::Calibrate);
         c_.analoguePanel->setVisible(true);
         break;
     case inputtype::ts41:
@@ -73,7 +87,7 @@ void InputValueDisplay::showReading(std::optional<int> raw)
 
 void InputValueDisplay::toggleUnit()
 {
-    c_.unit->setText(c_.unit->text() == kToVolts ? kToPercent : kToVolts);
+    setUnitButton(unitButton_ == UnitButton::ToVolts ? UnitButton::ToPercent : UnitButton::ToVolts);
     refresh();
 }
 

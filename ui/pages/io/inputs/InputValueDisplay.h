@@ -35,11 +35,12 @@ struct InputValueControls {
 
 class InputValueDisplay {
 public:
-    // Captions of the unit button: the unit a press switches to, or the calibration.
-    static const QString kToVolts;    // "В"
-    static const QString kToPercent;  // "%"
-    static const QString kCalibrate;  // "K"
+    // What the unit button offers: the unit a press switches to, or the calibration.
+    enum class UnitButton { ToVolts, ToPercent, Calibrate };
+    // Its caption: "В", "%" or "K".
+    static QString caption(UnitButton button);
 
+    // Starts with the button offering percent, so that volts are shown.
     explicit InputValueDisplay(const InputValueControls& controls);
 
     // Button, panel and the three labels by the type; recolours once colouring is on.
@@ -54,6 +55,7 @@ public:
     void calibrate(double wanted);
 
     DiscreteUnit discreteUnit() const;
+    UnitButton unitButton() const { return unitButton_; }
     bool colouringEnabled() const { return colouringEnabled_; }
     // Whether the live value is shown as active (red); nullopt before the first decision.
     std::optional<bool> shownActive() const { return shownActive_; }
@@ -61,8 +63,10 @@ public:
 private:
     void recolour();
     void setCurrentColour(bool active);
+    void setUnitButton(UnitButton button);
 
     InputValueControls c_;
+    UnitButton unitButton_ = UnitButton::ToPercent;
     bool colouringEnabled_ = false;
     std::optional<bool> shownActive_;
 };

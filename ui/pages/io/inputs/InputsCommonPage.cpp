@@ -1,5 +1,7 @@
 #include "ui/pages/io/inputs/InputsCommonPage.h"
 
+#include "model/UiText.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 
@@ -20,11 +22,11 @@ InputsCommonPage::InputsCommonPage(PageHost& host, QObject* parent)
 
 void InputsCommonPage::build()
 {
-    title()->setText(QStringLiteral("Входы"));
+    title()->setText(Ui::tr("Входы"));
     Bindings<common::Record>& f = fields();
-    QComboBox* supply = f.combo(common::sensorSupplyAlwaysOn, QStringLiteral("ComboBoxPortPwrSensAllOn"),
-                                {QStringLiteral("Зависит от режима (Охрана - включен, Наблюдение - выключен)"),
-                                 QStringLiteral("Питание всегда подано")});
+    QComboBox* supply = f.combo(
+        common::sensorSupplyAlwaysOn, QStringLiteral("ComboBoxPortPwrSensAllOn"),
+        {Ui::tr("Зависит от режима (Охрана - включен, Наблюдение - выключен)"), Ui::tr("Питание всегда подано")});
     QComboBox* resetTime = f.combo(common::loopPowerResetTime, QStringLiteral("ComboBoxLoopPwrResetTime"),
                                    inputs::steppedItems(1, 8, 10, QStringLiteral("  Sec.")));
     QComboBox* afterArm = f.combo(common::noScanAfterArm, QStringLiteral("ComboBoxNoScaningTimeAftArm"),
@@ -43,11 +45,10 @@ void InputsCommonPage::build()
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->setMinimumContentsLength(24);
     };
-    addRow(QStringLiteral("Питание датчиков, порт 10VS"), supply);
-    addRow(QStringLiteral("Время отключения питания датчиков, питающихся по шлейфу, после тревоги"), resetTime);
-    addRow(QStringLiteral("Не опрашивать входы после подачи питания на порт 10VS"), afterArm);
-    addRow(QStringLiteral("Задержка опроса входов после включения или выхода из режима пониженного потребления"),
-           afterReset);
+    addRow(Ui::tr("Питание датчиков, порт 10VS"), supply);
+    addRow(Ui::tr("Время отключения питания датчиков, питающихся по шлейфу, после тревоги"), resetTime);
+    addRow(Ui::tr("Не опрашивать входы после подачи питания на порт 10VS"), afterArm);
+    addRow(Ui::tr("Задержка опроса входов после включения или выхода из режима пониженного потребления"), afterReset);
     grid->setColumnStretch(0, 1);
     grid->setHorizontalSpacing(16);
     body()->addWidget(settings);

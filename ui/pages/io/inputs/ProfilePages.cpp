@@ -1,5 +1,7 @@
 #include "ui/pages/io/inputs/ProfilePages.h"
 
+#include "model/UiText.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QPlainTextEdit>
@@ -33,7 +35,7 @@ void ProfilePages::build()
         f.actionRow(profile::actions, QStringLiteral("ComboBoxProfileToR"), host().textList(texts::actions));
 
     // The threshold area: a row per input, odd inputs left, even inputs right.
-    QGroupBox* area = makeGroup(QStringLiteral("GroupBoxProfileThresholds"), QStringLiteral(" Границы тревожной зоны "));
+    QGroupBox* area = makeGroup(QStringLiteral("GroupBoxProfileThresholds"), Ui::tr(" Границы тревожной зоны "));
     auto* areaGrid = new QGridLayout(area);
     areaGrid->setVerticalSpacing(12);
     areaGrid->setHorizontalSpacing(16);
@@ -66,14 +68,14 @@ void ProfilePages::build()
 
     // --- Layout ---
     auto* top = new QGridLayout;
-    top->addWidget(makeLabel(QStringLiteral("Название профиля")), 0, 0);
+    top->addWidget(makeLabel(Ui::tr("Название профиля")), 0, 0);
     top->addWidget(name, 0, 1);
     top->setColumnStretch(2, 1);
     name->setMinimumWidth(220);
     body()->addLayout(top);
     body()->addWidget(area);
 
-    QGroupBox* outputs = makeGroup(QStringLiteral("GroupBoxProfileOutputs"), QStringLiteral(" Воздействие на реле / выходы "));
+    QGroupBox* outputs = makeGroup(QStringLiteral("GroupBoxProfileOutputs"), Ui::tr(" Воздействие на реле / выходы "));
     auto* outputsGrid = new QGridLayout(outputs);
     const QStringList labels = host().textList(texts::outputNames);
     for (int k = 0; k < 7; ++k) {
@@ -93,21 +95,21 @@ ProfilesCommonPage::ProfilesCommonPage(PageHost& host, QObject* parent) : PageGr
     PageFrame frame = makePageFrame(QStringLiteral("PanelProfileMain"), QStringLiteral("LabelProfileMainTitle"), false);
     panel_ = frame.panel;
     title_ = frame.title;
-    title_->setText(QStringLiteral("Профили"));
+    title_->setText(Ui::tr("Профили"));
     auto* memo = new QPlainTextEdit;
     memo->setObjectName(QStringLiteral("MemoProfiles"));
     memo->setReadOnly(true);
     // Five lines of the explanation, each ending in a blank: read as one paragraph.
     const QStringList lines{
-        QStringLiteral("Профиль - это совокупность параметров объединенных в группу, которые могут быть применены "
-                       "одновременно по команде SMS или "),
-        QStringLiteral("в указанное время, согласно настройке планировщика задач. Профиль можно использовать для "
-                       "дистанционного изменения границ "),
-        QStringLiteral("температуры в контуре регулирования, для этого профиль активизируется по имени. При "
-                       "активизации профиля новые параметры "),
-        QStringLiteral("заменяют ранее установленные, после чего устройство начинает работать с новыми значениями. "
-                       "Дополнительно, профиль позволяет "),
-        QStringLiteral("включить несколько реле или выходов одновременно, если потребуется.")};
+        Ui::tr("Профиль - это совокупность параметров объединенных в группу, которые могут быть применены "
+               "одновременно по команде SMS или "),
+        Ui::tr("в указанное время, согласно настройке планировщика задач. Профиль можно использовать для "
+               "дистанционного изменения границ "),
+        Ui::tr("температуры в контуре регулирования, для этого профиль активизируется по имени. При "
+               "активизации профиля новые параметры "),
+        Ui::tr("заменяют ранее установленные, после чего устройство начинает работать с новыми значениями. "
+               "Дополнительно, профиль позволяет "),
+        Ui::tr("включить несколько реле или выходов одновременно, если потребуется.")};
     memo->setPlainText(lines.join(QString()));
     memo->setFixedHeight(130);
     frame.body->addWidget(memo);

@@ -6,6 +6,7 @@
 #include <QSlider>
 
 #include "model/InputThresholds.h"
+#include "model/UiText.h"
 
 namespace vrm {
 
@@ -46,10 +47,10 @@ ProfileThresholdRow::ProfileThresholdRow(int input, QWidget* parent) : QWidget(p
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
     grid->addWidget(enabled_, 0, 0, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("\u0412"), this), 0, 1); // "В"
+    grid->addWidget(new QLabel(Ui::tr("В", "upper threshold"), this), 0, 1);
     grid->addWidget(upper_, 0, 2);
     grid->addWidget(upperValue_, 0, 3);
-    grid->addWidget(new QLabel(QStringLiteral("\u041D"), this), 1, 1); // "Н"
+    grid->addWidget(new QLabel(Ui::tr("Н", "lower threshold"), this), 1, 1);
     grid->addWidget(lower_, 1, 2);
     grid->addWidget(lowerValue_, 1, 3);
     grid->setColumnStretch(3, 1);

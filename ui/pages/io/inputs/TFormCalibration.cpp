@@ -1,5 +1,7 @@
 #include "ui/pages/io/inputs/TFormCalibration.h"
 
+#include "model/UiText.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,9 +15,9 @@ namespace vrm {
 TFormCalibration::TFormCalibration(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormCalibration"));
-    setWindowTitle(QStringLiteral("Калибровка входа"));
+    setWindowTitle(Ui::tr("Калибровка входа"));
 
-    auto* prompt = new QLabel(QStringLiteral("Введите желаемое значение "), this);
+    auto* prompt = new QLabel(Ui::tr("Введите желаемое значение "), this);
     needValue_ = new QLineEdit(QStringLiteral("0"), this);
     needValue_->setObjectName(QStringLiteral("MaskEditNeedVal"));
     needValue_->setMaxLength(10);

@@ -1,5 +1,7 @@
 #include "ui/pages/io/outputs/OutputPages.h"
 
+#include "model/UiText.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,10 +19,18 @@ namespace out = layout::output;
 
 namespace {
 constexpr int kNameLength = out::name.info.width - 1;
+// Suggested names are texts for the image (sent in messages), offered in both languages: not translated.
 const QStringList kNameSuggestions{QStringLiteral("РЕЛЕ"),  QStringLiteral("ОБОГРЕВАТЕЛЬ"), QStringLiteral("ЛАМПА"),
                                    QStringLiteral("ЗАМОК"), QStringLiteral("НАСОС"),        QStringLiteral("ДВИГАТЕЛЬ")};
 const QStringList kStateSuggestions{QStringLiteral("ВКЛ"),    QStringLiteral("ВЫКЛ"), QStringLiteral("ЗАКРЫТ"),
                                     QStringLiteral("ОТКРЫТ"), QStringLiteral("ON"),   QStringLiteral("OFF")};
+QStringList remoteControlTypes()
+{
+    QStringList items{Ui::tr("уровень")};
+    for (int n = 1; n <= 14; ++n)
+        items << Ui::tr("сценарий %1").arg(n);
+    return items;
+}
 // Tree pages whose node texts name the sources of the stimulus list.
 constexpr int kSchedulerPage = 14, kFirstPerimeterPage = 16, kFirstInputPage = 21;
 } // namespace
@@ -46,7 +56,7 @@ void OutputPages::buildOutputsPanel()
     PageFrame frame = makePageFrame(QStringLiteral("Panel8"), QStringLiteral("LabelOutputsTitle"), false);
     outputsPanel_ = frame.panel;
     outputsTitle_ = frame.title;
-    outputsTitle_->setText(QStringLiteral("Выходы"));
+    outputsTitle_->setText(Ui::tr("Выходы"));
     frame.body->addWidget(new OutputTerminalsPicture, 0, Qt::AlignTop);
     frame.body->addStretch(1);
 }
@@ -54,33 +64,30 @@ void OutputPages::buildOutputsPanel()
 void OutputPages::buildOutputPanel()
 {
     auto& f = fields();
-    enabled_ = f.check(out::enabled, QStringLiteral("CheckBoxReleEn"), QStringLiteral("Разрешено"));
+    enabled_ = f.check(out::enabled, QStringLiteral("CheckBoxReleEn"), Ui::tr("Разрешено"));
     QComboBox* name = f.textChoice(out::name, QStringLiteral("ComboBoxReleName"), kNameSuggestions, kNameLength);
     QComboBox* onText = f.textChoice(out::onText, QStringLiteral("ComboBoxReleNameAct"), kStateSuggestions, kNameLength);
     QComboBox* offText =
         f.textChoice(out::offText, QStringLiteral("ComboBoxReleNameDeact"), kStateSuggestions, kNameLength);
-    QCheckBox* inversion = f.check(out::inverted, QStringLiteral("CheckBoxReleInversion"), QStringLiteral("Инверсия выхода"));
-    QComboBox* commType = f.combo(out::remoteControlType, QStringLiteral("ComboBoxCommType"),
-                                  QStringList{QStringLiteral("уровень")}
-                                      + numberedItems(1, 14, {}, QStringLiteral("сценарий ")));
+    QCheckBox* inversion = f.check(out::inverted, QStringLiteral("CheckBoxReleInversion"), Ui::tr("Инверсия выхода"));
+    QComboBox* commType = f.combo(out::remoteControlType, QStringLiteral("ComboBoxCommType"), remoteControlTypes());
     QCheckBox* remoteControl = f.check(out::remoteControlAllowed, QStringLiteral("CheckBoxRemoteControlEn"),
-                                       QStringLiteral("Разрешено управлять дистанционно (DTMF, SMS, DATA)"));
+                                       Ui::tr("Разрешено управлять дистанционно (DTMF, SMS, DATA)"));
     for (QComboBox* box : {name, onText, offText})
         box->setMinimumWidth(200);
 
     auto* settings = new QGridLayout;
     int row = 0;
     settings->addWidget(enabled_, row++, 0, 1, 2);
-    settings->addWidget(makeLabel(QStringLiteral("Название")), row, 0);
+    settings->addWidget(makeLabel(Ui::tr("Название")), row, 0);
     settings->addWidget(name, row++, 1, Qt::AlignLeft);
-    settings->addWidget(makeLabel(QStringLiteral("Название активного состояния")), row, 0);
+    settings->addWidget(makeLabel(Ui::tr("Название активного состояния")), row, 0);
     settings->addWidget(onText, row++, 1, Qt::AlignLeft);
-    settings->addWidget(makeLabel(QStringLiteral("Название неактивного состояния")), row, 0);
+    settings->addWidget(makeLabel(Ui::tr("Название неактивного состояния")), row, 0);
     settings->addWidget(offText, row++, 1, Qt::AlignLeft);
     settings->addWidget(inversion, row++, 0, 1, 2);
     settings->addWidget(remoteControl, row++, 0, 1, 2);
-    settings->addWidget(makeLabel(QStringLiteral("Тип коммутации для дистанционного управления (DTMF, SMS, DATA)")),
-                        row, 0);
+    settings->addWidget(makeLabel(Ui::tr("Тип коммутации для дистанционного управления (DTMF, SMS, DATA)")), row, 0);
     settings->addWidget(commType, row++, 1, Qt::AlignLeft);
     settings->setColumnStretch(1, 1);
     body()->addLayout(settings);

@@ -1,5 +1,7 @@
 #include "ui/pages/io/outputs/OutputTerminalsPicture.h"
 
+#include "model/UiText.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -82,8 +84,7 @@ void drawOutput(QPainter& painter, int terminal, int number)
     painter.drawLine(QPointF(x, base - 10), QPointF(x, 110));                 // emitter to the ground rail
     painter.setFont(fontOfSize(12, true));
     painter.setPen(kOutputColour.lighter(190));
-    painter.drawText(QRectF(x - 28, 60, 56, 40), Qt::AlignCenter | Qt::TextWordWrap,
-                     QStringLiteral("Выход\n%1").arg(number));
+    painter.drawText(QRectF(x - 28, 60, 56, 40), Qt::AlignCenter | Qt::TextWordWrap, Ui::tr("Выход\n%1").arg(number));
 }
 
 } // namespace
@@ -131,8 +132,8 @@ void OutputTerminalsPicture::paintTerminals(QPainter& painter)
     painter.setPen(QPen(kOutputColour.lighter(180), 1.5, Qt::DotLine));
     painter.drawRoundedRect(QRectF(terminalX(4) - 26, 48, kPitch * 5 + 52, 160), 8, 8);
 
-    drawRelay(painter, 0, QStringLiteral("Реле 1"));
-    drawRelay(painter, 2, QStringLiteral("Реле 2"));
+    drawRelay(painter, 0, Ui::tr("Реле 1"));
+    drawRelay(painter, 2, Ui::tr("Реле 2"));
     for (int n = 1; n <= 5; ++n)
         drawOutput(painter, 3 + n, n);
     // Ground rail from the outputs to the ground terminal.

@@ -1,5 +1,7 @@
 #include "ui/pages/io/outputs/PowerPage.h"
 
+#include "model/UiText.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -107,7 +109,7 @@ static void addReaction(QGridLayout* layout, int& row, const QString& caption, Q
 PowerPage::PowerPage(PageHost& host, QObject* parent)
     : RecordPages(host, layout::powerBlock, QStringLiteral("Panel3"), QStringLiteral("LabelPowerTitle"), true, parent)
 {
-    title()->setText(QStringLiteral("Питание, температура системной платы, индикация, контроль вскрытия корпуса"));
+    title()->setText(Ui::tr("Питание, температура системной платы, индикация, контроль вскрытия корпуса"));
     title()->setWordWrap(true);
     body()->addWidget(buildSupplyGroup());
     body()->addWidget(buildBatteryGroup());
@@ -124,18 +126,18 @@ PowerPage::PowerPage(PageHost& host, QObject* parent)
 QWidget* PowerPage::buildSupplyGroup()
 {
     auto& f = fields();
-    QGroupBox* group = makeGroup(QStringLiteral("GroupBoxMainPower"), QStringLiteral(" Основное питание "));
+    QGroupBox* group = makeGroup(QStringLiteral("GroupBoxMainPower"), Ui::tr(" Основное питание "));
     QGridLayout* layout = groupGrid(group);
     averaging_ = f.combo(power::averagingTime, QStringLiteral("ComboBoxPowerSignAverTime"),
                          limits::doublingItems(QStringLiteral(" Sec.")));
     supplyFault_ = f.check(power::failureMessage, QStringLiteral("CheckBoxExtPowerFault"),
-                           QStringLiteral("Формировать сообщение при отключении"));
+                           Ui::tr("Формировать сообщение при отключении"));
     messageInterval_ = f.combo(power::messageInterval, QStringLiteral("ComboBoxRecoveryTime"),
                                limits::doublingItems(QStringLiteral(" Min.")));
     supplyRecovery_ = f.check(power::recoveryMessage, QStringLiteral("CheckBoxExtPowerRec"),
-                              QStringLiteral("Формировать сообщение при восстановлении"));
+                              Ui::tr("Формировать сообщение при восстановлении"));
     supplyGps_ = f.check(power::failureGps, QStringLiteral("CheckBoxAsFaultSendGPSPos"),
-                         QStringLiteral("Отправить GPS информацию при изменении питания"));
+                         Ui::tr("Отправить GPS информацию при изменении питания"));
     supplyGps_->setParent(group); // hidden, but owned by the page like its shown neighbours
     supplyGps_->setVisible(false);
     onSupplyFault_ = reaction(f, power::failureReaction, QStringLiteral("ComboBoxFltBrdArriveOut"),
@@ -146,32 +148,32 @@ QWidget* PowerPage::buildSupplyGroup()
     mainsBar_ = liveBar(QStringLiteral("ProgressBarMainPower"), 0, 165);
 
     int row = 0;
-    addRow(layout, row, QStringLiteral("Время усреднения сигнала"), averaging_);
+    addRow(layout, row, Ui::tr("Время усреднения сигнала"), averaging_);
     layout->addWidget(supplyFault_, row++, 0, 1, 4);
     layout->addWidget(supplyRecovery_, row++, 0, 1, 4);
-    addRow(layout, row, QStringLiteral("Формировать сообщения не чаще"), messageInterval_);
-    addReaction(layout, row, QStringLiteral("При падении питания"), onSupplyFault_.output, onSupplyFault_.action);
-    addReaction(layout, row, QStringLiteral("При восстановлении питания"), onSupplyRecovery_.output,
-                onSupplyRecovery_.action);
-    addRow(layout, row, QStringLiteral("Напряжение питания"), mainsBar_, mainsLabel_);
+    addRow(layout, row, Ui::tr("Формировать сообщения не чаще"), messageInterval_);
+    addReaction(layout, row, Ui::tr("При падении питания"), onSupplyFault_.output, onSupplyFault_.action);
+    addReaction(layout, row, Ui::tr("При восстановлении питания"), onSupplyRecovery_.output, onSupplyRecovery_.action);
+    addRow(layout, row, Ui::tr("Напряжение питания"), mainsBar_, mainsLabel_);
     return group;
 }
 
 QWidget* PowerPage::buildBatteryGroup()
 {
     auto& f = fields();
-    QGroupBox* group = makeGroup(QStringLiteral("GroupBoxBattery"), QStringLiteral(" Батарея "));
+    QGroupBox* group = makeGroup(QStringLiteral("GroupBoxBattery"), Ui::tr(" Батарея "));
     QGridLayout* layout = groupGrid(group);
     // The track bars count down from a full battery: percent = 100 - position.
     dischargeWarn_ = slider(QStringLiteral("TrackBarDischargeWarn"), 0, limits::kDischargeRange,
-                            QStringLiteral("Первая граница разряда"));
+                            Ui::tr("Первая граница разряда"));
     dischargeAlarm_ = slider(QStringLiteral("TrackBarDischargeAlarm"), 0, limits::kDischargeRange,
-                             QStringLiteral("Вторая граница разряда"));
+                             Ui::tr("Вторая граница разряда"));
     dischargeWarnLabel_ = valueLabel(QStringLiteral("LabelDischargeWarn"));
     dischargeAlarmLabel_ = valueLabel(QStringLiteral("LabelDischargeAlarm"));
     // Each discharge byte: its message bit first, then the percentage.
-    dischargeAlarmEvent_ = f.check(power::secondDischargeMessage, QStringLiteral("CheckBoxBatteryDischargeAlarmEventEn"),
-                                   QStringLiteral("Формировать сообщение при разряде до второй границы"));
+    dischargeAlarmEvent_ = f.check(power::secondDischargeMessage,
+                                   QStringLiteral("CheckBoxBatteryDischargeAlarmEventEn"),
+                                   Ui::tr("Формировать сообщение при разряде до второй границы"));
     f.add(
         [this](ConfigImage& image, PowerAt at) {
             image.set(at, power::secondDischargeLimit, uint32_t(limits::dischargePercent(dischargeAlarm_->value())));
@@ -181,7 +183,7 @@ QWidget* PowerPage::buildBatteryGroup()
             dischargeAlarmMoved(dischargeAlarm_->value());
         });
     dischargeWarnEvent_ = f.check(power::firstDischargeMessage, QStringLiteral("CheckBoxBatteryDischargeWarnEventEn"),
-                                  QStringLiteral("Формировать сообщение при разряде до первой границы"));
+                                  Ui::tr("Формировать сообщение при разряде до первой границы"));
     f.add(
         [this](ConfigImage& image, PowerAt at) {
             image.set(at, power::firstDischargeLimit, uint32_t(limits::dischargePercent(dischargeWarn_->value())));
@@ -191,7 +193,7 @@ QWidget* PowerPage::buildBatteryGroup()
             dischargeWarnMoved(dischargeWarn_->value());
         });
     dischargeGps_ = f.check(power::dischargeGps, QStringLiteral("CheckBoxAsDischargeSendGPSPos"),
-                            QStringLiteral("Отправить GPS информацию при разряде батареи"));
+                            Ui::tr("Отправить GPS информацию при разряде батареи"));
     dischargeGps_->setParent(group);
     dischargeGps_->setVisible(false);
     onDischargeAlarm_ = reaction(f, power::secondDischargeReaction, QStringLiteral("ComboBoxDischAlarmBrdArrOut"),
@@ -204,14 +206,12 @@ QWidget* PowerPage::buildBatteryGroup()
 
     int row = 0;
     layout->addWidget(dischargeWarnEvent_, row++, 0, 1, 4);
-    addRow(layout, row, QStringLiteral("Первая граница разряда"), dischargeWarn_, dischargeWarnLabel_);
+    addRow(layout, row, Ui::tr("Первая граница разряда"), dischargeWarn_, dischargeWarnLabel_);
     layout->addWidget(dischargeAlarmEvent_, row++, 0, 1, 4);
-    addRow(layout, row, QStringLiteral("Вторая граница разряда"), dischargeAlarm_, dischargeAlarmLabel_);
-    addReaction(layout, row, QStringLiteral("При разряде до 1-й границы"), onDischargeWarn_.output,
-                onDischargeWarn_.action);
-    addReaction(layout, row, QStringLiteral("При разряде до 2-й границы"), onDischargeAlarm_.output,
-                onDischargeAlarm_.action);
-    addRow(layout, row, QStringLiteral("Заряд батареи"), batteryBar_, batteryPercent_);
+    addRow(layout, row, Ui::tr("Вторая граница разряда"), dischargeAlarm_, dischargeAlarmLabel_);
+    addReaction(layout, row, Ui::tr("При разряде до 1-й границы"), onDischargeWarn_.output, onDischargeWarn_.action);
+    addReaction(layout, row, Ui::tr("При разряде до 2-й границы"), onDischargeAlarm_.output, onDischargeAlarm_.action);
+    addRow(layout, row, Ui::tr("Заряд батареи"), batteryBar_, batteryPercent_);
     layout->addWidget(batteryMessage_, row++, 1, 1, 3);
 
     connect(dischargeWarn_, &QSlider::valueChanged, this, &PowerPage::dischargeWarnMoved);
@@ -222,16 +222,16 @@ QWidget* PowerPage::buildBatteryGroup()
 QWidget* PowerPage::buildIndicationGroup()
 {
     auto& f = fields();
-    QGroupBox* group = makeGroup(QStringLiteral("GroupBoxIndication"), QStringLiteral(" Индикация "));
+    QGroupBox* group = makeGroup(QStringLiteral("GroupBoxIndication"), Ui::tr(" Индикация "));
     auto* layout = new QVBoxLayout(group);
     // Items come from the language table on every entry.
     indication_ = f.combo(power::indication, QStringLiteral("ComboBoxIndFunction"), {});
     alarmBlinking_ = f.check(power::alarmBlinking, QStringLiteral("CheckBoxAlarmBlinking"),
-                             QStringLiteral("Показывать прошедшую активность входов вспышками"));
+                             Ui::tr("Показывать прошедшую активность входов вспышками"));
     ledsOffWhenClosed_ = f.check(power::ledsOffWhenClosed, QStringLiteral("CheckBoxDisableLedsAtCoverClose"),
-                                 QStringLiteral("Выключить индикаторы In1-In8 при закрытом корпусе"));
+                                 Ui::tr("Выключить индикаторы In1-In8 при закрытом корпусе"));
     activeInputsOnArmOut_ = f.check(power::activeInputsOnArmOut, QStringLiteral("CheckBoxShowActiveInsToArmOut"),
-                                    QStringLiteral("Показывать активность входов на ArmOut в реж. ОХРАНА"));
+                                    Ui::tr("Показывать активность входов на ArmOut в реж. ОХРАНА"));
     layout->addWidget(indication_, 0, Qt::AlignLeft);
     layout->addWidget(alarmBlinking_);
     layout->addWidget(ledsOffWhenClosed_);
@@ -242,10 +242,10 @@ QWidget* PowerPage::buildIndicationGroup()
 QWidget* PowerPage::buildTemperatureGroup()
 {
     auto& t = temperatureFields_;
-    QGroupBox* group = makeGroup(QStringLiteral("GroupBoxTemperature"), QStringLiteral(" Температура системной платы "));
+    QGroupBox* group = makeGroup(QStringLiteral("GroupBoxTemperature"), Ui::tr(" Температура системной платы "));
     QGridLayout* layout = groupGrid(group);
     temperatureEvent_ = t.check(temperature::notify, QStringLiteral("CheckBoxTemperatureEvent"),
-                                QStringLiteral("Оповещать о выходе температуры за указанные пределы"));
+                                Ui::tr("Оповещать о выходе температуры за указанные пределы"));
     lowNotify_ = slider(QStringLiteral("TrackBarTemperatLowBorder"), limits::kNotifyRangeLow, limits::kNotifyRangeHigh);
     highNotify_ = slider(QStringLiteral("TrackBarTemperatHiBorder"), limits::kNotifyRangeLow, limits::kNotifyRangeHigh);
     lowNotifyLabel_ = valueLabel(QStringLiteral("LabelTemperatLowBorder"));
@@ -286,12 +286,12 @@ QWidget* PowerPage::buildTemperatureGroup()
 
     int row = 0;
     layout->addWidget(temperatureEvent_, row++, 0, 1, 4);
-    addRow(layout, row, QStringLiteral("Верхняя граница оповещения"), highNotify_, highNotifyLabel_);
-    addRow(layout, row, QStringLiteral("Нижняя граница оповещения"), lowNotify_, lowNotifyLabel_);
-    addRow(layout, row, QStringLiteral("При превышении"), highLevel_);
+    addRow(layout, row, Ui::tr("Верхняя граница оповещения"), highNotify_, highNotifyLabel_);
+    addRow(layout, row, Ui::tr("Нижняя граница оповещения"), lowNotify_, lowNotifyLabel_);
+    addRow(layout, row, Ui::tr("При превышении"), highLevel_);
     layout->addWidget(onHighLevel_.output, row, 1);
     layout->addWidget(onHighLevel_.action, row++, 2);
-    addRow(layout, row, QStringLiteral("При падении ниже"), lowLevel_);
+    addRow(layout, row, Ui::tr("При падении ниже"), lowLevel_);
     layout->addWidget(onLowLevel_.output, row, 1);
     layout->addWidget(onLowLevel_.action, row++, 2);
     layout->addWidget(temperatureCaption_, row++, 0, 1, 4);
@@ -308,19 +308,19 @@ QWidget* PowerPage::buildTemperatureGroup()
 QWidget* PowerPage::buildTamperGroup()
 {
     auto& t = temperatureFields_;
-    QGroupBox* group = makeGroup(QStringLiteral("GroupBoxTamper"), QStringLiteral(" Датчик вскрытия корпуса "));
+    QGroupBox* group = makeGroup(QStringLiteral("GroupBoxTamper"), Ui::tr(" Датчик вскрытия корпуса "));
     QGridLayout* layout = groupGrid(group);
     tamperEnable_ = t.check(temperature::tamperEnabled, QStringLiteral("CheckBoxTamperEnable"),
-                            QStringLiteral("Оповещать о вскрытии корпуса устройства"));
+                            Ui::tr("Оповещать о вскрытии корпуса устройства"));
     tamperInversion_ = t.check(temperature::tamperInverted, QStringLiteral("CheckBoxTamperInversion"),
-                               QStringLiteral("Инверсия"));
+                               Ui::tr("Инверсия"));
     tamperInversion_->setParent(group);
     tamperInversion_->setVisible(false);
     onTamper_ = reaction(t, temperature::tamperReaction, QStringLiteral("ComboBoxTamperActOutN"),
                          QStringLiteral("ComboBoxTamperActScnN"));
     int row = 0;
     layout->addWidget(tamperEnable_, row++, 0, 1, 4);
-    addReaction(layout, row, QStringLiteral("При вскрытии устройства"), onTamper_.output, onTamper_.action);
+    addReaction(layout, row, Ui::tr("При вскрытии устройства"), onTamper_.output, onTamper_.action);
     return group;
 }
 

@@ -13,6 +13,7 @@
 class QLabel;
 
 #include "model/ScenarioSteps.h"
+#include "model/UiText.h"
 
 namespace vrm {
 
@@ -26,11 +27,11 @@ public:
     static constexpr int kHeaderHeight = 28;
 
     struct Words {
-        QString signalForm = QStringLiteral("Форма сигнала");
-        QString scenarioNumber = QStringLiteral("Сценарий №");
-        QString cycle = QStringLiteral("ЦИКЛ");
-        QString high = QStringLiteral("ВЫС");
-        QString low = QStringLiteral("НИЗ");
+        QString signalForm = Ui::tr("Форма сигнала");
+        QString scenarioNumber = Ui::tr("Сценарий №");
+        QString cycle = Ui::tr("ЦИКЛ");
+        QString high = Ui::tr("ВЫС");
+        QString low = Ui::tr("НИЗ");
     };
 
     explicit ScenarioGrid(QWidget* parent = nullptr);

@@ -1,5 +1,7 @@
 #include "ui/pages/io/outputs/ScenarioPage.h"
 
+#include "model/UiText.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -41,7 +43,7 @@ ScenarioPage::ScenarioPage(PageHost& host, QObject* parent) : PageGroup(host, pa
     kit::PageFrame frame = kit::makePageFrame(QStringLiteral("Panel12"), QStringLiteral("LabelScenarioTitle"), false);
     panel_ = frame.panel;
     title_ = frame.title;
-    title_->setText(QStringLiteral("Сценарии управления выходами"));
+    title_->setText(Ui::tr("Сценарии управления выходами"));
     grid_ = new ScenarioGrid;
     frame.body->addWidget(grid_, 1);
 }

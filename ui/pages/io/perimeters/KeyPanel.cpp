@@ -1,24 +1,28 @@
 #include "ui/pages/io/perimeters/KeyPanel.h"
 
+#include "model/UiText.h"
+
 #include <QVBoxLayout>
 
 namespace vrm {
 
 namespace {
-const QString kPasswordRefused = QStringLiteral(
-    "Взаимодействие запрещено без указания пароля, программа не сможет получить код ключа");
+QString passwordRefusedText()
+{
+    return Ui::tr("Взаимодействие запрещено без указания пароля, программа не сможет получить код ключа");
 }
+} // namespace
 
 KeyPanel::KeyPanel(Texts texts, QLabel* pageDescription, QWidget* parent)
     : QWidget(parent), texts_(std::move(texts)), pageDescription_(pageDescription)
 {
     setObjectName(QStringLiteral("PanelPerimTouch"));
-    title_ = new QLabel(QStringLiteral("Ключи TouchMemory (общие для всех периметров)"));
+    title_ = new QLabel(Ui::tr("Ключи TouchMemory (общие для всех периметров)"));
     title_->setObjectName(QStringLiteral("LabelPerimTouchTitle"));
     QFont bold = title_->font();
     bold.setBold(true);
     title_->setFont(bold);
-    readerTitle_ = new QLabel(QStringLiteral("Приложите ключ к считывателю - его код будет внесен в таблицу"));
+    readerTitle_ = new QLabel(Ui::tr("Приложите ключ к считывателю - его код будет внесен в таблицу"));
     readerTitle_->setObjectName(QStringLiteral("LabelPerimTouchReader"));
     readerTitle_->setWordWrap(true);
     description_ = new QLabel;
@@ -60,9 +64,9 @@ void KeyPanel::keyPolled(Poll poll, const QString& code)
     switch (poll) {
     case Poll::PasswordRefused:
         setTitlesRed(false);
-        description_->setText(kPasswordRefused);
+        description_->setText(passwordRefusedText());
         if (pageDescription_)
-            pageDescription_->setText(kPasswordRefused);
+            pageDescription_->setText(passwordRefusedText());
         return;
     case Poll::NoKey:
         setTitlesRed(false);

@@ -1,5 +1,7 @@
 #include "ui/pages/io/perimeters/PerimeterPages.h"
 
+#include "model/UiText.h"
+
 #include "session/ControllerAccess.h"
 
 #include <QButtonGroup>
@@ -34,8 +36,10 @@ constexpr int kNameLength = 16;
 
 QStringList profileItems()
 {
-    return QStringList{QStringLiteral("Не применять профиль")}
-           + numberedItems(1, 8, {}, QStringLiteral("Применить профиль "));
+    QStringList items{Ui::tr("Не применять профиль")};
+    for (int n = 1; n <= 8; ++n)
+        items << Ui::tr("Применить профиль %1").arg(n);
+    return items;
 }
 
 // The name of a text field as shown: up to its NUL, at most its width less one.
@@ -68,9 +72,9 @@ void PerimeterPages::build()
     armDelay_->setRange(0, kArmDelayMax);
     armDelay_->findChild<QLineEdit*>()->setObjectName(QStringLiteral("EditPerimDelayARM"));
     auto* top = new QGridLayout;
-    top->addWidget(makeLabel(QStringLiteral("Название периметра")), 0, 0);
+    top->addWidget(makeLabel(Ui::tr("Название периметра")), 0, 0);
     top->addWidget(name, 0, 1);
-    top->addWidget(makeLabel(QStringLiteral("Задержка взвода после поступления активного уровня, С")), 1, 0);
+    top->addWidget(makeLabel(Ui::tr("Задержка взвода после поступления активного уровня, С")), 1, 0);
     top->addWidget(armDelay_, 1, 1, Qt::AlignLeft);
     top->setColumnStretch(2, 1);
     body()->addLayout(top);
@@ -91,7 +95,7 @@ void PerimeterPages::build()
           [this](const ConfigImage& image, At at) { armDelay_->setValue(int(image.get(at, perimeter::armDelay))); });
 
     // 4. The perimeter's mode on an output (perimeters 2-4).
-    armOutLabel_ = makeLabel(QStringLiteral("Режим (ОХРАНА/НАБЛЮДЕНИЕ) отображается на выходе ARMOut"),
+    armOutLabel_ = makeLabel(Ui::tr("Режим (ОХРАНА/НАБЛЮДЕНИЕ) отображается на выходе ARMOut"),
                              QStringLiteral("LabelARMOut"));
     redirectToOut_ = makeCheckBox(QStringLiteral("CheckBoxRedirectToOut"), {});
     body()->addWidget(armOutLabel_);
@@ -151,20 +155,20 @@ void PerimeterPages::build()
 
 QGroupBox* PerimeterPages::buildArmInGroup()
 {
-    QGroupBox* group = makeGroup(QStringLiteral("RadioGroupPerimArmIn"), QStringLiteral(" Режим входа [Arm In] "));
+    QGroupBox* group = makeGroup(QStringLiteral("RadioGroupPerimArmIn"), Ui::tr(" Режим входа [Arm In] "));
     auto* grid = new QGridLayout(group);
-    auto* pulseArmDisarm = new QRadioButton(QStringLiteral("Переход в режим ОХРАНА - импульс > 3 Сек."));
+    auto* pulseArmDisarm = new QRadioButton(Ui::tr("Переход в режим ОХРАНА - импульс > 3 Сек."));
     pulseArmDisarm->setObjectName(QStringLiteral("RadioButtonPerimPulsAD"));
-    auto* pulseArm = new QRadioButton(QStringLiteral("Переход в режим ОХРАНА - импульс > 3 Сек."));
+    auto* pulseArm = new QRadioButton(Ui::tr("Переход в режим ОХРАНА - импульс > 3 Сек."));
     pulseArm->setObjectName(QStringLiteral("RadioButtonPerimPulsARM"));
-    auto* touch = new QRadioButton(QStringLiteral("Смена режима ОХРАНА/НАБЛЮДЕНИЕ - TouchMemory"));
+    auto* touch = new QRadioButton(Ui::tr("Смена режима ОХРАНА/НАБЛЮДЕНИЕ - TouchMemory"));
     touch->setObjectName(QStringLiteral("RadioButtonPerimTouchAD"));
     armInButtons_ = new QButtonGroup(group);
     armInButtons_->addButton(pulseArmDisarm, int(ArmInMode::PulseArmDisarm));
     armInButtons_->addButton(pulseArm, int(ArmInMode::PulseArmOnly));
     armInButtons_->addButton(touch, int(ArmInMode::TouchMemory));
     grid->addWidget(pulseArmDisarm, 0, 0);
-    grid->addWidget(makeLabel(QStringLiteral("Переход в режим НАБЛЮДЕНИЕ - импульс < 3 Сек.")), 0, 1);
+    grid->addWidget(makeLabel(Ui::tr("Переход в режим НАБЛЮДЕНИЕ - импульс < 3 Сек.")), 0, 1);
     grid->addWidget(pulseArm, 1, 0);
     grid->addWidget(touch, 2, 0, 1, 2);
     grid->setColumnStretch(2, 1);
@@ -173,12 +177,10 @@ QGroupBox* PerimeterPages::buildArmInGroup()
 
 QGroupBox* PerimeterPages::buildLinkGroup()
 {
-    QGroupBox* group =
-        makeGroup(QStringLiteral("GroupBoxPerimInputs"), QStringLiteral(" Связанные с периметром входы "));
+    QGroupBox* group = makeGroup(QStringLiteral("GroupBoxPerimInputs"), Ui::tr(" Связанные с периметром входы "));
     auto* grid = new QGridLayout(group);
     for (std::size_t n = 0; n < links_.size(); ++n) {
-        QCheckBox* box = makeCheckBox(QStringLiteral("CheckBoxPerimInput%1").arg(n + 1),
-                                      QStringLiteral("Вх. %1").arg(n + 1));
+        QCheckBox* box = makeCheckBox(QStringLiteral("CheckBoxPerimInput%1").arg(n + 1), Ui::tr("Вх. %1").arg(n + 1));
         box->setTristate(true);
         box->setProperty("tag", int(n));
         links_[n] = box;
@@ -195,7 +197,7 @@ QWidget* PerimeterPages::buildActionGroups()
     const QStringList outputs = host().textList(texts::outputNames);
     struct Event {
         const char* groupName;
-        const char* caption;
+        const char* caption; // translated where shown
         const Field<perimeter::Record, FieldKind::U8>& actions;
         const char* prefix;
         const Field<perimeter::Record, FieldKind::U8>& profile;
@@ -203,18 +205,18 @@ QWidget* PerimeterPages::buildActionGroups()
     };
     // Stored in this order: countdown, arming, disarming; then the profiles the same way round.
     const Event events[] = {
-        {"GroupBoxPArm", "Переход в режим ОХРАНА ", perimeter::armActions, "ComboBoxPArmToRele",
-         perimeter::armProfile, "ComboBoxPArmToProfile"},
-        {"GroupBoxPDisarm", " Переход в НАБЛЮДЕНИЕ ", perimeter::disarmActions, "ComboBoxPDisarmToRele",
-         perimeter::disarmProfile, "ComboBoxPDisarmToProfile"},
-        {"GroupBoxPCD", " Начат обратный отсчет ", perimeter::countdownActions, "ComboBoxPCDtoRele",
-         perimeter::countdownProfile, "ComboBoxPCDtoProfile"},
+        {"GroupBoxPArm", QT_TRANSLATE_NOOP("Ui", "Переход в режим ОХРАНА "), perimeter::armActions,
+         "ComboBoxPArmToRele", perimeter::armProfile, "ComboBoxPArmToProfile"},
+        {"GroupBoxPDisarm", QT_TRANSLATE_NOOP("Ui", " Переход в НАБЛЮДЕНИЕ "), perimeter::disarmActions,
+         "ComboBoxPDisarmToRele", perimeter::disarmProfile, "ComboBoxPDisarmToProfile"},
+        {"GroupBoxPCD", QT_TRANSLATE_NOOP("Ui", " Начат обратный отсчет "), perimeter::countdownActions,
+         "ComboBoxPCDtoRele", perimeter::countdownProfile, "ComboBoxPCDtoProfile"},
     };
     const int storeOrder[] = {2, 0, 1};
     std::array<QGroupBox*, 3> groups{};
     for (int i : storeOrder) {
         const Event& e = events[i];
-        groups[std::size_t(i)] = makeGroup(QString::fromLatin1(e.groupName), QString::fromUtf8(e.caption));
+        groups[std::size_t(i)] = makeGroup(QString::fromLatin1(e.groupName), Ui::tr(e.caption));
         auto* grid = new QGridLayout(groups[std::size_t(i)]);
         const auto boxes = f.actionRow(e.actions, QString::fromLatin1(e.prefix), actions);
         for (int k = 0; k < 7; ++k) {

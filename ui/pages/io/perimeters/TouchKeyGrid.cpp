@@ -1,5 +1,7 @@
 #include "ui/pages/io/perimeters/TouchKeyGrid.h"
 
+#include "model/UiText.h"
+
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -83,9 +85,9 @@ QTableWidgetItem* boxItem(bool checked)
 TouchKeyGrid::TouchKeyGrid(QWidget* parent) : QTableWidget(kTouchKeyCount, ColumnCount, parent)
 {
     setObjectName(QStringLiteral("StringGridPerimTouch"));
-    setHorizontalHeaderLabels({QStringLiteral("№"), QStringLiteral("Код ключа TOUCH"),
-                               QStringLiteral("Имя пользователя"), QStringLiteral(" О"), QStringLiteral(" Н"),
-                               QStringLiteral("Проф.")});
+    // " О" and " Н": the key may arm (ОХРАНА) and disarm (НАБЛЮДЕНИЕ).
+    setHorizontalHeaderLabels({Ui::tr("№"), Ui::tr("Код ключа TOUCH"), Ui::tr("Имя пользователя"), Ui::tr(" О"),
+                               Ui::tr(" Н"), Ui::tr("Проф.")});
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
