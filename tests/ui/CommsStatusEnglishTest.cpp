@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QSet>
 #include <QTranslator>
 
@@ -115,6 +116,9 @@ QList<int> expectEnglishPages(PageTestHost& host, std::vector<std::unique_ptr<Pa
         if (visit)
             visit(group, page, panel);
         expectEnglish(panel, host, "page " + std::to_string(page) + " after its changes");
+        // A scrolled page is also written whole, for a look below the fold.
+        if (auto* scroll = panel->findChild<QScrollArea*>(); scroll && scroll->widget())
+            grabPage(scroll->widget(), QStringLiteral("page%1-whole").arg(page));
     });
 }
 
