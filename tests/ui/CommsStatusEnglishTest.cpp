@@ -13,6 +13,7 @@
 #include <QSet>
 #include <QTranslator>
 
+#include "model/FieldMap.h"
 #include "model/UiText.h"
 #include "tests/ui/PageLook.h"
 #include "ui/InterfaceLanguage.h"
@@ -155,6 +156,40 @@ void expectCaptionsFit(QWidget* panel)
         const QRect inPanel(w->mapTo(panel, QPoint(0, 0)), w->size());
         EXPECT_LE(inPanel.right(), panel->width()) << name << " is cut off at the right";
     }
+}
+
+// The compare window shows a field name "Вход 3 · Связь с периметром 2" part by
+// part: a part is a source text itself, or a numbered pattern ("Вход %1"), or a
+// caption with its element number appended ("Связь с периметром" + " 2").
+QString englishPart(const QString& part)
+{
+    auto tr = [](const QString& source) { return Ui::tr(source.toUtf8().constData()); };
+    if (const QString whole = tr(part); whole != part)
+        return whole;
+    static const QRegularExpression numbered(QStringLiteral("^(.*\\S) (\\d+)$"));
+    const QRegularExpressionMatch match = numbered.match(part);
+    if (!match.hasMatch())
+        return part;
+    if (const QString pattern = match.captured(1) + QStringLiteral(" %1"); tr(pattern) != pattern)
+        return tr(pattern).arg(match.captured(2));
+    return tr(match.captured(1)) + u' ' + match.captured(2);
+}
+
+TEST(CommsStatusEnglish, EveryFieldNameHasEnglishParts)
+{
+    EnglishInterface english;
+    ASSERT_TRUE(english.installed());
+    QStringList names;
+    for (const FieldEntry& entry : mainBlockMap().fields)
+        names << entry.name;
+    for (const OtherBytes& other : mainBlockMap().others)
+        names << other.name();
+    ASSERT_FALSE(names.isEmpty());
+    for (const QString& name : names)
+        for (const QString& part : name.split(QStringLiteral(" · ")))
+            EXPECT_FALSE(hasCyrillic(englishPart(part))) << name.toStdString() << ": \"" << part.toStdString() << '"';
+    // The model itself keeps the Russian names the text form is written with.
+    EXPECT_TRUE(hasCyrillic(mainBlockMap().fields.front().name));
 }
 
 TEST(CommsStatusEnglish, StatusPageShowsNoRussianText)
