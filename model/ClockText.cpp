@@ -1,5 +1,7 @@
 #include "model/ClockText.h"
 
+#include "model/UiText.h"
+
 namespace vrm {
 
 namespace {
@@ -45,11 +47,11 @@ ClockEntryFault checkClockPayload(const ClockPayload& p)
 QString clockEntryFaultText(ClockEntryFault fault)
 {
     switch (fault) {
-    case ClockEntryFault::Day: return QStringLiteral("Не верно установлено число");
-    case ClockEntryFault::Month: return QStringLiteral("Не верно установлен месяц");
-    case ClockEntryFault::Year: return QStringLiteral("Не верно установлен год");
-    case ClockEntryFault::Hour: return QStringLiteral("Не верно установлены часы");
-    case ClockEntryFault::Minute: return QStringLiteral("Не верно установлены минуты");
+    case ClockEntryFault::Day: return Ui::tr("Не верно установлено число");
+    case ClockEntryFault::Month: return Ui::tr("Не верно установлен месяц");
+    case ClockEntryFault::Year: return Ui::tr("Не верно установлен год");
+    case ClockEntryFault::Hour: return Ui::tr("Не верно установлены часы");
+    case ClockEntryFault::Minute: return Ui::tr("Не верно установлены минуты");
     case ClockEntryFault::None: break;
     }
     return {};

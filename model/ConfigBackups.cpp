@@ -7,6 +7,7 @@
 
 #include "model/ConfigFile.h"
 #include "model/FactoryImage.h"
+#include "model/UiText.h"
 
 namespace vrm {
 namespace {
@@ -38,10 +39,10 @@ BackupResult writeBackup(const QString& folder, const QString& imei, BackupKind 
                          const QDateTime& when)
 {
     if (mainBlock.size() != qsizetype(blocks::main.size))
-        return {{}, QStringLiteral("неполный блок конфигурации (%1 байт)").arg(mainBlock.size())};
+        return {{}, Ui::tr("неполный блок конфигурации (%1 байт)").arg(mainBlock.size())};
     QDir dir(folder);
     if (!dir.mkpath(QStringLiteral(".")))
-        return {{}, QStringLiteral("не удалось создать папку \"%1\"").arg(QDir::toNativeSeparators(folder))};
+        return {{}, Ui::tr("не удалось создать папку \"%1\"").arg(QDir::toNativeSeparators(folder))};
 
     const QString stem = namePart(imei) + QLatin1Char('_') + when.toString(kStampFormat) + QLatin1Char('_')
         + (kind == BackupKind::Read ? kReadName : kProgrammedName);
@@ -51,7 +52,7 @@ BackupResult writeBackup(const QString& folder, const QString& imei, BackupKind 
     ConfigImage image = buildFactoryImage();
     std::copy(mainBlock.cbegin(), mainBlock.cend(), image.data() + blocks::main.offset);
     if (writeConfigFile(path, image) != 0)
-        return {{}, QStringLiteral("не удалось записать файл \"%1\"").arg(QDir::toNativeSeparators(path))};
+        return {{}, Ui::tr("не удалось записать файл \"%1\"").arg(QDir::toNativeSeparators(path))};
     return {path, {}};
 }
 
@@ -84,7 +85,7 @@ QList<BackupEntry> listBackups(const QString& folder)
 
 QString backupKindText(BackupKind kind)
 {
-    return kind == BackupKind::Read ? QStringLiteral("считана") : QStringLiteral("запрограммирована");
+    return kind == BackupKind::Read ? Ui::tr("считана") : Ui::tr("запрограммирована");
 }
 
 } // namespace vrm

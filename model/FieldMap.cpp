@@ -140,7 +140,8 @@ uint8_t FieldEntry::bitMask() const
 
 QString OtherBytes::name() const
 {
-    return QStringLiteral("Прочие байты по смещению %1").arg(offset);
+    // The text export names these bytes by this Russian name; displays translate it.
+    return QString::fromUtf8(QT_TRANSLATE_NOOP("Ui", "Прочие байты по смещению %1")).arg(offset);
 }
 
 const FieldMap& mainBlockMap()

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "model/Cp1251.h"
+#include "model/UiText.h"
 
 namespace vrm {
 
@@ -82,7 +83,7 @@ bool parseQuoted(const QString& text, QByteArray& bytes, QString& rest, QString&
 {
     bytes.clear();
     if (!text.startsWith(u'"')) {
-        reason = QStringLiteral("текст должен быть в кавычках");
+        reason = Ui::tr("текст должен быть в кавычках");
         return false;
     }
     for (qsizetype i = 1; i < text.size(); ++i) {
@@ -99,11 +100,11 @@ bool parseQuoted(const QString& text, QByteArray& bytes, QString& rest, QString&
             bool ok = false;
             const uint value = text.mid(i + 2, 2).toUInt(&ok, 16);
             if (i + 3 >= text.size() || text[i + 1] != u'x' || !ok) {
-                reason = QStringLiteral("неверная escape-последовательность в тексте");
+                reason = Ui::tr("неверная escape-последовательность в тексте");
                 return false;
             }
             if (value == 0) {
-                reason = QStringLiteral("символ NUL внутри текста");
+                reason = Ui::tr("символ NUL внутри текста");
                 return false;
             }
             bytes.append(char(value));
@@ -112,12 +113,12 @@ bool parseQuoted(const QString& text, QByteArray& bytes, QString& rest, QString&
         }
         const QByteArray encoded = toCp1251(QString(c));
         if (encoded.size() != 1 || fromCp1251(encoded) != QString(c) || uint8_t(encoded[0]) < 0x20) {
-            reason = QStringLiteral("символ «%1» не входит в кодовую страницу 1251").arg(c);
+            reason = Ui::tr("символ «%1» не входит в кодовую страницу 1251").arg(c);
             return false;
         }
         bytes.append(encoded);
     }
-    reason = QStringLiteral("нет закрывающей кавычки");
+    reason = Ui::tr("нет закрывающей кавычки");
     return false;
 }
 
@@ -176,7 +177,7 @@ bool parseText(const QString& text, const FieldEntry& entry, QByteArray& bytes, 
     rest = rest.trimmed();
     if (rest.isEmpty()) {
         if (bytes.size() > width) {
-            reason = QStringLiteral("текст длиннее поля (%1 байт)").arg(width);
+            reason = Ui::tr("текст длиннее поля (%1 байт)").arg(width);
             return false;
         }
         bytes.append(QByteArray(width - bytes.size(), '\0'));
@@ -184,11 +185,11 @@ bool parseText(const QString& text, const FieldEntry& entry, QByteArray& bytes, 
     }
     QByteArray tail;
     if (!rest.startsWith(u'+') || !parseHex(rest.mid(1), tail) || tail.isEmpty() || tail[0] != '\0') {
-        reason = QStringLiteral("после текста ожидается + и байты, начиная с 00");
+        reason = Ui::tr("после текста ожидается + и байты, начиная с 00");
         return false;
     }
     if (bytes.size() + tail.size() != width) {
-        reason = QStringLiteral("текст и байты за ним должны занимать ровно %1 байт").arg(width);
+        reason = Ui::tr("текст и байты за ним должны занимать ровно %1 байт").arg(width);
         return false;
     }
     bytes.append(tail);
@@ -202,13 +203,13 @@ bool parseNumber(const QString& text, const FieldEntry& entry, ConfigImage& imag
     bool ok = false;
     const qlonglong number = value.toLongLong(&ok, 10);
     if (!ok) {
-        reason = QStringLiteral("значение не число: «%1»").arg(value);
+        reason = Ui::tr("значение не число: «%1»").arg(value);
         return false;
     }
     const qlonglong low = entry.field->kind == FieldKind::I8 ? -128 : 0;
     const qlonglong high = entry.field->kind == FieldKind::I8 ? 127 : qlonglong(maximumOf(entry));
     if (number < low || number > high) {
-        reason = QStringLiteral("значение %1 вне диапазона %2..%3").arg(number).arg(low).arg(high);
+        reason = Ui::tr("значение %1 вне диапазона %2..%3").arg(number).arg(low).arg(high);
         return false;
     }
     if (entry.field->kind == FieldKind::I8)
@@ -232,7 +233,7 @@ bool parseFloat(const QString& text, const FieldEntry& entry, ConfigImage& image
         bits = std::bit_cast<uint32_t>(number);
     }
     if (!ok) {
-        reason = QStringLiteral("значение не число: «%1»").arg(value);
+        reason = Ui::tr("значение не число: «%1»").arg(value);
         return false;
     }
     image.setDword(entry.offset(), bits);
@@ -250,7 +251,7 @@ bool parseIpv4(const QString& text, const FieldEntry& entry, ConfigImage& image,
         value = value << 8 | part;
     }
     if (!ok) {
-        reason = QStringLiteral("ожидается адрес вида 192.168.1.10");
+        reason = Ui::tr("ожидается адрес вида 192.168.1.10");
         return false;
     }
     image.setDword(entry.offset(), value);
@@ -260,11 +261,11 @@ bool parseIpv4(const QString& text, const FieldEntry& entry, ConfigImage& image,
 bool parseBytes(const QString& text, std::size_t size, QByteArray& bytes, QString& reason)
 {
     if (!parseHex(text, bytes)) {
-        reason = QStringLiteral("ожидаются байты в шестнадцатеричном виде (0A FF ...)");
+        reason = Ui::tr("ожидаются байты в шестнадцатеричном виде (0A FF ...)");
         return false;
     }
     if (std::size_t(bytes.size()) != size) {
-        reason = QStringLiteral("ожидается %1 байт, задано %2").arg(size).arg(bytes.size());
+        reason = Ui::tr("ожидается %1 байт, задано %2").arg(size).arg(bytes.size());
         return false;
     }
     return true;
@@ -272,21 +273,29 @@ bool parseBytes(const QString& text, std::size_t size, QByteArray& bytes, QStrin
 
 } // namespace
 
-QString itemText(FieldMeaning meaning, uint32_t value)
+namespace {
+// The item a number stands for; `display` translates it, the text export
+// keeps the Russian source.
+QString itemTextFor(FieldMeaning meaning, uint32_t value, bool display)
 {
-    if (meaning == FieldMeaning::OutputNumber && value < layout::output::kNames.size()) {
-        const std::string_view name = layout::output::kNames[value];
-        return QString::fromUtf8(name.data(), qsizetype(name.size()));
-    }
+    auto text = [display](const char* source) { return display ? Ui::tr(source) : QString::fromUtf8(source); };
+    if (meaning == FieldMeaning::OutputNumber && value < layout::output::kNames.size())
+        return text(layout::output::kNames[value].data());
     if (meaning == FieldMeaning::Action) {
-        static const QStringList fixed{QStringLiteral("нет реакции"), QStringLiteral("включить"),
-                                       QStringLiteral("выключить")};
+        static const char* const fixed[] = {QT_TRANSLATE_NOOP("Ui", "нет реакции"), QT_TRANSLATE_NOOP("Ui", "включить"),
+                                            QT_TRANSLATE_NOOP("Ui", "выключить")};
         if (value < 3)
-            return fixed[int(value)];
+            return text(fixed[value]);
         if (value <= 16)
-            return QStringLiteral("сценарий %1").arg(value - 2);
+            return text(QT_TRANSLATE_NOOP("Ui", "сценарий %1")).arg(value - 2);
     }
     return {};
+}
+} // namespace
+
+QString itemText(FieldMeaning meaning, uint32_t value)
+{
+    return itemTextFor(meaning, value, false);
 }
 
 QString exactValue(const ConfigImage& image, const FieldEntry& entry)
@@ -342,7 +351,7 @@ bool parseExactValue(const QString& text, const OtherBytes& other, ConfigImage& 
         return false;
     for (std::size_t i = 0; i < other.size(); ++i) {
         if (uint8_t(bytes[qsizetype(i)]) & ~other.masks[i]) {
-            reason = QStringLiteral("байт %1 задаёт биты, которые принадлежат полям").arg(other.offset + i);
+            reason = Ui::tr("байт %1 задаёт биты, которые принадлежат полям").arg(other.offset + i);
             return false;
         }
     }
@@ -356,9 +365,10 @@ bool parseExactValue(const QString& text, const OtherBytes& other, ConfigImage& 
 QString readableValue(const ConfigImage& image, const FieldEntry& entry)
 {
     if (entry.meaning == FieldMeaning::Password)
-        return image.byte(entry.offset()) == 0 ? QStringLiteral("(не задан)") : QStringLiteral("(задан)");
+        return image.byte(entry.offset()) == 0 ? Ui::tr("(не задан)") : Ui::tr("(задан)");
     if (entry.meaning != FieldMeaning::Plain && isUnsignedKind(entry.field->kind)) {
-        const QString item = itemText(entry.meaning, image.numberAt(entry.base, *entry.field, entry.element));
+        const QString item =
+            itemTextFor(entry.meaning, image.numberAt(entry.base, *entry.field, entry.element), true);
         if (!item.isEmpty())
             return item;
     }

@@ -32,7 +32,8 @@ bool parseExactValue(const QString& text, const OtherBytes& other, ConfigImage& 
 // The item a number stands for ("включить", "Реле 2"), empty when it is none.
 QString itemText(FieldMeaning meaning, uint32_t value);
 
-// What an installer reads: item texts for lists, the password as set or not.
+// What an installer reads, in the interface language: item texts for lists,
+// the password as set or not.
 QString readableValue(const ConfigImage& image, const FieldEntry& entry);
 
 // True when the element's own bits are equal in both images.

@@ -1,12 +1,16 @@
 #include "model/InputScale.h"
 
 #include "model/LenientNumber.h"
+#include "model/UiText.h"
 
 namespace vrm {
 
 namespace {
 
-const QString kVoltSuffix = QStringLiteral(" \u0412");   // " В"
+QString voltSuffix()
+{
+    return u' ' + Ui::tr("В");
+}
 const QString kPercentSuffix = QStringLiteral(" %");
 const QString kDegreeSuffix = QStringLiteral("\u00B0 C"); // "° C"
 
@@ -35,7 +39,7 @@ std::optional<QString> inputPageValueText(int type, int raw, UserScale scale, Di
     switch (type) {
     case inputtype::disabled:
     case inputtype::discrete:
-        return unit == DiscreteUnit::Volts ? withSuffix(rawToVolts(raw), 3, kVoltSuffix)
+        return unit == DiscreteUnit::Volts ? withSuffix(rawToVolts(raw), 3, voltSuffix())
                                            : withSuffix(rawToPercent(raw), 3, kPercentSuffix);
     case inputtype::analogue: return generalFormat(rawToUserUnits(raw, scale), 4);
     case inputtype::ts41: return withSuffix(rawToTs41Degrees(raw), 3, kDegreeSuffix);

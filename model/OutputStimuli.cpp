@@ -1,6 +1,7 @@
 #include "model/OutputStimuli.h"
 
 #include "model/ConfigImage.h"
+#include "model/UiText.h"
 
 namespace vrm {
 
@@ -11,7 +12,10 @@ constexpr uint32_t kOutputControlTask = 3;
 constexpr uint32_t kTaskOutputMask = 0x0F; // the output number of an output control task
 constexpr std::size_t kListedInputs = 8;
 
-const QString kPowerPage = QStringLiteral("[Питание, температура...]\t\t");
+QString powerPageText()
+{
+    return u'[' + Ui::tr("Питание, температура...") + QStringLiteral("]\t\t");
+}
 
 // An action value without an item (a damaged image) shows as its number.
 QString actionText(const StimulusTexts& texts, uint32_t action)
@@ -33,9 +37,11 @@ void addSchedulerTasks(QStringList& lines, const ConfigImage& image, uint32_t ou
             || image.get(at, task::kind) != kOutputControlTask
             || (image.get(at, task::parameter) & kTaskOutputMask) != output || action == 0)
             continue;
-        lines << "[" + texts.schedulerPage + "]\t\t" + actionText(texts, action) + "\tВ "
-                     + QString::number(image.get(at, task::hour)) + ":" + QString::number(image.get(at, task::minute))
-                     + " в указанные дни недели, строка № " + QString::number(i + 1);
+        lines << "[" + texts.schedulerPage + "]\t\t" + actionText(texts, action) + u'\t'
+                     + Ui::tr("В %1:%2 в указанные дни недели, строка № %3")
+                           .arg(image.get(at, task::hour))
+                           .arg(image.get(at, task::minute))
+                           .arg(i + 1);
     }
 }
 
@@ -45,13 +51,13 @@ void addPowerPage(QStringList& lines, const ConfigImage& image, uint32_t output,
     auto add = [&](RecordAt<outputAction::Record> reaction, const QString& event) {
         const uint32_t action = image.get(reaction, outputAction::action);
         if (image.get(reaction, outputAction::output) == output && action != 0)
-            lines << kPowerPage + actionText(texts, action) + event;
+            lines << powerPageText() + actionText(texts, action) + u'\t' + event;
     };
-    add(temperature::tamperReaction(at), QStringLiteral("\tПри вскрытии корпуса"));
+    add(temperature::tamperReaction(at), Ui::tr("При вскрытии корпуса"));
     add(temperature::highReaction(at),
-        "\tПри превышении температуры выше " + QString::number(image.getSigned(at, temperature::highLevel)) + "C");
+        Ui::tr("При превышении температуры выше %1C").arg(image.getSigned(at, temperature::highLevel)));
     add(temperature::lowReaction(at),
-        "\tПри падении температуры ниже " + QString::number(image.getSigned(at, temperature::lowLevel)) + "C");
+        Ui::tr("При падении температуры ниже %1C").arg(image.getSigned(at, temperature::lowLevel)));
 }
 
 void addPerimeters(QStringList& lines, const ConfigImage& image, uint32_t output, const StimulusTexts& texts)
@@ -59,14 +65,14 @@ void addPerimeters(QStringList& lines, const ConfigImage& image, uint32_t output
     const struct {
         const Field<perimeter::Record, FieldKind::U8>& actions;
         const char* event;
-    } groups[] = {{perimeter::countdownActions, "\tПри начале обратного отсчета"},
-                  {perimeter::armActions, "\tПри переходе в режим ОХРАНА"},
-                  {perimeter::disarmActions, "\tПри переходе в режим НАБЛЮДЕНИЕ"}};
+    } groups[] = {{perimeter::countdownActions, QT_TRANSLATE_NOOP("Ui", "При начале обратного отсчета")},
+                  {perimeter::armActions, QT_TRANSLATE_NOOP("Ui", "При переходе в режим ОХРАНА")},
+                  {perimeter::disarmActions, QT_TRANSLATE_NOOP("Ui", "При переходе в режим НАБЛЮДЕНИЕ")}};
     for (std::size_t p = 0; p < perimeters.count; ++p)
         for (const auto& group : groups)
             if (const uint32_t action = image.get(perimeters[p], group.actions, output); action != 0)
                 lines << nodeText(texts.perimeterPages, p) + "\t\t\t" + actionText(texts, action)
-                             + QString::fromUtf8(group.event);
+                             + u'\t' + Ui::tr(group.event);
 }
 
 void addInputs(QStringList& lines, const ConfigImage& image, uint32_t output, const StimulusTexts& texts)
@@ -75,9 +81,9 @@ void addInputs(QStringList& lines, const ConfigImage& image, uint32_t output, co
         const QString prefix = "[" + nodeText(texts.inputPages, n) + "]\t\t\t\t";
         const QString number = QString::number(n + 1);
         if (const uint32_t action = image.get(inputs[n], input::activationActions, output); action != 0)
-            lines << prefix + actionText(texts, action) + "\tПри активизации входа " + number;
+            lines << prefix + actionText(texts, action) + u'\t' + Ui::tr("При активизации входа %1").arg(number);
         if (const uint32_t action = image.get(inputs[n], input::deactivationActions, output); action != 0)
-            lines << prefix + actionText(texts, action) + "\tПри деактивизации входа " + number;
+            lines << prefix + actionText(texts, action) + u'\t' + Ui::tr("При деактивизации входа %1").arg(number);
     }
 }
 

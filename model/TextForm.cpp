@@ -8,6 +8,7 @@
 #include "model/FactoryImage.h"
 #include "model/FieldMap.h"
 #include "model/FieldText.h"
+#include "model/UiText.h"
 
 namespace vrm {
 
@@ -46,7 +47,7 @@ const QHash<QString, int>& indexByName()
 
 QString TextImportError::message() const
 {
-    return QStringLiteral("строка %1: %2").arg(line).arg(reason);
+    return Ui::tr("строка %1: %2").arg(line).arg(reason);
 }
 
 QByteArray exportText(const ConfigImage& image)
@@ -85,7 +86,7 @@ bool importText(const QByteArray& text, ConfigImage& image, TextImportError& err
         QStringDecoder decoder(QStringDecoder::Utf8);
         const QString content = decoder.decode(raw);
         if (decoder.hasError()) {
-            error.reason = QStringLiteral("текст не в кодировке UTF-8");
+            error.reason = Ui::tr("текст не в кодировке UTF-8");
             return false;
         }
         const QString trimmed = content.trimmed();
@@ -93,12 +94,12 @@ bool importText(const QByteArray& text, ConfigImage& image, TextImportError& err
             continue;
         const QRegularExpressionMatch match = fieldLine.match(content);
         if (!match.hasMatch()) {
-            error.reason = QStringLiteral("строка не вида «[страница] название = значение»");
+            error.reason = Ui::tr("строка не вида «[страница] название = значение»");
             return false;
         }
         const auto found = indexByName().constFind(match.captured(2));
         if (found == indexByName().constEnd()) {
-            error.reason = QStringLiteral("неизвестное поле «%1»").arg(match.captured(2));
+            error.reason = Ui::tr("неизвестное поле «%1»").arg(match.captured(2));
             return false;
         }
         const int index = *found;
@@ -106,12 +107,12 @@ bool importText(const QByteArray& text, ConfigImage& image, TextImportError& err
         const int page = isField ? map.fields[std::size_t(index)].page
                                  : map.others[std::size_t(index) - map.fields.size()].page;
         if (match.captured(1) != pageText(page)) {
-            error.reason = QStringLiteral("поле «%1» находится на странице %2, а не %3")
+            error.reason = Ui::tr("поле «%1» находится на странице %2, а не %3")
                                .arg(match.captured(2), pageText(page), match.captured(1));
             return false;
         }
         if (lineOfField.contains(index)) {
-            error.reason = QStringLiteral("поле уже задано в строке %1").arg(lineOfField.value(index));
+            error.reason = Ui::tr("поле уже задано в строке %1").arg(lineOfField.value(index));
             return false;
         }
         lineOfField.insert(index, error.line);

@@ -1,26 +1,34 @@
 #include "model/TimeZoneNames.h"
 
+#include "model/UiText.h"
+
 #include <QMap>
 
 namespace vrm {
 
 QStringList timeZoneNames()
 {
-    static const QMap<int, QString> places{
-        {2, QStringLiteral(" Киев, Харьков")},       {3, QStringLiteral(" Москва, Санкт-Петербург, Тула")},
-        {4, QStringLiteral(" Ижевск, Самара")},      {5, QStringLiteral(" Екатеринбург")},
-        {6, QStringLiteral(" Омск, Новосибирск, Алма-Ата")}, {7, QStringLiteral(" Красноярск")},
-        {8, QStringLiteral(" Иркутск")},             {9, QStringLiteral(" Якутск")},
-        {10, QStringLiteral(" Владивосток")},
+    static const QMap<int, const char*> places{
+        {2, QT_TRANSLATE_NOOP("Ui", "Киев, Харьков")},
+        {3, QT_TRANSLATE_NOOP("Ui", "Москва, Санкт-Петербург, Тула")},
+        {4, QT_TRANSLATE_NOOP("Ui", "Ижевск, Самара")},
+        {5, QT_TRANSLATE_NOOP("Ui", "Екатеринбург")},
+        {6, QT_TRANSLATE_NOOP("Ui", "Омск, Новосибирск, Алма-Ата")},
+        {7, QT_TRANSLATE_NOOP("Ui", "Красноярск")},
+        {8, QT_TRANSLATE_NOOP("Ui", "Иркутск")},
+        {9, QT_TRANSLATE_NOOP("Ui", "Якутск")},
+        {10, QT_TRANSLATE_NOOP("Ui", "Владивосток")},
     };
     QStringList names;
     for (int h = kTimeZoneOffsetMin; h <= kTimeZoneOffsetMax; ++h) {
         if (h < 0)
             names << QStringLiteral("(GMT%1:00)").arg(h);
         else if (h == 0)
-            names << QStringLiteral("(GMT) Время по Гринвичу: Дублин, Лондон");
+            names << Ui::tr("(GMT) Время по Гринвичу: Дублин, Лондон");
+        else if (const char* place = places.value(h))
+            names << QStringLiteral("(GMT+%1:00) ").arg(h) + Ui::tr(place);
         else
-            names << QStringLiteral("(GMT+%1:00)").arg(h) + places.value(h);
+            names << QStringLiteral("(GMT+%1:00)").arg(h);
     }
     return names;
 }

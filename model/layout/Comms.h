@@ -10,16 +10,16 @@ namespace vrm::layout {
 namespace signature {
 struct Record {
     static constexpr std::size_t size = 12;
-    static constexpr std::string_view title = "Сигнатура";
+    static constexpr std::string_view title = QT_TRANSLATE_NOOP("Ui", "Сигнатура");
 };
-#define VRM_SIGNATURE_FIELDS(F)                                   \
-    F(format, u8(0), "Формат")                                    \
-    F(version, text(1, 8), "Версия")                              \
-    F(reserved, raw(9, 3), "Резерв")
+#define VRM_SIGNATURE_FIELDS(F)                               \
+    F(format, u8(0), QT_TRANSLATE_NOOP("Ui", "Формат"))       \
+    F(version, text(1, 8), QT_TRANSLATE_NOOP("Ui", "Версия")) \
+    F(reserved, raw(9, 3), QT_TRANSLATE_NOOP("Ui", "Резерв"))
 VRM_DECLARE_FIELDS(VRM_SIGNATURE_FIELDS)
 #undef VRM_SIGNATURE_FIELDS
 // "01.02" inside the version text, carried by file headers: a second view of bytes 3-7.
-inline constexpr auto versionNumber = declareField<Record>("versionNumber", "Номер версии", decl::raw(3, 5));
+inline constexpr auto versionNumber = declareField<Record>("versionNumber", QT_TRANSLATE_NOOP("Ui", "Номер версии"), decl::raw(3, 5));
 } // namespace signature
 inline constexpr RecordArray<signature::Record> signatureBlock{0};
 
@@ -27,22 +27,22 @@ inline constexpr RecordArray<signature::Record> signatureBlock{0};
 namespace common {
 struct Record {
     static constexpr std::size_t size = 56;
-    static constexpr std::string_view title = "Общие параметры соединений";
+    static constexpr std::string_view title = QT_TRANSLATE_NOOP("Ui", "Общие параметры соединений");
 };
-#define VRM_COMMON_FIELDS(F)                                                                   \
-    F(callPause, bits(0, 0, 3), "Пауза между звонками")                                        \
-    F(alwaysAcknowledgeSms, bits(0, 3, 1), "Всегда подтверждать SMS")                         \
-    F(smsControlOnlyListed, bits(0, 4, 1), "SMS управление только с номеров из списка")        \
-    F(dtmfControlOnlyListed, bits(0, 5, 1), "DTMF управление только с номеров из списка")      \
-    F(dialPriority, bits(0, 6, 2), "Приоритет дозвона")                                        \
-    F(outdatedMessageTime, bits(1, 0, 4), "Срок действия SMS команды")                         \
-    F(dataProtocol, bits(1, 4, 1), "Протокол DATA")                                            \
-    F(modbusAddress, u8(2), "Адрес Modbus")                                                    \
-    F(systemPassword, text(8, 9), "Административный пароль")                                   \
-    F(pin, text(17, 9), "PIN код SIM карты")                                                   \
-    F(dtmfPassword, text(26, 5), "Пароль DTMF управления")                                     \
-    F(smsPassword, text(31, 9), "Пароль SMS управления")                                       \
-    F(smsCentre, text(40, 16), "Номер SMS центра")
+#define VRM_COMMON_FIELDS(F)                                                                                       \
+    F(callPause, bits(0, 0, 3), QT_TRANSLATE_NOOP("Ui", "Пауза между звонками"))                                   \
+    F(alwaysAcknowledgeSms, bits(0, 3, 1), QT_TRANSLATE_NOOP("Ui", "Всегда подтверждать SMS"))                     \
+    F(smsControlOnlyListed, bits(0, 4, 1), QT_TRANSLATE_NOOP("Ui", "SMS управление только с номеров из списка"))   \
+    F(dtmfControlOnlyListed, bits(0, 5, 1), QT_TRANSLATE_NOOP("Ui", "DTMF управление только с номеров из списка")) \
+    F(dialPriority, bits(0, 6, 2), QT_TRANSLATE_NOOP("Ui", "Приоритет дозвона"))                                   \
+    F(outdatedMessageTime, bits(1, 0, 4), QT_TRANSLATE_NOOP("Ui", "Срок действия SMS команды"))                    \
+    F(dataProtocol, bits(1, 4, 1), QT_TRANSLATE_NOOP("Ui", "Протокол DATA"))                                       \
+    F(modbusAddress, u8(2), QT_TRANSLATE_NOOP("Ui", "Адрес Modbus"))                                               \
+    F(systemPassword, text(8, 9), QT_TRANSLATE_NOOP("Ui", "Административный пароль"))                              \
+    F(pin, text(17, 9), QT_TRANSLATE_NOOP("Ui", "PIN код SIM карты"))                                              \
+    F(dtmfPassword, text(26, 5), QT_TRANSLATE_NOOP("Ui", "Пароль DTMF управления"))                                \
+    F(smsPassword, text(31, 9), QT_TRANSLATE_NOOP("Ui", "Пароль SMS управления"))                                  \
+    F(smsCentre, text(40, 16), QT_TRANSLATE_NOOP("Ui", "Номер SMS центра"))
 VRM_DECLARE_FIELDS(VRM_COMMON_FIELDS)
 #undef VRM_COMMON_FIELDS
 } // namespace common
@@ -52,13 +52,13 @@ inline constexpr RecordArray<common::Record> commonBlock{12, 1, 1, 1};
 namespace balance {
 struct Record {
     static constexpr std::size_t size = 24;
-    static constexpr std::string_view title = "Запрос баланса";
+    static constexpr std::string_view title = QT_TRANSLATE_NOOP("Ui", "Запрос баланса");
 };
-#define VRM_BALANCE_FIELDS(F)                                         \
-    F(ussdCommand, text(2, 9), "USSD команда запроса баланса")         \
-    F(keyword, text(11, 9), "Ключевое слово баланса")                  \
-    F(threshold, u16(20), "Порог баланса")                             \
-    F(requestPeriod, u8(22), "Период запроса баланса, ч")
+#define VRM_BALANCE_FIELDS(F)                                                           \
+    F(ussdCommand, text(2, 9), QT_TRANSLATE_NOOP("Ui", "USSD команда запроса баланса")) \
+    F(keyword, text(11, 9), QT_TRANSLATE_NOOP("Ui", "Ключевое слово баланса"))          \
+    F(threshold, u16(20), QT_TRANSLATE_NOOP("Ui", "Порог баланса"))                     \
+    F(requestPeriod, u8(22), QT_TRANSLATE_NOOP("Ui", "Период запроса баланса, ч"))
 VRM_DECLARE_FIELDS(VRM_BALANCE_FIELDS)
 #undef VRM_BALANCE_FIELDS
 } // namespace balance
@@ -68,19 +68,19 @@ inline constexpr RecordArray<balance::Record> balanceBlock{2818, 1, 1, 1};
 namespace sources {
 struct Record {
     static constexpr std::size_t size = 6;
-    static constexpr std::string_view title = "Источники сообщений";
+    static constexpr std::string_view title = QT_TRANSLATE_NOOP("Ui", "Источники сообщений");
 };
 // Input mask pair: word A has bit i set when input i+1 is not unchecked, word B when it is checked.
-#define VRM_SOURCE_FIELDS(F)                                              \
-    F(inputsSet, u16(0), "Входы (выбраны или серые)")                     \
-    F(inputsChecked, u16(2), "Входы (выбраны)")                           \
-    F(arm, bits(4, 0, 4), "Переход в режим ОХРАНА")                       \
-    F(disarm, bits(4, 4, 4), "Переход в режим НАБЛЮДЕНИЕ")                \
-    F(restrictedArm, bits(5, 0, 1), "Ограниченная охрана")                \
-    F(systemEvents, bits(5, 1, 1), "Системные события")                   \
-    F(test, bits(5, 2, 1), "Тест")                                        \
-    F(gps, bits(5, 3, 1), "GPS")                                          \
-    F(profile, bits(5, 4, 1), "Профиль")
+#define VRM_SOURCE_FIELDS(F)                                                        \
+    F(inputsSet, u16(0), QT_TRANSLATE_NOOP("Ui", "Входы (выбраны или серые)"))      \
+    F(inputsChecked, u16(2), QT_TRANSLATE_NOOP("Ui", "Входы (выбраны)"))            \
+    F(arm, bits(4, 0, 4), QT_TRANSLATE_NOOP("Ui", "Переход в режим ОХРАНА"))        \
+    F(disarm, bits(4, 4, 4), QT_TRANSLATE_NOOP("Ui", "Переход в режим НАБЛЮДЕНИЕ")) \
+    F(restrictedArm, bits(5, 0, 1), QT_TRANSLATE_NOOP("Ui", "Ограниченная охрана")) \
+    F(systemEvents, bits(5, 1, 1), QT_TRANSLATE_NOOP("Ui", "Системные события"))    \
+    F(test, bits(5, 2, 1), QT_TRANSLATE_NOOP("Ui", "Тест"))                         \
+    F(gps, bits(5, 3, 1), "GPS")                                                    \
+    F(profile, bits(5, 4, 1), QT_TRANSLATE_NOOP("Ui", "Профиль"))
 VRM_DECLARE_FIELDS(VRM_SOURCE_FIELDS)
 #undef VRM_SOURCE_FIELDS
 } // namespace sources
@@ -89,28 +89,28 @@ VRM_DECLARE_FIELDS(VRM_SOURCE_FIELDS)
 namespace connection {
 struct Record {
     static constexpr std::size_t size = 36;
-    static constexpr std::string_view title = "Соединение %1";
+    static constexpr std::string_view title = QT_TRANSLATE_NOOP("Ui", "Соединение %1");
 };
-#define VRM_CONNECTION_FIELDS(F)                                                          \
-    F(phone, text(0, 16), "Номер")                                                        \
-    F(transportPriority, bits(16, 0, 2), "Приоритет транспорта")                          \
-    F(groupNumber, bits(16, 2, 4), "Группа")                                              \
-    F(voiceWaitTime, bits(17, 0, 4), "Голос: время ожидания")                             \
-    F(incomingCallAction, bits(17, 4, 2), "Реакция на входящий вызов")                    \
-    F(incomingCallOutput, bits(18, 0, 3), "Входящий вызов: выход")                        \
-    F(incomingCallOutputAction, bits(18, 3, 5), "Входящий вызов: действие")               \
-    F(hangUpIsDelivery, bits(19, 0, 1), "Сброс вызова считать доставкой")                 \
-    F(voiceEnabled, bits(19, 1, 1), "Голосовые оповещения разрешены")                     \
-    F(voiceCallLength, bits(19, 2, 6), "Голос: длительность вызова")                      \
-    F(connectionType, bits(20, 0, 2), "Тип соединения")                                   \
-    F(voiceSources, records<sources::Record>(22), "Голосовые оповещения")                 \
-    F(smsWaitTime, bits(28, 0, 4), "SMS: время ожидания")                                 \
-    F(smsLanguage, bits(29, 0, 2), "SMS: протокол")                                       \
-    F(smsUserIdentity, bits(29, 2, 1), "SMS: идентификация пользователя")                 \
-    F(controlErrorCheck, bits(29, 3, 1), "Контроль ошибок управления")                    \
-    F(smsEnabled, bits(29, 4, 1), "SMS оповещения разрешены")                             \
-    F(jointUse, bits(29, 5, 1), "Управление ведомым контроллером")                        \
-    F(smsSources, records<sources::Record>(30), "SMS оповещения")
+#define VRM_CONNECTION_FIELDS(F)                                                                     \
+    F(phone, text(0, 16), QT_TRANSLATE_NOOP("Ui", "Номер"))                                          \
+    F(transportPriority, bits(16, 0, 2), QT_TRANSLATE_NOOP("Ui", "Приоритет транспорта"))            \
+    F(groupNumber, bits(16, 2, 4), QT_TRANSLATE_NOOP("Ui", "Группа"))                                \
+    F(voiceWaitTime, bits(17, 0, 4), QT_TRANSLATE_NOOP("Ui", "Голос: время ожидания"))               \
+    F(incomingCallAction, bits(17, 4, 2), QT_TRANSLATE_NOOP("Ui", "Реакция на входящий вызов"))      \
+    F(incomingCallOutput, bits(18, 0, 3), QT_TRANSLATE_NOOP("Ui", "Входящий вызов: выход"))          \
+    F(incomingCallOutputAction, bits(18, 3, 5), QT_TRANSLATE_NOOP("Ui", "Входящий вызов: действие")) \
+    F(hangUpIsDelivery, bits(19, 0, 1), QT_TRANSLATE_NOOP("Ui", "Сброс вызова считать доставкой"))   \
+    F(voiceEnabled, bits(19, 1, 1), QT_TRANSLATE_NOOP("Ui", "Голосовые оповещения разрешены"))       \
+    F(voiceCallLength, bits(19, 2, 6), QT_TRANSLATE_NOOP("Ui", "Голос: длительность вызова"))        \
+    F(connectionType, bits(20, 0, 2), QT_TRANSLATE_NOOP("Ui", "Тип соединения"))                     \
+    F(voiceSources, records<sources::Record>(22), QT_TRANSLATE_NOOP("Ui", "Голосовые оповещения"))   \
+    F(smsWaitTime, bits(28, 0, 4), QT_TRANSLATE_NOOP("Ui", "SMS: время ожидания"))                   \
+    F(smsLanguage, bits(29, 0, 2), QT_TRANSLATE_NOOP("Ui", "SMS: протокол"))                         \
+    F(smsUserIdentity, bits(29, 2, 1), QT_TRANSLATE_NOOP("Ui", "SMS: идентификация пользователя"))   \
+    F(controlErrorCheck, bits(29, 3, 1), QT_TRANSLATE_NOOP("Ui", "Контроль ошибок управления"))      \
+    F(smsEnabled, bits(29, 4, 1), QT_TRANSLATE_NOOP("Ui", "SMS оповещения разрешены"))               \
+    F(jointUse, bits(29, 5, 1), QT_TRANSLATE_NOOP("Ui", "Управление ведомым контроллером"))          \
+    F(smsSources, records<sources::Record>(30), QT_TRANSLATE_NOOP("Ui", "SMS оповещения"))
 VRM_DECLARE_FIELDS(VRM_CONNECTION_FIELDS)
 #undef VRM_CONNECTION_FIELDS
 } // namespace connection
@@ -120,25 +120,25 @@ inline constexpr RecordArray<connection::Record> connections{68, 8, 2, 8};
 namespace gprs {
 struct Record {
     static constexpr std::size_t size = 88;
-    static constexpr std::string_view title = "Общие параметры GPRS";
+    static constexpr std::string_view title = QT_TRANSLATE_NOOP("Ui", "Общие параметры GPRS");
 };
 // Strategy byte: 255 = always connected, 0 = on event, 1-252 = periodically every value x 5 min.
-#define VRM_GPRS_FIELDS(F)                                                     \
-    F(apn, text(0, 33), "Точка доступа (APN)")                                 \
-    F(userName, text(33, 17), "Имя пользователя GPRS")                         \
-    F(password, text(50, 17), "Пароль GPRS")                                   \
-    F(dns1, ipv4(68), "Первичный DNS")                                         \
-    F(dns2, ipv4(72), "Вторичный DNS")                                         \
-    F(gprsSources, records<sources::Record>(76), "GPRS оповещения")            \
-    F(connectionStrategy, u8(82), "Стратегия подключения")                     \
-    F(attempts, bits(83, 0, 3), "Число попыток подключения")                   \
-    F(pingPeriod, bits(83, 3, 5), "Период проверки связи, мин")                \
-    F(blockTime, u8(84), "Время блокировки")                                   \
-    F(onlineTime, bits(85, 0, 5), "Время на связи, мин")
+#define VRM_GPRS_FIELDS(F)                                                                   \
+    F(apn, text(0, 33), QT_TRANSLATE_NOOP("Ui", "Точка доступа (APN)"))                      \
+    F(userName, text(33, 17), QT_TRANSLATE_NOOP("Ui", "Имя пользователя GPRS"))              \
+    F(password, text(50, 17), QT_TRANSLATE_NOOP("Ui", "Пароль GPRS"))                        \
+    F(dns1, ipv4(68), QT_TRANSLATE_NOOP("Ui", "Первичный DNS"))                              \
+    F(dns2, ipv4(72), QT_TRANSLATE_NOOP("Ui", "Вторичный DNS"))                              \
+    F(gprsSources, records<sources::Record>(76), QT_TRANSLATE_NOOP("Ui", "GPRS оповещения")) \
+    F(connectionStrategy, u8(82), QT_TRANSLATE_NOOP("Ui", "Стратегия подключения"))          \
+    F(attempts, bits(83, 0, 3), QT_TRANSLATE_NOOP("Ui", "Число попыток подключения"))        \
+    F(pingPeriod, bits(83, 3, 5), QT_TRANSLATE_NOOP("Ui", "Период проверки связи, мин"))     \
+    F(blockTime, u8(84), QT_TRANSLATE_NOOP("Ui", "Время блокировки"))                        \
+    F(onlineTime, bits(85, 0, 5), QT_TRANSLATE_NOOP("Ui", "Время на связи, мин"))
 VRM_DECLARE_FIELDS(VRM_GPRS_FIELDS)
 #undef VRM_GPRS_FIELDS
 // The strategy group (82-85) that "Значения по умолчанию" restores as a whole: a view of four bytes.
-inline constexpr auto strategy = declareField<Record>("strategy", "Стратегия подключения", decl::raw(82, 4));
+inline constexpr auto strategy = declareField<Record>("strategy", QT_TRANSLATE_NOOP("Ui", "Стратегия подключения"), decl::raw(82, 4));
 inline constexpr uint8_t kAlwaysConnected = 255;
 inline constexpr uint8_t kOnEvent = 0;
 } // namespace gprs
@@ -148,19 +148,19 @@ inline constexpr RecordArray<gprs::Record> gprsBlock{2852, 1, 10, 1};
 namespace server {
 struct Record {
     static constexpr std::size_t size = 44;
-    static constexpr std::string_view title = "Сервер %1";
+    static constexpr std::string_view title = QT_TRANSLATE_NOOP("Ui", "Сервер %1");
 };
-#define VRM_SERVER_FIELDS(F)                                                 \
-    F(address, raw(0, 36), "Адрес сервера")                                  \
-    F(port, u16(36), "Порт")                                                 \
-    F(addressType, bits(38, 0, 1), "Тип адреса")                             \
-    F(enabled, bits(40, 0, 1), "Сервер используется")                        \
-    F(gprsWaitTime, bits(40, 4, 4), "Время ожидания GPRS")
+#define VRM_SERVER_FIELDS(F)                                                   \
+    F(address, raw(0, 36), QT_TRANSLATE_NOOP("Ui", "Адрес сервера"))           \
+    F(port, u16(36), QT_TRANSLATE_NOOP("Ui", "Порт"))                          \
+    F(addressType, bits(38, 0, 1), QT_TRANSLATE_NOOP("Ui", "Тип адреса"))      \
+    F(enabled, bits(40, 0, 1), QT_TRANSLATE_NOOP("Ui", "Сервер используется")) \
+    F(gprsWaitTime, bits(40, 4, 4), QT_TRANSLATE_NOOP("Ui", "Время ожидания GPRS"))
 VRM_DECLARE_FIELDS(VRM_SERVER_FIELDS)
 #undef VRM_SERVER_FIELDS
 // The address holds an IPv4 field in bytes 0-3 or a NUL-terminated domain name: two views of `address`.
-inline constexpr auto ipAddress = declareField<Record>("ipAddress", "IP адрес", decl::ipv4(0));
-inline constexpr auto domainName = declareField<Record>("domainName", "Доменное имя", decl::text(0, 34));
+inline constexpr auto ipAddress = declareField<Record>("ipAddress", QT_TRANSLATE_NOOP("Ui", "IP адрес"), decl::ipv4(0));
+inline constexpr auto domainName = declareField<Record>("domainName", QT_TRANSLATE_NOOP("Ui", "Доменное имя"), decl::text(0, 34));
 } // namespace server
 inline constexpr RecordArray<server::Record> servers{2940, 3, 11, 3};
 

@@ -5,8 +5,9 @@
 // Every field is declared once, in a list per record type:
 //
 //   namespace input {
-//   struct Record { static constexpr std::size_t size = 92; static constexpr std::string_view title = "Вход %1"; };
-//   #define VRM_INPUT_FIELDS(F)  F(name, text(0, 17), "Название входа")  F(sensorType, bits(55, 1, 3), "Тип входа")
+//   struct Record { static constexpr std::size_t size = 92;
+//                   static constexpr std::string_view title = QT_TRANSLATE_NOOP("Ui", "Вход %1"); };
+//   #define VRM_INPUT_FIELDS(F)  F(name, text(0, 17), QT_TRANSLATE_NOOP("Ui", "Название входа")) ...
 //   VRM_DECLARE_FIELDS(VRM_INPUT_FIELDS)
 //   }
 //
@@ -16,6 +17,7 @@
 // record and its kind, so reading a field at another record's place or a text
 // as a number does not compile.
 
+#include <QtGlobal>
 #include <cstddef>
 #include <cstdint>
 #include <span>

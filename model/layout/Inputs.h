@@ -9,13 +9,13 @@ namespace vrm::layout {
 namespace inputsCommon {
 struct Record {
     static constexpr std::size_t size = 4;
-    static constexpr std::string_view title = "Входы";
+    static constexpr std::string_view title = QT_TRANSLATE_NOOP("Ui", "Входы");
 };
-#define VRM_INPUTS_COMMON_FIELDS(F)                                                          \
-    F(sensorSupplyAlwaysOn, bits(0, 0, 1), "Питание датчиков (порт 10VS)")                   \
-    F(loopPowerResetTime, bits(0, 1, 3), "Время сброса питания по шлейфу")                   \
-    F(noScanAfterArm, bits(0, 4, 4), "Не опрашивать входы после включения питания датчиков") \
-    F(noScanAfterReset, bits(1, 0, 3), "Не опрашивать входы после включения")
+#define VRM_INPUTS_COMMON_FIELDS(F)                                                                                   \
+    F(sensorSupplyAlwaysOn, bits(0, 0, 1), QT_TRANSLATE_NOOP("Ui", "Питание датчиков (порт 10VS)"))                   \
+    F(loopPowerResetTime, bits(0, 1, 3), QT_TRANSLATE_NOOP("Ui", "Время сброса питания по шлейфу"))                   \
+    F(noScanAfterArm, bits(0, 4, 4), QT_TRANSLATE_NOOP("Ui", "Не опрашивать входы после включения питания датчиков")) \
+    F(noScanAfterReset, bits(1, 0, 3), QT_TRANSLATE_NOOP("Ui", "Не опрашивать входы после включения"))
 VRM_DECLARE_FIELDS(VRM_INPUTS_COMMON_FIELDS)
 #undef VRM_INPUTS_COMMON_FIELDS
 } // namespace inputsCommon
@@ -24,38 +24,38 @@ inline constexpr RecordArray<inputsCommon::Record> inputsCommonBlock{356, 1, 20,
 namespace input {
 struct Record {
     static constexpr std::size_t size = 92;
-    static constexpr std::string_view title = "Вход %1";
+    static constexpr std::string_view title = QT_TRANSLATE_NOOP("Ui", "Вход %1");
 };
 // Thresholds and the live reading are raw 12-bit values 0-4095; minimum and
 // maximum are the user-unit values of raw 0 and 4095. Actions: one byte per
 // output number 0-6, the action list index.
-#define VRM_INPUT_FIELDS(F)                                                                        \
-    F(name, text(0, 17), "Название входа")                                                         \
-    F(activeName, text(17, 17), "Название активного состояния")                                    \
-    F(passiveName, text(34, 17), "Название пассивного состояния")                                  \
-    F(averagingTime, bits(52, 0, 4), "Время усреднения")                                           \
-    F(activeLevel, bits(52, 4, 3), "Активный входной уровень")                                     \
-    F(alwaysMonitored, bits(52, 7, 1), "Контролировать 24 часа в сутки")                           \
-    F(recoveryTime, bits(53, 0, 6), "Время восстановления опроса, мин")                            \
-    F(delayTime, bits(54, 0, 6), "Задержка тревожного события")                                    \
-    F(relayControl, bits(54, 6, 2), "Управление реле/выходами")                                    \
-    F(sensorType, bits(55, 1, 3), "Тип входа")                                                     \
-    F(perimeterLinks, bits(56, 0, 2, 4), "Связь с периметром")                                     \
-    F(lowThreshold, u16(58), "Нижняя граница")                                                     \
-    F(highThreshold, u16(60), "Верхняя граница")                                                   \
-    F(triggerCount, bits(62, 0, 2), "Число активизаций")                                           \
-    F(notArmingWhenActive, bits(62, 2, 1), "Не переходить в ОХРАНУ при активном входе")            \
-    F(listenNumber, bits(62, 4, 4), "Номер для прослушивания")                                     \
-    F(supplySource, bits(63, 0, 2), "Источник питания датчиков")                                   \
-    F(alarmTries, bits(63, 2, 2), "Тревожных событий за сессию")                                   \
-    F(activationModeChange, bits(63, 4, 2), "Смена режима при активизации")                        \
-    F(deactivationModeChange, bits(63, 6, 2), "Смена режима при деактивизации")                    \
-    F(filterWindow, bits(64, 0, 4), "Окно фильтра")                                                \
-    F(sendGps, bits(64, 4, 1), "Отправить GPS информацию")                                         \
-    F(minimum, real(68), "Минимальное значение")                                                   \
-    F(maximum, real(72), "Максимальное значение")                                                  \
-    F(activationActions, u8(76, 7), "При переходе в активное состояние")                           \
-    F(deactivationActions, u8(83, 7), "При переходе в пассивное состояние")
+#define VRM_INPUT_FIELDS(F)                                                                                      \
+    F(name, text(0, 17), QT_TRANSLATE_NOOP("Ui", "Название входа"))                                              \
+    F(activeName, text(17, 17), QT_TRANSLATE_NOOP("Ui", "Название активного состояния"))                         \
+    F(passiveName, text(34, 17), QT_TRANSLATE_NOOP("Ui", "Название пассивного состояния"))                       \
+    F(averagingTime, bits(52, 0, 4), QT_TRANSLATE_NOOP("Ui", "Время усреднения"))                                \
+    F(activeLevel, bits(52, 4, 3), QT_TRANSLATE_NOOP("Ui", "Активный входной уровень"))                          \
+    F(alwaysMonitored, bits(52, 7, 1), QT_TRANSLATE_NOOP("Ui", "Контролировать 24 часа в сутки"))                \
+    F(recoveryTime, bits(53, 0, 6), QT_TRANSLATE_NOOP("Ui", "Время восстановления опроса, мин"))                 \
+    F(delayTime, bits(54, 0, 6), QT_TRANSLATE_NOOP("Ui", "Задержка тревожного события"))                         \
+    F(relayControl, bits(54, 6, 2), QT_TRANSLATE_NOOP("Ui", "Управление реле/выходами"))                         \
+    F(sensorType, bits(55, 1, 3), QT_TRANSLATE_NOOP("Ui", "Тип входа"))                                          \
+    F(perimeterLinks, bits(56, 0, 2, 4), QT_TRANSLATE_NOOP("Ui", "Связь с периметром"))                          \
+    F(lowThreshold, u16(58), QT_TRANSLATE_NOOP("Ui", "Нижняя граница"))                                          \
+    F(highThreshold, u16(60), QT_TRANSLATE_NOOP("Ui", "Верхняя граница"))                                        \
+    F(triggerCount, bits(62, 0, 2), QT_TRANSLATE_NOOP("Ui", "Число активизаций"))                                \
+    F(notArmingWhenActive, bits(62, 2, 1), QT_TRANSLATE_NOOP("Ui", "Не переходить в ОХРАНУ при активном входе")) \
+    F(listenNumber, bits(62, 4, 4), QT_TRANSLATE_NOOP("Ui", "Номер для прослушивания"))                          \
+    F(supplySource, bits(63, 0, 2), QT_TRANSLATE_NOOP("Ui", "Источник питания датчиков"))                        \
+    F(alarmTries, bits(63, 2, 2), QT_TRANSLATE_NOOP("Ui", "Тревожных событий за сессию"))                        \
+    F(activationModeChange, bits(63, 4, 2), QT_TRANSLATE_NOOP("Ui", "Смена режима при активизации"))             \
+    F(deactivationModeChange, bits(63, 6, 2), QT_TRANSLATE_NOOP("Ui", "Смена режима при деактивизации"))         \
+    F(filterWindow, bits(64, 0, 4), QT_TRANSLATE_NOOP("Ui", "Окно фильтра"))                                     \
+    F(sendGps, bits(64, 4, 1), QT_TRANSLATE_NOOP("Ui", "Отправить GPS информацию"))                              \
+    F(minimum, real(68), QT_TRANSLATE_NOOP("Ui", "Минимальное значение"))                                        \
+    F(maximum, real(72), QT_TRANSLATE_NOOP("Ui", "Максимальное значение"))                                       \
+    F(activationActions, u8(76, 7), QT_TRANSLATE_NOOP("Ui", "При переходе в активное состояние"))                \
+    F(deactivationActions, u8(83, 7), QT_TRANSLATE_NOOP("Ui", "При переходе в пассивное состояние"))
 VRM_DECLARE_FIELDS(VRM_INPUT_FIELDS)
 #undef VRM_INPUT_FIELDS
 // Sensor type indices.

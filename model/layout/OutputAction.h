@@ -8,11 +8,11 @@
 namespace vrm::layout::outputAction {
 struct Record {
     static constexpr std::size_t size = 1;
-    static constexpr std::string_view title = "Реакция";
+    static constexpr std::string_view title = QT_TRANSLATE_NOOP("Ui", "Реакция");
 };
-#define VRM_OUTPUT_ACTION_FIELDS(F)              \
-    F(output, bits(0, 0, 3), "Выход")            \
-    F(action, bits(0, 3, 5), "Действие")
+#define VRM_OUTPUT_ACTION_FIELDS(F)                            \
+    F(output, bits(0, 0, 3), QT_TRANSLATE_NOOP("Ui", "Выход")) \
+    F(action, bits(0, 3, 5), QT_TRANSLATE_NOOP("Ui", "Действие"))
 VRM_DECLARE_FIELDS(VRM_OUTPUT_ACTION_FIELDS)
 #undef VRM_OUTPUT_ACTION_FIELDS
 } // namespace vrm::layout::outputAction

@@ -8,21 +8,21 @@ namespace vrm::layout {
 namespace perimeter {
 struct Record {
     static constexpr std::size_t size = 51;
-    static constexpr std::string_view title = "Периметр %1";
+    static constexpr std::string_view title = QT_TRANSLATE_NOOP("Ui", "Периметр %1");
 };
 // Arm input mode: 0 pulse arm/disarm, 3 pulse arm, 2 touch-memory. Actions:
 // one byte per output number 0-6. Profiles: 0 none, n = profile n.
-#define VRM_PERIMETER_FIELDS(F)                                                   \
-    F(name, text(0, 17), "Название периметра")                                    \
-    F(armDelay, u8(17), "Задержка взвода, с")                                     \
-    F(armInputMode, u8(18), "Режим входа Arm In")                                 \
-    F(armActions, u8(19, 7), "Переход в режим ОХРАНА")                            \
-    F(disarmActions, u8(26, 7), "Переход в НАБЛЮДЕНИЕ")                           \
-    F(countdownActions, u8(33, 7), "Начат обратный отсчет")                       \
-    F(armProfile, u8(47), "Профиль при взятии")                                   \
-    F(disarmProfile, u8(48), "Профиль при снятии")                                \
-    F(countdownProfile, u8(49), "Профиль при обратном отсчете")                   \
-    F(cleared, u8(50), "Резерв (всегда 0)")
+#define VRM_PERIMETER_FIELDS(F)                                                          \
+    F(name, text(0, 17), QT_TRANSLATE_NOOP("Ui", "Название периметра"))                  \
+    F(armDelay, u8(17), QT_TRANSLATE_NOOP("Ui", "Задержка взвода, с"))                   \
+    F(armInputMode, u8(18), QT_TRANSLATE_NOOP("Ui", "Режим входа Arm In"))               \
+    F(armActions, u8(19, 7), QT_TRANSLATE_NOOP("Ui", "Переход в режим ОХРАНА"))          \
+    F(disarmActions, u8(26, 7), QT_TRANSLATE_NOOP("Ui", "Переход в НАБЛЮДЕНИЕ"))         \
+    F(countdownActions, u8(33, 7), QT_TRANSLATE_NOOP("Ui", "Начат обратный отсчет"))     \
+    F(armProfile, u8(47), QT_TRANSLATE_NOOP("Ui", "Профиль при взятии"))                 \
+    F(disarmProfile, u8(48), QT_TRANSLATE_NOOP("Ui", "Профиль при снятии"))              \
+    F(countdownProfile, u8(49), QT_TRANSLATE_NOOP("Ui", "Профиль при обратном отсчете")) \
+    F(cleared, u8(50), QT_TRANSLATE_NOOP("Ui", "Резерв (всегда 0)"))
 VRM_DECLARE_FIELDS(VRM_PERIMETER_FIELDS)
 #undef VRM_PERIMETER_FIELDS
 } // namespace perimeter
@@ -31,15 +31,15 @@ inline constexpr RecordArray<perimeter::Record> perimeters{3087, 4, 16, 4};
 namespace touchKey {
 struct Record {
     static constexpr std::size_t size = 32;
-    static constexpr std::string_view title = "Ключ %1";
+    static constexpr std::string_view title = QT_TRANSLATE_NOOP("Ui", "Ключ %1");
 };
 // Code: most significant byte first, all zero = empty entry. Rights: bit
 // 2(p-1) = may arm perimeter p, bit 2(p-1)+1 = may disarm it. Profile 0 = none.
-#define VRM_TOUCH_KEY_FIELDS(F)                                 \
-    F(code, raw(0, 8), "Код ключа TOUCH")                       \
-    F(userName, text(8, 17), "Имя пользователя")                \
-    F(rights, u8(25), "Права по периметрам")                    \
-    F(profile, bits(26, 0, 4), "Профиль")
+#define VRM_TOUCH_KEY_FIELDS(F)                                           \
+    F(code, raw(0, 8), QT_TRANSLATE_NOOP("Ui", "Код ключа TOUCH"))        \
+    F(userName, text(8, 17), QT_TRANSLATE_NOOP("Ui", "Имя пользователя")) \
+    F(rights, u8(25), QT_TRANSLATE_NOOP("Ui", "Права по периметрам"))     \
+    F(profile, bits(26, 0, 4), QT_TRANSLATE_NOOP("Ui", "Профиль"))
 VRM_DECLARE_FIELDS(VRM_TOUCH_KEY_FIELDS)
 #undef VRM_TOUCH_KEY_FIELDS
 } // namespace touchKey

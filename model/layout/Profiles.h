@@ -9,12 +9,12 @@ namespace vrm::layout {
 namespace threshold {
 struct Record {
     static constexpr std::size_t size = 6;
-    static constexpr std::string_view title = "Пороги входа %1";
+    static constexpr std::string_view title = QT_TRANSLATE_NOOP("Ui", "Пороги входа %1");
 };
-#define VRM_THRESHOLD_FIELDS(F)                                   \
-    F(applies, bits(0, 0, 1), "Профиль задаёт пороги входа")      \
-    F(low, u16(2), "Нижняя граница")                              \
-    F(high, u16(4), "Верхняя граница")
+#define VRM_THRESHOLD_FIELDS(F)                                                       \
+    F(applies, bits(0, 0, 1), QT_TRANSLATE_NOOP("Ui", "Профиль задаёт пороги входа")) \
+    F(low, u16(2), QT_TRANSLATE_NOOP("Ui", "Нижняя граница"))                         \
+    F(high, u16(4), QT_TRANSLATE_NOOP("Ui", "Верхняя граница"))
 VRM_DECLARE_FIELDS(VRM_THRESHOLD_FIELDS)
 #undef VRM_THRESHOLD_FIELDS
 } // namespace threshold
@@ -22,12 +22,12 @@ VRM_DECLARE_FIELDS(VRM_THRESHOLD_FIELDS)
 namespace profile {
 struct Record {
     static constexpr std::size_t size = 122;
-    static constexpr std::string_view title = "Профиль %1";
+    static constexpr std::string_view title = QT_TRANSLATE_NOOP("Ui", "Профиль %1");
 };
-#define VRM_PROFILE_FIELDS(F)                                                        \
-    F(name, text(0, 17), "Название профиля")                                         \
-    F(thresholds, records<threshold::Record>(18, 16), "Пороги входов")               \
-    F(actions, u8(114, 7), "Воздействие на реле / выходы")
+#define VRM_PROFILE_FIELDS(F)                                                                   \
+    F(name, text(0, 17), QT_TRANSLATE_NOOP("Ui", "Название профиля"))                           \
+    F(thresholds, records<threshold::Record>(18, 16), QT_TRANSLATE_NOOP("Ui", "Пороги входов")) \
+    F(actions, u8(114, 7), QT_TRANSLATE_NOOP("Ui", "Воздействие на реле / выходы"))
 VRM_DECLARE_FIELDS(VRM_PROFILE_FIELDS)
 #undef VRM_PROFILE_FIELDS
 } // namespace profile

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "model/ConfigImage.h"
+#include "model/UiText.h"
 #include "model/Cp1251.h"
 #include "model/FactoryImage.h"
 
@@ -32,8 +33,7 @@ CommonParametersPage::CommonParametersPage(PageHost& host, QObject* parent)
 
 const QString& CommonParametersPage::passwordWarning()
 {
-    static const QString text = QStringLiteral(
-        "Административный пароль необходим для использования расширенного набора команд через SMS, а так же для "
+    static const QString text = Ui::tr("Административный пароль необходим для использования расширенного набора команд через SMS, а так же для "
         "защиты конфигурации устройства от модификации. После процедуры установки, запись и чтение конфигурации "
         "будут невозможны, без указания этого пароля. Действие нового пароля начнется с момента повторного запуска "
         "конфигуратора. Будьте внимательны, в случае утраты пароля его отмена возможна с помощью длительной "
@@ -61,8 +61,8 @@ QWidget* CommonParametersPage::buildSecurity()
     auto* security = makeGroup({}, {});
     auto* securityLayout = new QGridLayout(security);
     usePassword_ = makeCheckBox(QStringLiteral("CheckBoxSysPassword"),
-                                QStringLiteral("Использовать административный пароль"));
-    passwordLabel_ = makeLabel(QStringLiteral("Административный пароль и пароль защиты конфигурации"),
+                                Ui::tr("Использовать административный пароль"));
+    passwordLabel_ = makeLabel(Ui::tr("Административный пароль и пароль защиты конфигурации"),
                                QStringLiteral("Label84"));
     // Leaving the page with the box unticked empties the password.
     f.add(
@@ -91,7 +91,7 @@ QWidget* CommonParametersPage::buildSecurity()
           {});
     // Never read or written on this device model.
     auto* deviceId = makeEdit(QStringLiteral("MaskEditDevId"), 8);
-    auto* deviceIdLabel = makeLabel(QStringLiteral("Идентификатор устройства для модемных или GPRS пакетов"));
+    auto* deviceIdLabel = makeLabel(Ui::tr("Идентификатор устройства для модемных или GPRS пакетов"));
     deviceId->hide();
     deviceIdLabel->hide();
 
@@ -100,13 +100,13 @@ QWidget* CommonParametersPage::buildSecurity()
     securityLayout->addWidget(passwordLabel_, row, 0);
     securityLayout->addWidget(password_, row++, 1);
     securityLayout->addWidget(warning_, row++, 0, 1, 2);
-    securityLayout->addWidget(makeLabel(QStringLiteral("Пароль доступа для SMS управления")), row, 0);
+    securityLayout->addWidget(makeLabel(Ui::tr("Пароль доступа для SMS управления")), row, 0);
     securityLayout->addWidget(smsPassword, row++, 1);
-    securityLayout->addWidget(makeLabel(QStringLiteral("Пароль доступа для DTMF управления")), row, 0);
+    securityLayout->addWidget(makeLabel(Ui::tr("Пароль доступа для DTMF управления")), row, 0);
     securityLayout->addWidget(dtmfPassword, row++, 1);
-    securityLayout->addWidget(makeLabel(QStringLiteral("PIN код")), row, 0);
+    securityLayout->addWidget(makeLabel(Ui::tr("PIN код")), row, 0);
     securityLayout->addWidget(pin, row++, 1);
-    securityLayout->addWidget(makeLabel(QStringLiteral("Номер телефона SMS центра")), row, 0);
+    securityLayout->addWidget(makeLabel(Ui::tr("Номер телефона SMS центра")), row, 0);
     securityLayout->addWidget(smsCentre, row++, 1);
     securityLayout->addWidget(deviceIdLabel, row, 0);
     securityLayout->addWidget(deviceId, row++, 1);
@@ -123,17 +123,17 @@ QWidget* CommonParametersPage::buildCalls()
     auto* calls = makeGroup({}, {});
     auto* callsLayout = new QGridLayout(calls);
     QCheckBox* dtmfOnlyListed = f.check(common::dtmfControlOnlyListed, QStringLiteral("CheckBoxDTMFControlOnlyList"),
-                                        QStringLiteral("DTMF управление только с телефонов из списка"));
+                                        Ui::tr("DTMF управление только с телефонов из списка"));
     QCheckBox* smsOnlyListed = f.check(common::smsControlOnlyListed, QStringLiteral("CheckBoxControlOnlyList"),
-                                       QStringLiteral("SMS управление только с телефонов из списка"));
+                                       Ui::tr("SMS управление только с телефонов из списка"));
     QCheckBox* acknowledge = f.check(common::alwaysAcknowledgeSms, QStringLiteral("CheckBoxACK"),
-                                     QStringLiteral("Всегда подтверждать выполнение SMS команды"));
+                                     Ui::tr("Всегда подтверждать выполнение SMS команды"));
     QComboBox* dialPriority =
         f.combo(common::dialPriority, QStringLiteral("ComboBoxDialPriority"),
-                {QStringLiteral("Чередование от 1 до 8 по кольцу, без приоритета."),
-                 QStringLiteral("Приоритет у соединения с меньшим номером."),
-                 QStringLiteral("Приоритет у текущего соединения, до полной передачи."),
-                 QStringLiteral("Приоритет у текущего соединения, до первой неудачи.")});
+                {Ui::tr("Чередование от 1 до 8 по кольцу, без приоритета."),
+                 Ui::tr("Приоритет у соединения с меньшим номером."),
+                 Ui::tr("Приоритет у текущего соединения, до полной передачи."),
+                 Ui::tr("Приоритет у текущего соединения, до первой неудачи.")});
     QComboBox* callPause =
         f.combo(common::callPause, QStringLiteral("ComboBoxCall2CallPauseX10S"),
                 {QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"),
@@ -143,29 +143,28 @@ QWidget* CommonParametersPage::buildCalls()
         outdatedItems << QString::number(2 * i) + QStringLiteral(" Min.");
     QComboBox* outdatedTime = f.combo(common::outdatedMessageTime, QStringLiteral("ComboBoxOutdatedMsgTime"), outdatedItems);
     int row = 0;
-    callsLayout->addWidget(makeNote(QStringLiteral("Пауза между окончанием одного соединения и началом нового, Сек.")),
+    callsLayout->addWidget(makeNote(Ui::tr("Пауза между окончанием одного соединения и началом нового, Сек.")),
                            row, 0);
     callsLayout->addWidget(callPause, row++, 1);
-    callsLayout->addWidget(makeNote(QStringLiteral("Принцип чередования соединений при голосовом оповещении")), row++, 0,
+    callsLayout->addWidget(makeNote(Ui::tr("Принцип чередования соединений при голосовом оповещении")), row++, 0,
                            1, 2);
     callsLayout->addWidget(dialPriority, row++, 0, 1, 2);
     callsLayout->addWidget(acknowledge, row++, 0, 1, 2);
     callsLayout->addWidget(smsOnlyListed, row++, 0, 1, 2);
     callsLayout->addWidget(dtmfOnlyListed, row++, 0, 1, 2);
     callsLayout->addWidget(
-        makeNote(QStringLiteral(
-            "SMS команды полученные позднее указанного времени, с момента отправки, не выполнять")),
+        makeNote(Ui::tr("SMS команды полученные позднее указанного времени, с момента отправки, не выполнять")),
         row, 0);
     callsLayout->addWidget(outdatedTime, row++, 1);
     callsLayout->setColumnStretch(0, 1);
 
     // Not shown on this device model; the values still pass through the steps.
     auto* dataGroup = makeGroup(QStringLiteral("GroupBoxOutDataParam"),
-                                QStringLiteral(" Тип модемного соединения для исходящих вызовов "));
+                                Ui::tr(" Тип модемного соединения для исходящих вызовов "));
     QComboBox* dataProtocol = f.combo(common::dataProtocol, QStringLiteral("ComboBoxDATAProtocol"),
                                       {QStringLiteral("V.32 (9600 bps)"), QStringLiteral("V.110 (9600 bps)")});
     (new QVBoxLayout(dataGroup))->addWidget(dataProtocol);
-    auto* modbusLabel = makeLabel(QStringLiteral("Адрес устройства в сети Modbus"), QStringLiteral("LabelModBusAddress"));
+    auto* modbusLabel = makeLabel(Ui::tr("Адрес устройства в сети Modbus"), QStringLiteral("LabelModBusAddress"));
     // No number reads as 0 and so stores the lowest address.
     QLineEdit* modbusAddress = f.number(common::modbusAddress, QStringLiteral("EditModBusAddress"), {1, 247, 0}, {}, 3);
     dataGroup->hide();
@@ -182,17 +181,17 @@ QWidget* CommonParametersPage::buildBalance()
 {
     auto* group = makeGroup({}, {});
     auto* balanceLayout = new QGridLayout(group);
-    auto* templates = makeGroup({}, QStringLiteral(" Предустановленные шаблоны "));
+    auto* templates = makeGroup({}, Ui::tr(" Предустановленные шаблоны "));
     auto* templatesLayout = new QHBoxLayout(templates);
     struct Template {
         const char* name;
         QString caption, command, keyword;
     };
     const Template presets[] = {
-        {"RadioButton1", QStringLiteral("МТС"), QStringLiteral("*100#"), QStringLiteral("Баланс:")},
-        {"RadioButton2", QStringLiteral("Билайн"), QStringLiteral("*102#"), QStringLiteral("Баланс ")},
-        {"RadioButton3", QStringLiteral("Мегафон"), QStringLiteral("*100#"), QString()},
-        {"RadioButton4", QStringLiteral("Теле 2"), QStringLiteral("*105#"), QStringLiteral("OCTATOK ")},
+        {"RadioButton1", Ui::tr("МТС"), QStringLiteral("*100#"), QStringLiteral("Баланс:")},
+        {"RadioButton2", Ui::tr("Билайн"), QStringLiteral("*102#"), QStringLiteral("Баланс ")},
+        {"RadioButton3", Ui::tr("Мегафон"), QStringLiteral("*100#"), QString()},
+        {"RadioButton4", Ui::tr("Теле 2"), QStringLiteral("*105#"), QStringLiteral("OCTATOK ")},
     };
     for (const Template& preset : presets) {
         auto* radio = new QRadioButton(preset.caption);
@@ -218,18 +217,18 @@ QWidget* CommonParametersPage::buildBalance()
     int row = 0;
     balanceLayout->addWidget(templates, row++, 0, 1, 2);
     balanceLayout->addWidget(
-        makeNote(QStringLiteral("Предустановленные шаблоны параметров запроса баланса могут отличаться в разных "
+        makeNote(Ui::tr("Предустановленные шаблоны параметров запроса баланса могут отличаться в разных "
                                 "регионах. Уточните USSD команду для запроса баланса у вашего оператора. Ключевое "
                                 "слово - это ближайшие восемь символов слева от числового значения баланса.")),
         row++, 0, 1, 2);
-    balanceLayout->addWidget(makeLabel(QStringLiteral("USSD команда запроса")), row, 0);
+    balanceLayout->addWidget(makeLabel(Ui::tr("USSD команда запроса")), row, 0);
     balanceLayout->addWidget(ussdCommand_, row++, 1);
-    balanceLayout->addWidget(makeNote(QStringLiteral("Ключевое слово для идентификации сообщения о балансе")), row, 0);
+    balanceLayout->addWidget(makeNote(Ui::tr("Ключевое слово для идентификации сообщения о балансе")), row, 0);
     balanceLayout->addWidget(balanceKeyword_, row++, 1);
     balanceLayout->addWidget(
-        makeNote(QStringLiteral("Формировать оповещение при значении равном или меньше (0 - 65535)")), row, 0);
+        makeNote(Ui::tr("Формировать оповещение при значении равном или меньше (0 - 65535)")), row, 0);
     balanceLayout->addWidget(threshold, row++, 1);
-    balanceLayout->addWidget(makeNote(QStringLiteral("Период запроса информации о балансе в часах (0 - 255)")), row,
+    balanceLayout->addWidget(makeNote(Ui::tr("Период запроса информации о балансе в часах (0 - 255)")), row,
                              0);
     balanceLayout->addWidget(requestPeriod, row++, 1);
     balanceLayout->setColumnStretch(0, 1);

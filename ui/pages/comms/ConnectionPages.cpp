@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "model/ConfigImage.h"
+#include "model/UiText.h"
 #include "model/Cp1251.h"
 #include "model/FactoryImage.h"
 #include "ui/TextTable.h"
@@ -53,20 +54,20 @@ void ConnectionPages::build()
                  {});
     phone->setMinimumWidth(150);
     groupNumber_ = makeComboBox(QStringLiteral("ComboBoxGroupNum"), numberedItems(1, 8));
-    transportLabel_ = fieldLabel(QStringLiteral("Приоритет транспорта"), QStringLiteral("Label85"));
+    transportLabel_ = fieldLabel(Ui::tr("Приоритет транспорта"), QStringLiteral("Label85"));
     transportPriority_ = makeComboBox(QStringLiteral("ComboBoxTransportPriority"),
-                                      {QStringLiteral("Голосовое и SMS оповещения равнозначны"),
-                                       QStringLiteral("Посылать SMS только если не доставлено голосовое оповещ."),
-                                       QStringLiteral("Голосовое оповещение только если не отправлено SMS")});
-    typeLabel_ = fieldLabel(QStringLiteral("Тип соединения"), QStringLiteral("LabelConnType"));
+                                      {Ui::tr("Голосовое и SMS оповещения равнозначны"),
+                                       Ui::tr("Посылать SMS только если не доставлено голосовое оповещ."),
+                                       Ui::tr("Голосовое оповещение только если не отправлено SMS")});
+    typeLabel_ = fieldLabel(Ui::tr("Тип соединения"), QStringLiteral("LabelConnType"));
     connectionType_ = makeComboBox(QStringLiteral("ComboBoxConnectionType"),
-                                   {QStringLiteral("Голосовое"), QStringLiteral("WardLink"), QStringLiteral("Голосовое WL")});
+                                   {Ui::tr("Голосовое"), QStringLiteral("WardLink"), Ui::tr("Голосовое WL")});
     incomingCallAction_ = makeComboBox(
         QStringLiteral("ComboBoxIncomungCallAction"),
-        {QStringLiteral("Принять и перейти в голосовое меню, с паролем (DTMF управление)"),
-         QStringLiteral("Принять и перейти в голосовое меню, без пароля (DTMF управление)"),
-         QStringLiteral("Отбить (DTMF управление невозможно)"),
-         QStringLiteral("Отбить и изменить режим (ОХРАНА/НАБЛЮДЕНИЕ)")});
+        {Ui::tr("Принять и перейти в голосовое меню, с паролем (DTMF управление)"),
+         Ui::tr("Принять и перейти в голосовое меню, без пароля (DTMF управление)"),
+         Ui::tr("Отбить (DTMF управление невозможно)"),
+         Ui::tr("Отбить и изменить режим (ОХРАНА/НАБЛЮДЕНИЕ)")});
     incomingCallAction_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     incomingCallAction_->setMinimumContentsLength(30);
     transportPriority_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -75,23 +76,23 @@ void ConnectionPages::build()
     auto* phoneRow = new QHBoxLayout;
     phoneRow->addWidget(phone);
     phoneRow->addSpacing(12);
-    phoneRow->addWidget(fieldLabel(QStringLiteral("принадлежит группе")));
+    phoneRow->addWidget(fieldLabel(Ui::tr("принадлежит группе")));
     phoneRow->addWidget(groupNumber_);
     phoneRow->addStretch(1);
     int row = 0;
-    head->addWidget(fieldLabel(QStringLiteral("Номер")), row, 0);
+    head->addWidget(fieldLabel(Ui::tr("Номер")), row, 0);
     head->addLayout(phoneRow, row++, 1);
     head->addWidget(typeLabel_, row, 0);
     head->addWidget(connectionType_, row++, 1, Qt::AlignLeft);
     head->addWidget(transportLabel_, row, 0);
     head->addWidget(transportPriority_, row++, 1);
-    head->addWidget(fieldLabel(QStringLiteral("Реакция на входящий вызов")), row, 0);
+    head->addWidget(fieldLabel(Ui::tr("Реакция на входящий вызов")), row, 0);
     head->addWidget(incomingCallAction_, row++, 1);
     head->setColumnStretch(1, 1);
     body()->addLayout(head);
 
     incomingCallOutputs_ = makeGroup(QStringLiteral("GroupBoxInCallToOutsAction"),
-                                     QStringLiteral(" Воздействие на реле/выходы при входящем вызове "));
+                                     Ui::tr(" Воздействие на реле/выходы при входящем вызове "));
     incomingCallOutput_ = makeComboBox(QStringLiteral("ComboBoxICToOUOutN"), host().textList(texts::outputNames));
     incomingCallOutputAction_ = makeComboBox(QStringLiteral("ComboBoxICToOUScnN"), host().textList(texts::actions));
     auto* outputsRow = new QHBoxLayout(incomingCallOutputs_);
@@ -120,13 +121,13 @@ QGroupBox* ConnectionPages::buildVoiceGroup()
 {
     voiceGroup_ = makeGroup(QStringLiteral("GroupBoxConSharD"), {});
     auto* layout = new QGridLayout(voiceGroup_);
-    voiceEnabled_ = makeCheckBox(QStringLiteral("CheckBoxCallEn"), QStringLiteral("Разрешено"));
+    voiceEnabled_ = makeCheckBox(QStringLiteral("CheckBoxCallEn"), Ui::tr("Разрешено"));
     voiceCallLength_ = makeComboBox(QStringLiteral("ComboBoxOnLineTime"),
-                                    QStringList{QStringLiteral("По длине сообщения"), QStringLiteral("Задается DTMF упр.")}
+                                    QStringList{Ui::tr("По длине сообщения"), Ui::tr("Задается DTMF упр.")}
                                         + numberedItems(2, 61, QStringLiteral(" Sec.")));
     voiceWaitTime_ = makeComboBox(QStringLiteral("ComboBoxDialTranspWaitTime"), waitTimes());
     hangUpIsDelivery_ = makeCheckBox(QStringLiteral("CheckBoxNotACK"),
-                                     QStringLiteral("Отбой вызова, без соединения, считать успешной доставкой"));
+                                     Ui::tr("Отбой вызова, без соединения, считать успешной доставкой"));
     voice_ = bindSources(fields().sub(conn::voiceSources), {.input = QStringLiteral("CheckBoxMaskDInput"),
                               .arm = QStringLiteral("CheckBoxMaskDArm"),
                               .disarm = QStringLiteral("CheckBoxMaskDDisarm"),
@@ -137,9 +138,9 @@ QGroupBox* ConnectionPages::buildVoiceGroup()
                               .profile = {}});
     int row = 0;
     layout->addWidget(voiceEnabled_, row++, 0, 1, 2);
-    layout->addWidget(fieldLabel(QStringLiteral("Продолжительность исходящего голосового соединения")), row, 0);
+    layout->addWidget(fieldLabel(Ui::tr("Продолжительность исходящего голосового соединения")), row, 0);
     layout->addWidget(voiceCallLength_, row++, 1, Qt::AlignLeft);
-    layout->addWidget(fieldLabel(QStringLiteral("Снять данные с передачи, если не переданны за")), row, 0);
+    layout->addWidget(fieldLabel(Ui::tr("Снять данные с передачи, если не переданны за")), row, 0);
     layout->addWidget(voiceWaitTime_, row++, 1, Qt::AlignLeft);
     layout->addWidget(hangUpIsDelivery_, row++, 0, 1, 2);
     layout->addWidget(voice_.group, row++, 0, 1, 2);
@@ -168,17 +169,17 @@ QGroupBox* ConnectionPages::buildVoiceGroup()
 
 QGroupBox* ConnectionPages::buildSmsGroup()
 {
-    auto* group = makeGroup({}, QStringLiteral(" SMS оповещение "));
+    auto* group = makeGroup({}, Ui::tr(" SMS оповещение "));
     auto* layout = new QGridLayout(group);
-    smsEnabled_ = makeCheckBox(QStringLiteral("CheckBoxSMSEn"), QStringLiteral("Разрешено"));
+    smsEnabled_ = makeCheckBox(QStringLiteral("CheckBoxSMSEn"), Ui::tr("Разрешено"));
     smsWaitTime_ = makeComboBox(QStringLiteral("ComboBoxSMSTranspWaitTime"), waitTimes());
     protocolLabel_ = fieldLabel({}, QStringLiteral("LabelProtocolAlias"));
-    smsLanguage_ = makeComboBox(QStringLiteral("ComboBoxLang"), {QStringLiteral("Английский"), QStringLiteral("Русский")});
+    smsLanguage_ = makeComboBox(QStringLiteral("ComboBoxLang"), {Ui::tr("Английский"), Ui::tr("Русский")});
     smsUserIdentity_ = makeComboBox(QStringLiteral("ComboBoxUserId"),
-                                    {QStringLiteral("Код ключа TouchMem"), QStringLiteral("Имя пользователя")});
+                                    {Ui::tr("Код ключа TouchMem"), Ui::tr("Имя пользователя")});
     controlErrorCheck_ = makeCheckBox(QStringLiteral("CheckBoxDebugMode"),
-                                      QStringLiteral("Контроль ошибок управляющих сообщений"));
-    jointUse_ = makeCheckBox(QStringLiteral("CheckBoxJointUse"), QStringLiteral("Режим управления подчиненным контроллером"));
+                                      Ui::tr("Контроль ошибок управляющих сообщений"));
+    jointUse_ = makeCheckBox(QStringLiteral("CheckBoxJointUse"), Ui::tr("Режим управления подчиненным контроллером"));
     sms_ = bindSources(fields().sub(conn::smsSources), {.input = QStringLiteral("CheckBoxMaskSInput"),
                             .arm = QStringLiteral("CheckBoxMaskSArm"),
                             .disarm = QStringLiteral("CheckBoxMaskSDisarm"),
@@ -189,11 +190,11 @@ QGroupBox* ConnectionPages::buildSmsGroup()
                             .profile = QStringLiteral("CheckBoxMaskSProfile")});
     int row = 0;
     layout->addWidget(smsEnabled_, row++, 0, 1, 2);
-    layout->addWidget(fieldLabel(QStringLiteral("Снять данные с передачи, если не переданны за")), row, 0);
+    layout->addWidget(fieldLabel(Ui::tr("Снять данные с передачи, если не переданны за")), row, 0);
     layout->addWidget(smsWaitTime_, row++, 1, Qt::AlignLeft);
     layout->addWidget(protocolLabel_, row, 0);
     layout->addWidget(smsLanguage_, row++, 1, Qt::AlignLeft);
-    layout->addWidget(fieldLabel(QStringLiteral("В сообщении передавать")), row, 0);
+    layout->addWidget(fieldLabel(Ui::tr("В сообщении передавать")), row, 0);
     layout->addWidget(smsUserIdentity_, row++, 1, Qt::AlignLeft);
     layout->addWidget(controlErrorCheck_, row++, 0, 1, 2);
     layout->addWidget(jointUse_, row++, 0, 1, 2);
@@ -229,8 +230,8 @@ void ConnectionPages::enter(int)
         w->show();
     voice_.showFullSet();
     sms_.showFullSet();
-    voiceGroup_->setTitle(QStringLiteral(" Голосовое оповещение или вызов типа DATA "));
-    protocolLabel_->setText(QStringLiteral("Протокол обмена"));
+    voiceGroup_->setTitle(Ui::tr(" Голосовое оповещение или вызов типа DATA "));
+    protocolLabel_->setText(Ui::tr("Протокол обмена"));
 }
 
 void ConnectionPages::refreshIncomingCallHint()

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "model/ConfigImage.h"
+#include "model/UiText.h"
 #include "model/Cp1251.h"
 #include "model/FactoryImage.h"
 #include "ui/pages/PageHost.h"
@@ -17,8 +18,24 @@ using namespace kit;
 namespace gprs = layout::gprs;
 
 namespace {
-const QString kMinutes = QStringLiteral(" Мин.");
-const QString kPeriodMask = QStringLiteral("0000 Мин.; ");
+QString minutesSuffix()
+{
+    return u' ' + Ui::tr("Мин.");
+}
+
+// Four digits and the unit; letters of the unit that an input mask reads as
+// placeholders are escaped.
+QString periodMask()
+{
+    static const QString placeholders = QStringLiteral("AaNnXx90DdHhBb#><!\\[]{}");
+    QString mask = QStringLiteral("0000");
+    for (const QChar c : minutesSuffix()) {
+        if (placeholders.contains(c))
+            mask += u'\\';
+        mask += c;
+    }
+    return mask + QStringLiteral("; ");
+}
 constexpr int kOnlineTimeAlwaysConnected = 30;
 constexpr int kPeriodDigits = 4;
 
@@ -30,7 +47,7 @@ void setPeriodText(QLineEdit* edit, const QString& text)
 
 QLineEdit* periodEdit(const QString& name)
 {
-    QLineEdit* edit = makeEdit(name, 9, kPeriodMask);
+    QLineEdit* edit = makeEdit(name, 9, periodMask());
     edit->setMaximumWidth(110);
     return edit;
 }
@@ -50,7 +67,7 @@ GprsPage::GprsPage(PageHost& host, QObject* parent)
 
 void GprsPage::build()
 {
-    title()->setText(QStringLiteral("Общие параметры GPRS"));
+    title()->setText(Ui::tr("Общие параметры GPRS"));
     auto& f = fields();
 
     auto* access = makeGroup({}, {});
@@ -61,15 +78,15 @@ void GprsPage::build()
     QLineEdit* dns1 = f.ipv4(gprs::dns1, QStringLiteral("MaskEditDNS1"));
     QLineEdit* dns2 = f.ipv4(gprs::dns2, QStringLiteral("MaskEditDNS2"));
     int row = 0;
-    accessLayout->addWidget(makeLabel(QStringLiteral("Имя APN")), row, 0);
+    accessLayout->addWidget(makeLabel(Ui::tr("Имя APN")), row, 0);
     accessLayout->addWidget(apn, row++, 1, 1, 3);
-    accessLayout->addWidget(makeLabel(QStringLiteral("Логин")), row, 0);
+    accessLayout->addWidget(makeLabel(Ui::tr("Логин")), row, 0);
     accessLayout->addWidget(userName, row, 1);
-    accessLayout->addWidget(makeLabel(QStringLiteral("Пароль")), row, 2);
+    accessLayout->addWidget(makeLabel(Ui::tr("Пароль")), row, 2);
     accessLayout->addWidget(password, row++, 3);
-    accessLayout->addWidget(makeLabel(QStringLiteral("Адрес первичного DNS сервера")), row, 0);
+    accessLayout->addWidget(makeLabel(Ui::tr("Адрес первичного DNS сервера")), row, 0);
     accessLayout->addWidget(dns1, row++, 1);
-    accessLayout->addWidget(makeLabel(QStringLiteral("Адрес вторичного DNS сервера")), row, 0);
+    accessLayout->addWidget(makeLabel(Ui::tr("Адрес вторичного DNS сервера")), row, 0);
     accessLayout->addWidget(dns2, row++, 1);
     accessLayout->setColumnStretch(1, 1);
     accessLayout->setColumnStretch(3, 1);
@@ -78,20 +95,20 @@ void GprsPage::build()
     auto* connection = makeGroup({}, {});
     auto* connectionLayout = new QGridLayout(connection);
     strategy_ = makeComboBox(QStringLiteral("ComboBoxGPRSConnectionStrategy"),
-                             {QStringLiteral("Всегда подключен к серверу"),
-                              QStringLiteral("Подключаться периодически или по событию"),
-                              QStringLiteral("Подключаться по событию")});
-    periodLabel_ = makeLabel(QStringLiteral("Период подключения к серверу, [5:1260] Мин."));
+                             {Ui::tr("Всегда подключен к серверу"),
+                              Ui::tr("Подключаться периодически или по событию"),
+                              Ui::tr("Подключаться по событию")});
+    periodLabel_ = makeLabel(Ui::tr("Период подключения к серверу, [5:1260] Мин."));
     period_ = periodEdit(QStringLiteral("MaskEditConnectingPeriod_x5m"));
     attempts_ = makeComboBox(QStringLiteral("ComboBoxConnectingTryNum"), numberedItems(1, 7));
     // The form's items; page entry replaces them.
     const QStringList formItems{QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30")};
     pingPeriod_ = makeComboBox(QStringLiteral("ComboBoxPingPeriod_min"), formItems);
     blockTime_ = periodEdit(QStringLiteral("MaskEditBlockTimeAtConnFault_min"));
-    onlineTimeLabel_ = makeLabel(QStringLiteral("Длительность соединения, [0:30] Мин."));
+    onlineTimeLabel_ = makeLabel(Ui::tr("Длительность соединения, [0:30] Мин."));
     onlineTime_ = makeComboBox(QStringLiteral("ComboBoxOnlineTime_min"), formItems);
-    waitTime_ = makeComboBox(QStringLiteral("ComboBoxGPRSTranspWaitTime"), numberedItems(1, 16, kMinutes));
-    defaults_ = new QPushButton(QStringLiteral("Значения по умолчанию"));
+    waitTime_ = makeComboBox(QStringLiteral("ComboBoxGPRSTranspWaitTime"), numberedItems(1, 16, minutesSuffix()));
+    defaults_ = new QPushButton(Ui::tr("Значения по умолчанию"));
     defaults_->setObjectName(QStringLiteral("Button41"));
     bindConnection();
 
@@ -121,18 +138,17 @@ void GprsPage::build()
     connectionLayout->addWidget(strategy_, row++, 0, 1, 2, Qt::AlignLeft);
     connectionLayout->addWidget(periodLabel_, row, 0);
     connectionLayout->addWidget(period_, row++, 1);
-    connectionLayout->addWidget(makeLabel(QStringLiteral("Количество попыток подключения")), row, 0);
+    connectionLayout->addWidget(makeLabel(Ui::tr("Количество попыток подключения")), row, 0);
     connectionLayout->addWidget(attempts_, row++, 1);
-    connectionLayout->addWidget(makeLabel(QStringLiteral("Период PINGа, [1:30] Мин.")), row, 0);
+    connectionLayout->addWidget(makeLabel(Ui::tr("Период PINGа, [1:30] Мин.")), row, 0);
     connectionLayout->addWidget(pingPeriod_, row++, 1);
     connectionLayout->addWidget(
-        makeNote(QStringLiteral(
-            "При недоступности сервера, прекратить попытки подключения на время, [5:1260] Мин.")),
+        makeNote(Ui::tr("При недоступности сервера, прекратить попытки подключения на время, [5:1260] Мин.")),
         row, 0);
     connectionLayout->addWidget(blockTime_, row++, 1);
     connectionLayout->addWidget(onlineTimeLabel_, row, 0);
     connectionLayout->addWidget(onlineTime_, row++, 1);
-    connectionLayout->addWidget(makeLabel(QStringLiteral("Снять данные с передачи, если не переданны за"),
+    connectionLayout->addWidget(makeLabel(Ui::tr("Снять данные с передачи, если не переданны за"),
                                           QStringLiteral("Label239")),
                                 row, 0);
     connectionLayout->addWidget(waitTime_, row++, 1);
@@ -204,9 +220,9 @@ void GprsPage::enter(int)
 {
     sources_.showFullSet();
     pingPeriod_->clear();
-    pingPeriod_->addItems(numberedItems(1, 30, kMinutes));
+    pingPeriod_->addItems(numberedItems(1, 30, minutesSuffix()));
     onlineTime_->clear();
-    onlineTime_->addItems(numberedItems(0, 30, kMinutes));
+    onlineTime_->addItems(numberedItems(0, 30, minutesSuffix()));
 }
 
 void GprsPage::strategyChanged()

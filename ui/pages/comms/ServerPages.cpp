@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "model/ConfigImage.h"
+#include "model/UiText.h"
 #include "model/Cp1251.h"
 
 namespace vrm {
@@ -33,9 +34,9 @@ void ServerPages::build()
     auto& f = fields();
     auto* group = makeGroup({}, {});
     auto* grid = new QGridLayout(group);
-    QCheckBox* enabled = f.check(server::enabled, QStringLiteral("CheckBoxServerEn"), QStringLiteral("Разрешен"));
+    QCheckBox* enabled = f.check(server::enabled, QStringLiteral("CheckBoxServerEn"), Ui::tr("Разрешен"));
     addressType_ = f.combo(server::addressType, QStringLiteral("ComboBoxDestType"),
-                           {QStringLiteral("IP адрес"), QStringLiteral("Доменное имя (требуется DNS)")});
+                           {Ui::tr("IP адрес"), Ui::tr("Доменное имя (требуется DNS)")});
     address_ = makeEdit(QStringLiteral("MaskEditServerIPAddr"), kDomainNameLength, kAddressMask);
     address_->setMinimumWidth(260);
     // The address type decides how the address edit reads and writes.
@@ -62,11 +63,11 @@ void ServerPages::build()
           });
     int row = 0;
     grid->addWidget(enabled, row++, 0, 1, 2);
-    grid->addWidget(makeLabel(QStringLiteral("Тип адреса")), row, 0);
+    grid->addWidget(makeLabel(Ui::tr("Тип адреса")), row, 0);
     grid->addWidget(addressType_, row++, 1, Qt::AlignLeft);
-    grid->addWidget(makeLabel(QStringLiteral("Адрес")), row, 0);
+    grid->addWidget(makeLabel(Ui::tr("Адрес")), row, 0);
     grid->addWidget(address_, row++, 1, Qt::AlignLeft);
-    grid->addWidget(makeLabel(QStringLiteral("Порт")), row, 0);
+    grid->addWidget(makeLabel(Ui::tr("Порт")), row, 0);
     grid->addWidget(port, row++, 1, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
     body()->addWidget(group);
@@ -77,7 +78,7 @@ void ServerPages::build()
 
 void ServerPages::enter(int page)
 {
-    title()->setText(QStringLiteral("Сервер %1").arg(page - 10));
+    title()->setText(Ui::tr("Сервер %1").arg(page - 10));
 }
 
 void ServerPages::addressTypeChanged()

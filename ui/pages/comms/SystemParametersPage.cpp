@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "model/ConfigImage.h"
+#include "model/UiText.h"
 #include "session/ControllerAccess.h"
 #include "ui/LabelStatusView.h"
 #include "ui/pages/PageHost.h"
@@ -45,7 +46,7 @@ void SystemParametersPage::build()
     // Title line: the title and the one control the cover leaves usable.
     auto* titleLine = new QHBoxLayout;
     title_ = makeTitle(QStringLiteral("Label86"));
-    allowEditing_ = new QPushButton(QStringLiteral("Разрешить редактирование"));
+    allowEditing_ = new QPushButton(Ui::tr("Разрешить редактирование"));
     allowEditing_->setObjectName(QStringLiteral("Button1"));
     titleLine->addWidget(title_, 1);
     titleLine->addWidget(allowEditing_);
@@ -61,7 +62,7 @@ void SystemParametersPage::build()
     auto* body = new QVBoxLayout(settings_);
     body->setContentsMargins(0, 0, 0, 0);
 
-    auto* calibrationGroup = makeGroup({}, QStringLiteral(" Калибровочное значение хода часов "));
+    auto* calibrationGroup = makeGroup({}, Ui::tr(" Калибровочное значение хода часов "));
     auto* calibrationRow = new QHBoxLayout(calibrationGroup);
     // The calibration value spans 17 bits in two fields; negative values clamp to 0.
     QLineEdit* calibration = makeEdit(QStringLiteral("EditCALVAL"), 6);
@@ -79,32 +80,32 @@ void SystemParametersPage::build()
         });
     QComboBox* direction =
         fields_.combo(sys::calibrationDirection, QStringLiteral("ComboBoxCALDIR"),
-                      {QStringLiteral("добавить 1 секунду"), QStringLiteral("вычесть 1 секунду")});
-    calibrationRow->addWidget(makeLabel(QStringLiteral("Каждые ")));
+                      {Ui::tr("добавить 1 секунду"), Ui::tr("вычесть 1 секунду")});
+    calibrationRow->addWidget(makeLabel(Ui::tr("Каждые ")));
     calibrationRow->addWidget(calibration);
-    calibrationRow->addWidget(makeLabel(QStringLiteral("секунд, ")));
+    calibrationRow->addWidget(makeLabel(Ui::tr("секунд, ")));
     calibrationRow->addWidget(direction);
     calibrationRow->addStretch(1);
     body->addWidget(calibrationGroup);
 
-    auto* batteryGroup = makeGroup({}, QStringLiteral(" Тип резервной батареи "));
+    auto* batteryGroup = makeGroup({}, Ui::tr(" Тип резервной батареи "));
     QComboBox* battery = fields_.combo(sys::batteryType, QStringLiteral("ComboBoxBatteryType"),
-                                       {QStringLiteral("Литий-фосфатная LiFePO4 - (12В; 1,3 А/ч)"),
-                                        QStringLiteral("Свинцово-кислотная Pb (12В; от 3,5 А/ч)")});
+                                       {Ui::tr("Литий-фосфатная LiFePO4 - (12В; 1,3 А/ч)"),
+                                        Ui::tr("Свинцово-кислотная Pb (12В; от 3,5 А/ч)")});
     auto* batteryRow = new QHBoxLayout(batteryGroup);
     batteryRow->addWidget(battery);
     batteryRow->addStretch(1);
     body->addWidget(batteryGroup);
 
     body->addWidget(fields_.check(sys::modemFirmwareUpdate, QStringLiteral("CheckBoxFWUpdateEnable"),
-                                  QStringLiteral("Разрешено входить в режим обновления микропрограммы GSM модуля")));
+                                  Ui::tr("Разрешено входить в режим обновления микропрограммы GSM модуля")));
     body->addWidget(fields_.check(sys::keyCrcCheckOff, QStringLiteral("CheckBoxCRCCheckDisable"),
-                                  QStringLiteral("Не проверять CRC при считывании ключей TouchMemory")));
+                                  Ui::tr("Не проверять CRC при считывании ключей TouchMemory")));
 
     auto* buttons = new QHBoxLayout;
-    read_ = new QPushButton(QStringLiteral("Считать"));
+    read_ = new QPushButton(Ui::tr("Считать"));
     read_->setObjectName(QStringLiteral("BitBtnReadSysPar"));
-    program_ = new QPushButton(QStringLiteral("Программировать"));
+    program_ = new QPushButton(Ui::tr("Программировать"));
     program_->setObjectName(QStringLiteral("BitBtnProgSysPar"));
     program_->setEnabled(false);
     for (QPushButton* button : {read_, program_})
@@ -130,15 +131,12 @@ void SystemParametersPage::build()
     notices->setContentsMargins(24, 12, 24, 12);
     notices->setSpacing(18);
     notices->addStretch(1);
-    notices->addWidget(notice(QStringLiteral(
-        "Системные параметры имеют индивидуальные значения для каждого экземпляра устройства и устанавливаются "
+    notices->addWidget(notice(Ui::tr("Системные параметры имеют индивидуальные значения для каждого экземпляра устройства и устанавливаются "
         "при производстве. Если необходимо изменить любой из этих параметров, считайте предустановленные "
         "значения, после изменения запрограммируйте.")));
-    notices->addWidget(notice(QStringLiteral(
-        "Для того, что бы новые значения вступили в силу необходимо перезапустить устройство. Для этого "
+    notices->addWidget(notice(Ui::tr("Для того, что бы новые значения вступили в силу необходимо перезапустить устройство. Для этого "
         "отключите и включите питание устройства или нажмите кнопку [Перезапустить].")));
-    notices->addWidget(notice(QStringLiteral(
-        "Эти значения не сохраняются в файле конфигурации и ни как не связанны с конфигурационными "
+    notices->addWidget(notice(Ui::tr("Эти значения не сохраняются в файле конфигурации и ни как не связанны с конфигурационными "
         "параметрами. Программирование доступно только из этого режима и ни как не влияет на конфигурацию "
         "прибора, так же как и конфигурирование не изменяет эти значения.")));
     notices->addStretch(2);

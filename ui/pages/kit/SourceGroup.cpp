@@ -4,6 +4,7 @@
 #include <QGroupBox>
 
 #include "model/ConfigImage.h"
+#include "model/UiText.h"
 
 namespace vrm::kit {
 
@@ -14,7 +15,7 @@ QString numbered(const QString& base, int n)
 }
 QString modeCaption(const char* base, int n)
 {
-    const QString text = QString::fromUtf8(base);
+    const QString text = Ui::tr(base);
     return n == 1 ? text : text + u' ' + QString::number(n);
 }
 } // namespace
@@ -26,15 +27,15 @@ SourceBoxes makeSourceBoxes(const SourceBoxNames& names)
     auto* grid = new QGridLayout(boxes.group);
     grid->setHorizontalSpacing(14);
     for (int i = 0; i < 8; ++i) {
-        QCheckBox* box = makeCheckBox(names.input + QString::number(i + 1), QStringLiteral("Вх.%1").arg(i + 1));
+        QCheckBox* box = makeCheckBox(names.input + QString::number(i + 1), Ui::tr("Вх.%1").arg(i + 1));
         box->setTristate(true);
         boxes.inputs[std::size_t(i)] = box;
         grid->addWidget(box, i % 4, i / 4);
         box->setVisible(i < 4);
     }
     for (int n = 1; n <= 4; ++n) {
-        QCheckBox* arm = makeCheckBox(numbered(names.arm, n), modeCaption("ОХРАНА", n));
-        QCheckBox* disarm = makeCheckBox(numbered(names.disarm, n), modeCaption("НАБЛЮДЕНИЕ", n));
+        QCheckBox* arm = makeCheckBox(numbered(names.arm, n), modeCaption(QT_TRANSLATE_NOOP("Ui", "ОХРАНА"), n));
+        QCheckBox* disarm = makeCheckBox(numbered(names.disarm, n), modeCaption(QT_TRANSLATE_NOOP("Ui", "НАБЛЮДЕНИЕ"), n));
         boxes.arm[std::size_t(n - 1)] = arm;
         boxes.disarm[std::size_t(n - 1)] = disarm;
         grid->addWidget(arm, n - 1, 2);
@@ -42,15 +43,15 @@ SourceBoxes makeSourceBoxes(const SourceBoxNames& names)
         arm->setVisible(n == 1);
         disarm->setVisible(n == 1);
     }
-    boxes.system = makeCheckBox(names.system, QStringLiteral("Системные события"));
-    boxes.test = makeCheckBox(names.test, QStringLiteral("Тестовое / инфо. сообщения"));
-    boxes.restricted = makeCheckBox(names.restricted, QStringLiteral("ЗАЩИТА"));
+    boxes.system = makeCheckBox(names.system, Ui::tr("Системные события"));
+    boxes.test = makeCheckBox(names.test, Ui::tr("Тестовое / инфо. сообщения"));
+    boxes.restricted = makeCheckBox(names.restricted, Ui::tr("ЗАЩИТА"));
     boxes.restricted->hide();
     grid->addWidget(boxes.system, 4, 0, 1, 2);
     grid->addWidget(boxes.test, 4, 2, 1, 2);
     grid->addWidget(boxes.restricted, 5, 2);
     if (!names.profile.isEmpty()) {
-        boxes.profile = makeCheckBox(names.profile, QStringLiteral("Профиль"));
+        boxes.profile = makeCheckBox(names.profile, Ui::tr("Профиль"));
         boxes.profile->hide();
         grid->addWidget(boxes.profile, 5, 0, 1, 2);
     }

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "model/UiText.h"
 #include "session/LiveStatus.h"
 #include "ui/ProgressBars.h"
 #include "ui/pages/PageHost.h"
@@ -29,22 +30,22 @@ const QString kSupportAddress = QStringLiteral("support@example.com");
 
 QStringList defaultOutputNames()
 {
-    return {QStringLiteral("Реле 1"),  QStringLiteral("Реле 2"),  QStringLiteral("Выход 1"), QStringLiteral("Выход 2"),
-            QStringLiteral("Выход 3"), QStringLiteral("Выход 4"), QStringLiteral("Выход 5")};
+    return {Ui::tr("Реле 1"),  Ui::tr("Реле 2"),  Ui::tr("Выход 1"), Ui::tr("Выход 2"),
+            Ui::tr("Выход 3"), Ui::tr("Выход 4"), Ui::tr("Выход 5")};
 }
 
 QStringList defaultScenarios()
 {
     QStringList list;
     for (int n = 1; n <= 14; ++n)
-        list << QStringLiteral("сценарий %1").arg(n);
+        list << Ui::tr("сценарий %1").arg(n);
     return list;
 }
 
 QStringList defaultModeNames()
 {
-    return {QStringLiteral("ОХРАНА"), QStringLiteral("НАБЛЮДЕНИЕ"), QStringLiteral("ЗАЩИТА"),
-            QStringLiteral("Смена режима")};
+    return {Ui::tr("ОХРАНА"), Ui::tr("НАБЛЮДЕНИЕ"), Ui::tr("ЗАЩИТА"),
+            Ui::tr("Смена режима")};
 }
 
 void setBackground(QWidget* widget, const QColor& colour)
@@ -120,7 +121,7 @@ void StatusPage::build()
     panel_ = new QWidget;
     panel_->setObjectName(QStringLiteral("Panel10"));
 
-    title_ = new QLabel(QStringLiteral("GSM контроллер VRM530"), panel_);
+    title_ = new QLabel(Ui::tr("GSM контроллер VRM530"), panel_);
     title_->setObjectName(QStringLiteral("LabelPanel10Title"));
     QFont titleFont = title_->font();
     titleFont.setBold(true);
@@ -153,7 +154,7 @@ void StatusPage::build()
 
 QWidget* StatusPage::buildIdentityGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral(" Контроллер "), panel_);
+    auto* group = new QGroupBox(Ui::tr(" Контроллер "), panel_);
     group->setObjectName(QStringLiteral("GroupBoxIdentity"));
     static const char* const names[] = {"iDeviceNameLabel", "iModificationLabel", "iHardVerLabel",
                                         "iSoftVerLabel",    "iBLLabel",           "iDateLabel",
@@ -180,16 +181,18 @@ QWidget* StatusPage::buildIdentityGroup()
         int row;
         int column;
     } cells[] = {
-        {"Устройство:", 0, 0, 0}, {"Модификация:", 1, 1, 0}, {"Дата:", 5, 2, 0},      {"Код страны:", 6, 3, 0},
-        {"Версия платы:", 2, 0, 2}, {"Версия ПО:", 3, 1, 2}, {"Загрузчик:", 4, 2, 2}, {"IMEI:", 8, 3, 2},
+        {QT_TRANSLATE_NOOP("Ui", "Устройство:"), 0, 0, 0},   {QT_TRANSLATE_NOOP("Ui", "Модификация:"), 1, 1, 0},
+        {QT_TRANSLATE_NOOP("Ui", "Дата:"), 5, 2, 0},         {QT_TRANSLATE_NOOP("Ui", "Код страны:"), 6, 3, 0},
+        {QT_TRANSLATE_NOOP("Ui", "Версия платы:"), 2, 0, 2}, {QT_TRANSLATE_NOOP("Ui", "Версия ПО:"), 3, 1, 2},
+        {QT_TRANSLATE_NOOP("Ui", "Загрузчик:"), 4, 2, 2},    {"IMEI:", 8, 3, 2},
     };
     for (const auto& cell : cells) {
-        grid->addWidget(caption(QString::fromUtf8(cell.caption)), cell.row, cell.column);
+        grid->addWidget(caption(Ui::tr(cell.caption)), cell.row, cell.column);
         grid->addWidget(identityLabels_[cell.label], cell.row, cell.column + 1);
     }
-    grid->addWidget(caption(QStringLiteral("Серийный номер:")), 4, 0, Qt::AlignTop);
+    grid->addWidget(caption(Ui::tr("Серийный номер:")), 4, 0, Qt::AlignTop);
     grid->addWidget(identityLabels_[9], 4, 1, 1, 3);
-    grid->addWidget(caption(QStringLiteral("Привязка:")), 5, 0, Qt::AlignTop);
+    grid->addWidget(caption(Ui::tr("Привязка:")), 5, 0, Qt::AlignTop);
     grid->addWidget(identityLabels_[7], 5, 1, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -204,7 +207,7 @@ QWidget* StatusPage::buildGsmGroup()
     signal_->setObjectName(QStringLiteral("ProgressBarSignalQuality"));
     signal_->setRange(0, 31);
     signal_->setValue(0);
-    signal_->setFormat(QStringLiteral("%v из 31"));
+    signal_->setFormat(Ui::tr("%v из 31"));
     gsmState_ = makeValue(QStringLiteral("LabelGSMState"), group);
     gsmState_->setWordWrap(true);
     gsmState_->setMinimumHeight(2 * gsmState_->fontMetrics().lineSpacing());
@@ -214,9 +217,9 @@ QWidget* StatusPage::buildGsmGroup()
 
     auto* layout = new QVBoxLayout(group);
     layout->setSpacing(4);
-    layout->addWidget(new QLabel(QStringLiteral("Уровень сигнала:"), group));
+    layout->addWidget(new QLabel(Ui::tr("Уровень сигнала:"), group));
     layout->addWidget(signal_);
-    layout->addWidget(new QLabel(QStringLiteral("Состояние модема:"), group));
+    layout->addWidget(new QLabel(Ui::tr("Состояние модема:"), group));
     layout->addWidget(gsmState_);
     layout->addWidget(balance_);
     layout->addStretch(1);
@@ -225,7 +228,7 @@ QWidget* StatusPage::buildGsmGroup()
 
 QWidget* StatusPage::buildInputGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral(" Входы "), panel_);
+    auto* group = new QGroupBox(Ui::tr(" Входы "), panel_);
     group->setObjectName(QStringLiteral("GroupBoxInputs"));
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(4);
@@ -236,8 +239,8 @@ QWidget* StatusPage::buildInputGroup()
         inputLeds_[k] = makeIndicator(QStringLiteral("PanelLed%1").arg(k + 1), group);
         inputLabels_[k] = new QLabel(QString::number(k + 1), group);
         inputLabels_[k]->setAlignment(Qt::AlignCenter);
-        imitateButtons_[k] = makeButton(QStringLiteral("Button%1").arg(25 + k), QStringLiteral("Имит."),
-                                        QStringLiteral("Имитировать активизацию входа"), k, group);
+        imitateButtons_[k] = makeButton(QStringLiteral("Button%1").arg(25 + k), Ui::tr("Имит."),
+                                        Ui::tr("Имитировать активизацию входа"), k, group);
         imitateButtons_[k]->setFixedWidth(42);
         connect(imitateButtons_[k], &QPushButton::clicked, this,
                 [this, k] { request(4, uint8_t(k), 0); });
@@ -250,7 +253,7 @@ QWidget* StatusPage::buildInputGroup()
 
 QWidget* StatusPage::buildOutputGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral(" Выходы "), panel_);
+    auto* group = new QGroupBox(Ui::tr(" Выходы "), panel_);
     group->setObjectName(QStringLiteral("GroupBoxOutputs"));
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(3);
@@ -261,10 +264,10 @@ QWidget* StatusPage::buildOutputGroup()
         outputLabels_[k] = new QLabel(names[k], group);
         outputLabels_[k]->setObjectName(QStringLiteral("LabelOut%1").arg(k + 1));
         outputLabels_[k]->setAlignment(Qt::AlignCenter);
-        onButtons_[k] = makeButton(QStringLiteral("Button%1").arg(4 + 2 * k), QStringLiteral("Вкл."),
-                                   QStringLiteral("Включить исполнительное устройство"), k, group);
-        offButtons_[k] = makeButton(QStringLiteral("Button%1").arg(5 + 2 * k), QStringLiteral("Выкл."),
-                                    QStringLiteral("Выключить исполнительное устройство"), k, group);
+        onButtons_[k] = makeButton(QStringLiteral("Button%1").arg(4 + 2 * k), Ui::tr("Вкл."),
+                                   Ui::tr("Включить исполнительное устройство"), k, group);
+        offButtons_[k] = makeButton(QStringLiteral("Button%1").arg(5 + 2 * k), Ui::tr("Выкл."),
+                                    Ui::tr("Выключить исполнительное устройство"), k, group);
         onButtons_[k]->setFixedWidth(46);
         offButtons_[k]->setFixedWidth(46);
         connect(onButtons_[k], &QPushButton::clicked, this, [this, k] { request(2, uint8_t(k), 1); });
@@ -279,13 +282,13 @@ QWidget* StatusPage::buildOutputGroup()
 
 QWidget* StatusPage::buildPerimeterGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral(" Периметры "), panel_);
+    auto* group = new QGroupBox(Ui::tr(" Периметры "), panel_);
     group->setObjectName(QStringLiteral("GroupBoxPerimeters"));
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(3);
     for (int n = 0; n < 4; ++n) {
-        auto* caption = new QLabel(QStringLiteral("Периметр %1").arg(n + 1), group);
+        auto* caption = new QLabel(Ui::tr("Периметр %1").arg(n + 1), group);
         auto* state = new QLabel(group);
         state->setObjectName(QStringLiteral("PanelP%1ArmDisarmStatus").arg(n + 1));
         state->setAutoFillBackground(true);
@@ -300,14 +303,14 @@ QWidget* StatusPage::buildPerimeterGroup()
     selectedPerimeter_ = new QComboBox(group);
     selectedPerimeter_->setObjectName(QStringLiteral("ComboBoxSelectedPerim"));
     for (int n = 1; n <= 4; ++n)
-        selectedPerimeter_->addItem(QStringLiteral("Периметр %1").arg(n));
+        selectedPerimeter_->addItem(Ui::tr("Периметр %1").arg(n));
     auto perimeterIndex = [this] { return uint8_t(qMax(0, selectedPerimeter_->currentIndex())); };
-    auto* arm = makeButton(QStringLiteral("Button18"), QStringLiteral("Охрана"), {}, 0, group);
-    auto* observe = makeButton(QStringLiteral("Button19"), QStringLiteral("Наблюдение"), {}, 0, group);
-    auto* protect = makeButton(QStringLiteral("Button22"), QStringLiteral("Защита"), {}, 0, group);
+    auto* arm = makeButton(QStringLiteral("Button18"), Ui::tr("Охрана"), {}, 0, group);
+    auto* observe = makeButton(QStringLiteral("Button19"), Ui::tr("Наблюдение"), {}, 0, group);
+    auto* protect = makeButton(QStringLiteral("Button22"), Ui::tr("Защита"), {}, 0, group);
     // The second pair of mode buttons of the window definition shares the handlers; this layout needs one.
-    auto* arm2 = makeButton(QStringLiteral("Button23"), QStringLiteral("Охрана"), {}, 0, group);
-    auto* observe2 = makeButton(QStringLiteral("Button24"), QStringLiteral("Наблюдение"), {}, 0, group);
+    auto* arm2 = makeButton(QStringLiteral("Button23"), Ui::tr("Охрана"), {}, 0, group);
+    auto* observe2 = makeButton(QStringLiteral("Button24"), Ui::tr("Наблюдение"), {}, 0, group);
     arm2->hide();
     observe2->hide();
     for (QPushButton* b : {arm, arm2})
@@ -328,7 +331,7 @@ QWidget* StatusPage::buildPerimeterGroup()
 
 QWidget* StatusPage::buildTestGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral(" Выполнить сценарий на выходе "), panel_);
+    auto* group = new QGroupBox(Ui::tr(" Выполнить сценарий на выходе "), panel_);
     group->setObjectName(QStringLiteral("GroupBoxTest"));
     testOutput_ = new QComboBox(group);
     testOutput_->setObjectName(QStringLiteral("ComboBoxTestOut"));
@@ -337,7 +340,7 @@ QWidget* StatusPage::buildTestGroup()
     // The output list may shrink; the scenario number must stay in sight.
     testOutput_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     testOutput_->setMinimumContentsLength(3);
-    auto* run = makeButton(QStringLiteral("Button20"), QStringLiteral("Выполнить"), {}, 0, group);
+    auto* run = makeButton(QStringLiteral("Button20"), Ui::tr("Выполнить"), {}, 0, group);
     connect(run, &QPushButton::clicked, this, [this] {
         request(2, uint8_t(qMax(0, testOutput_->currentIndex())), uint8_t(qMax(0, testScenario_->currentIndex()) + 3));
     });
@@ -353,9 +356,9 @@ QWidget* StatusPage::buildTestGroup()
 QWidget* StatusPage::buildFooter()
 {
     auto* footer = new QWidget(panel_);
-    clearSaveArea_ = new QCheckBox(QStringLiteral("При программировании очистить память режимов"), footer);
+    clearSaveArea_ = new QCheckBox(Ui::tr("При программировании очистить память режимов"), footer);
     clearSaveArea_->setObjectName(QStringLiteral("CheckBoxClearSaveArea"));
-    auto* mail = makeButton(QStringLiteral("Button21"), QStringLiteral("Написать в техническую поддержку"), {}, 0,
+    auto* mail = makeButton(QStringLiteral("Button21"), Ui::tr("Написать в техническую поддержку"), {}, 0,
                             footer);
     connect(mail, &QPushButton::clicked, this, [this] { QDesktopServices::openUrl(supportMailUrl()); });
 
