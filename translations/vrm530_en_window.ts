@@ -545,7 +545,7 @@ then log out and log in again.</translation>
     </message>
     <message>
         <source>Показывать информацию попеременно</source>
-        <translation>Show the information in turn</translation>
+        <translation>Show the information alternately</translation>
     </message>
     <message>
         <source>Установлена плата расширенной индикации</source>
@@ -613,7 +613,7 @@ then log out and log in again.</translation>
     </message>
     <message>
         <source>, уже внесен в таблицу</source>
-        <translation>, is already in the table</translation>
+        <translation>, already in the table</translation>
     </message>
     <message>
         <source>Отображать режим (ОХРАНА/НАБЛЮДЕНИЕ) на выходе </source>
