@@ -51,8 +51,8 @@ int run(QApplication& app, bool instanceUnchecked, const QString& file)
     if (instanceUnchecked) {
         QTimer::singleShot(0, &window, [&window] {
             QMessageBox::warning(&window, kApplicationTitle,
-                                 QStringLiteral("Не удалось создать файл блокировки во временной папке: "
-                                                "запуск второго экземпляра программы не будет обнаружен."),
+                                 Ui::tr("Не удалось создать файл блокировки во временной папке: "
+                                        "запуск второго экземпляра программы не будет обнаружен."),
                                  QMessageBox::Ok);
         });
     }
@@ -80,10 +80,10 @@ int main(int argc, char** argv)
     vrm::installInterfaceLanguage(app, language);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Конфигуратор GSM контроллера VRM530"));
+    parser.setApplicationDescription(Ui::tr("Конфигуратор GSM контроллера VRM530"));
     parser.addHelpOption();
     const QCommandLineOption trace(QStringLiteral("trace"),
-                                   QStringLiteral("Записывать обмен с контроллером в файл FILE."), QStringLiteral("FILE"));
+                                   Ui::tr("Записывать обмен с контроллером в файл FILE."), QStringLiteral("FILE"));
     parser.addOption(trace);
     const QCommandLineOption languageOption(QStringLiteral("language"),
                                             Ui::tr("Язык интерфейса на этот запуск: ru или en."),
@@ -94,7 +94,7 @@ int main(int argc, char** argv)
         Ui::tr("Записать встроенные тексты в файл FILE как файл языка (lng.txt) и завершить работу."),
         QStringLiteral("FILE"));
     parser.addOption(templateOption);
-    parser.addPositionalArgument(QStringLiteral("FILE.cnt"), QStringLiteral("Открыть этот файл конфигурации."),
+    parser.addPositionalArgument(QStringLiteral("FILE.cnt"), Ui::tr("Открыть этот файл конфигурации."),
                                  QStringLiteral("[FILE.cnt]"));
     parser.process(app);
     if (parser.isSet(languageOption) && !vrm::interfaceLanguages().contains(parser.value(languageOption))) {
@@ -116,7 +116,7 @@ int main(int argc, char** argv)
     vrm::SingleInstance instance;
     const vrm::SingleInstance::Outcome lock = instance.acquire();
     if (lock == vrm::SingleInstance::Outcome::HeldByAnother) {
-        QMessageBox::warning(nullptr, kApplicationTitle, QStringLiteral("Программа уже запущена"), QMessageBox::Ok);
+        QMessageBox::warning(nullptr, kApplicationTitle, Ui::tr("Программа уже запущена"), QMessageBox::Ok);
         return 1;
     }
 
@@ -124,7 +124,7 @@ int main(int argc, char** argv)
         QString error;
         if (!vrm::startSerialTrace(parser.value(trace), &error)) {
             QMessageBox::warning(nullptr, kApplicationTitle,
-                                 QStringLiteral("Невозможно открыть файл журнала \"%1\": %2")
+                                 Ui::tr("Невозможно открыть файл журнала \"%1\": %2")
                                      .arg(parser.value(trace), error),
                                  QMessageBox::Ok);
         }

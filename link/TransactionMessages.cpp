@@ -1,41 +1,46 @@
 #include "link/TransactionMessages.h"
 
 #include "link/Transaction.h"
+#include "model/UiText.h"
 
 namespace vrm {
 
 QStringList defaultTransactionMessages()
 {
-    return {
-        QStringLiteral("Невозможно открыть "),
-        QStringLiteral("Идентификация..."),
-        QStringLiteral("Передача данных в память контроллера..."),
-        QStringLiteral("Ошибка порта "),
-        QStringLiteral("Чтение данных из памяти контроллера..."),
-        QStringLiteral("Программирование завершено успешно"),
-        QStringLiteral("Ошибка, найдены несоответствия в данных"),
-        QStringLiteral("Данные считаны"),
-        QStringLiteral("Данные в памяти контроллера аналогичны текущим"),
-        QStringLiteral("Данные в памяти контроллера отличаются от текущих"),
-        QStringLiteral("Версия устройства считана"),
-        QStringLiteral("Данные переданы"),
-        QStringLiteral("Перезагрузка устройства инициированна"),
-        QStringLiteral("Нет корректного ответа от устройства"),
-        QStringLiteral("Нет ответа от устройства"),
-        QStringLiteral("Ошибка передачи данных, код 1"),
-        QStringLiteral("Ошибка передачи данных, код 2"),
-        QStringLiteral("Ошибка передачи данных, код 3"),
-        QStringLiteral("Внутренняя ошибка взаимодействия с FLASH памятью"),
-        QStringLiteral("Взаимодействие запрещено без указания пароля, команды чтения/записи и ряд "
-                       "управляющих команд не могут быть выполнены"),
+    static const char* const sources[] = {
+        QT_TRANSLATE_NOOP("Ui", "Невозможно открыть "),
+        QT_TRANSLATE_NOOP("Ui", "Идентификация..."),
+        QT_TRANSLATE_NOOP("Ui", "Передача данных в память контроллера..."),
+        QT_TRANSLATE_NOOP("Ui", "Ошибка порта "),
+        QT_TRANSLATE_NOOP("Ui", "Чтение данных из памяти контроллера..."),
+        QT_TRANSLATE_NOOP("Ui", "Программирование завершено успешно"),
+        QT_TRANSLATE_NOOP("Ui", "Ошибка, найдены несоответствия в данных"),
+        QT_TRANSLATE_NOOP("Ui", "Данные считаны"),
+        QT_TRANSLATE_NOOP("Ui", "Данные в памяти контроллера аналогичны текущим"),
+        QT_TRANSLATE_NOOP("Ui", "Данные в памяти контроллера отличаются от текущих"),
+        QT_TRANSLATE_NOOP("Ui", "Версия устройства считана"),
+        QT_TRANSLATE_NOOP("Ui", "Данные переданы"),
+        QT_TRANSLATE_NOOP("Ui", "Перезагрузка устройства инициированна"),
+        QT_TRANSLATE_NOOP("Ui", "Нет корректного ответа от устройства"),
+        QT_TRANSLATE_NOOP("Ui", "Нет ответа от устройства"),
+        QT_TRANSLATE_NOOP("Ui", "Ошибка передачи данных, код 1"),
+        QT_TRANSLATE_NOOP("Ui", "Ошибка передачи данных, код 2"),
+        QT_TRANSLATE_NOOP("Ui", "Ошибка передачи данных, код 3"),
+        QT_TRANSLATE_NOOP("Ui", "Внутренняя ошибка взаимодействия с FLASH памятью"),
+        QT_TRANSLATE_NOOP("Ui", "Взаимодействие запрещено без указания пароля, команды чтения/записи и ряд "
+                                "управляющих команд не могут быть выполнены"),
     };
+    QStringList texts;
+    for (const char* source : sources)
+        texts << Ui::tr(source);
+    return texts;
 }
 
 namespace message {
 
 QString badAreaText()
 {
-    return QStringLiteral("Ошибка идентификатора области FLASH памяти");
+    return Ui::tr("Ошибка идентификатора области FLASH памяти");
 }
 
 } // namespace message

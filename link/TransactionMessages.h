@@ -30,7 +30,8 @@ enum Index : int {
     Count = 20,
 };
 
-// Shown when an area transaction names an area outside 1..7; never translated.
+// Shown when an area transaction names an area outside 1..7; not in the
+// message list, so the language file does not replace it.
 QString badAreaText();
 
 } // namespace vrm::message

@@ -3,6 +3,7 @@
 
 #include "model/ConfigImage.h"
 #include "model/FactoryImage.h"
+#include "model/UiText.h"
 #include "session/IdentityRecord.h"
 #include "session/OperationHost.h"
 #include "session/OperationSession.h"
@@ -162,10 +163,10 @@ bool DeviceOperations::configurationAccepted()
         if (host_.image().get(layout::connections[std::size_t(n - 1)], layout::connection::connectionType) != 1)
             continue;
         host_.selectPage(n + 1);
-        host_.showWarning(QStringLiteral("Проверка конфигурации"),
-                   QStringLiteral("Контроллер аппаратной версии %1 не поддерживает функцию передачи данных "
-                                  "CSD.\nНа вкладке \"Соединение %2\", установите параметр \"Тип соединения\" "
-                                  "в состояние отличное от \"WardLink\".")
+        host_.showWarning(Ui::tr("Проверка конфигурации"),
+                   Ui::tr("Контроллер аппаратной версии %1 не поддерживает функцию передачи данных "
+                          "CSD.\nНа вкладке \"Соединение %2\", установите параметр \"Тип соединения\" "
+                          "в состояние отличное от \"WardLink\".")
                        .arg(hardware)
                        .arg(n));
         return false;
@@ -250,8 +251,8 @@ bool DeviceOperations::read()
     if (!valid) {
         restoreFactoryMainBlock(image);
         host_.setStatusPanel(0, QStringLiteral("default.cnt"));
-        actionStatus().showStatus(QStringLiteral("Контроллер не содержит достоверную конфигурацию.\nНастройте "
-                                                 "параметры как необходимо и запрограммируйте конфигурацию."),
+        actionStatus().showStatus(Ui::tr("Контроллер не содержит достоверную конфигурацию.\nНастройте "
+                                         "параметры как необходимо и запрограммируйте конфигурацию."),
                                   StatusKind::Failure);
     }
     host_.showShownPage();

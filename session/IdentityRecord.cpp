@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "model/Cp1251.h"
+#include "model/UiText.h"
 
 namespace vrm {
 
@@ -111,9 +112,9 @@ IdentityTexts decodeIdentity(const QByteArray& input)
 QString IdentityTexts::unsupportedText() const
 {
     if (!deviceSupported())
-        return QStringLiteral("Устройство %1 не поддерживается").arg(deviceName);
+        return Ui::tr("Устройство %1 не поддерживается").arg(deviceName);
     if (!firmwareSupported())
-        return QStringLiteral("Версия %1 не поддерживается").arg(firmwareText());
+        return Ui::tr("Версия %1 не поддерживается").arg(firmwareText());
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include <QDateTime>
 
 #include "model/Cp1251.h"
+#include "model/UiText.h"
 
 namespace vrm {
 namespace {
@@ -47,8 +48,8 @@ void LiveSeries::add(const LiveSample& sample)
 QByteArray LiveSeries::csv(qint64 fromMs, qint64 untilMs, const QString& inputCaption,
                            const std::function<double(int raw)>& inputValue, int input) const
 {
-    QString text = QStringLiteral("Время;Напряжение питания, В;Заряд аккумулятора, %;Температура, °C;"
-                                  "Уровень сигнала GSM;")
+    QString text = Ui::tr("Время;Напряжение питания, В;Заряд аккумулятора, %;Температура, °C;"
+                          "Уровень сигнала GSM;")
         + inputCaption + QStringLiteral("\r\n");
     const int index = std::clamp(input, 1, 8) - 1;
     for (const LiveSample& s : samples_) {

@@ -1,5 +1,7 @@
 #include "session/LiveStatus.h"
 
+#include "model/UiText.h"
+
 #include <QLocale>
 #include <algorithm>
 #include <bit>
@@ -34,20 +36,24 @@ LiveStatus LiveStatus::decode(const QByteArray& input)
 
 QStringList defaultGsmStates()
 {
-    return {
-        QStringLiteral("Инициализация модема"),
-        QStringLiteral("Сервисный режим, обновление микропрограммы GSM модуля"),
-        QStringLiteral("Основное питание отсутствует, регистрация в сети GSM невозможна"),
-        QStringLiteral("SIM карта не установлена"),
-        QStringLiteral("SIM карта неисправна или отсутствует"),
-        QStringLiteral("Не верный PIN-код"),
-        QStringLiteral("SIM карта заблокирована, требуется PUK-код"),
-        QStringLiteral("PIN-код принят"),
-        QStringLiteral("Зарегистрирован в домашней сети"),
-        QStringLiteral("Регистрация в процессе..."),
-        QStringLiteral("Зарегистрирован в роуменге"),
-        QStringLiteral("Неизвестное состояние GSM модуля"),
+    static const char* const sources[] = {
+        QT_TRANSLATE_NOOP("Ui", "Инициализация модема"),
+        QT_TRANSLATE_NOOP("Ui", "Сервисный режим, обновление микропрограммы GSM модуля"),
+        QT_TRANSLATE_NOOP("Ui", "Основное питание отсутствует, регистрация в сети GSM невозможна"),
+        QT_TRANSLATE_NOOP("Ui", "SIM карта не установлена"),
+        QT_TRANSLATE_NOOP("Ui", "SIM карта неисправна или отсутствует"),
+        QT_TRANSLATE_NOOP("Ui", "Не верный PIN-код"),
+        QT_TRANSLATE_NOOP("Ui", "SIM карта заблокирована, требуется PUK-код"),
+        QT_TRANSLATE_NOOP("Ui", "PIN-код принят"),
+        QT_TRANSLATE_NOOP("Ui", "Зарегистрирован в домашней сети"),
+        QT_TRANSLATE_NOOP("Ui", "Регистрация в процессе..."),
+        QT_TRANSLATE_NOOP("Ui", "Зарегистрирован в роуменге"),
+        QT_TRANSLATE_NOOP("Ui", "Неизвестное состояние GSM модуля"),
     };
+    QStringList texts;
+    for (const char* source : sources)
+        texts << Ui::tr(source);
+    return texts;
 }
 
 QString gsmStateText(int code, const QStringList& states)
@@ -64,23 +70,23 @@ int perimeterMode(uint8_t modes, int perimeter)
 BatteryView batteryView(uint8_t battery)
 {
     if (battery <= 100)
-        return {QString::number(battery) + QLatin1Char('%'), battery, QStringLiteral("\nАккумулятор подключен")};
+        return {QString::number(battery) + QLatin1Char('%'), battery, Ui::tr("\nАккумулятор подключен")};
     if (battery == 254)
-        return {QStringLiteral("0%"), 0, QStringLiteral("Тестирование АКБ,\nподождите (не более 1 мин.)")};
-    return {QStringLiteral("0%"), 0, QStringLiteral("\nАккумулятор не подключен")};
+        return {QStringLiteral("0%"), 0, Ui::tr("Тестирование АКБ,\nподождите (не более 1 мин.)")};
+    return {QStringLiteral("0%"), 0, Ui::tr("\nАккумулятор не подключен")};
 }
 
 MainsView mainsView(uint8_t tenthsOfVolt)
 {
     const int u = tenthsOfVolt < 5 ? 0 : tenthsOfVolt;
-    return {QLocale().toString(u * 0.1, 'f', 1) + QStringLiteral(" В"), std::min(u, live::kMainsBarMax)};
+    return {Ui::tr("%1 В").arg(QLocale().toString(u * 0.1, 'f', 1)), std::min(u, live::kMainsBarMax)};
 }
 
 TemperatureView temperatureView(int8_t celsius, bool present)
 {
     if (!present)
-        return {QStringLiteral("Текущее значение температуры не доступно"), false, 0, QString()};
-    return {QStringLiteral("Текущее значение"), true,
+        return {Ui::tr("Текущее значение температуры не доступно"), false, 0, QString()};
+    return {Ui::tr("Текущее значение"), true,
             std::clamp(int(celsius), live::kTemperatureBarMin, live::kTemperatureBarMax),
             QLocale().toString(double(celsius), 'g', 3) + QStringLiteral("° C")};
 }
@@ -89,7 +95,7 @@ QString balanceText(bool present, float value)
 {
     if (!present)
         return {};
-    return QStringLiteral("Баланс лицевого счета: ") + QLocale().toString(double(value), 'f', 2);
+    return Ui::tr("Баланс лицевого счета: %1").arg(QLocale().toString(double(value), 'f', 2));
 }
 
 QString controllerClockText(const LiveStatus& s)

@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "model/UiText.h"
 #include "session/OperationHost.h"
 
 namespace vrm {
@@ -25,10 +26,10 @@ void OperationBackups::reportFailure()
     if (warned_)
         return;
     warned_ = true;
-    host_.showWarning(QStringLiteral("Резервные копии"),
-                      QStringLiteral("Резервная копия конфигурации не сохранена: %1.\nОперация с контроллером "
-                                     "выполнена. Резервные копии сохраняются в папку \"%2\". Это сообщение больше не "
-                                     "появится до перезапуска программы.")
+    host_.showWarning(Ui::tr("Резервные копии"),
+                      Ui::tr("Резервная копия конфигурации не сохранена: %1.\nОперация с контроллером "
+                             "выполнена. Резервные копии сохраняются в папку \"%2\". Это сообщение больше не "
+                             "появится до перезапуска программы.")
                           .arg(error, QDir::toNativeSeparators(host_.backupFolder())));
 }
 

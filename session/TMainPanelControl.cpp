@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "link/HeldLink.h"
+#include "model/UiText.h"
 #include "session/ControllerAccess.h"
 #include "session/IdentityRecord.h"
 #include "session/LiveStatus.h"
@@ -71,9 +72,9 @@ void TMainPanelControl::run()
         try {
             cycle(page);
         } catch (const std::exception&) {
-            emit cycleFault(generation_, QStringLiteral(" %1 не найден.").arg(portName_));
+            emit cycleFault(generation_, Ui::tr(" %1 не найден.").arg(portName_));
         } catch (...) {
-            emit cycleFault(generation_, QStringLiteral(" %1 не найден.").arg(portName_));
+            emit cycleFault(generation_, Ui::tr(" %1 не найден.").arg(portName_));
         }
         pauseMs = held && held->lastOpenFailed() ? kPortMissingPauseMs : kCycleMs;
     }

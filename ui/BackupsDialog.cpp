@@ -12,14 +12,27 @@
 
 #include "model/ConfigBackups.h"
 #include "model/ConfigFile.h"
+#include "model/UiText.h"
 #include "session/OperationHost.h"
 #include "ui/LoadFailureText.h"
+#include "ui/ShownName.h"
 
 namespace vrm {
 namespace {
 
-const QString kTitle = QStringLiteral("Резервные копии");
-const QString kOpenTitle = QStringLiteral("Открытие файла конфигурации");
+QString dialogTitle()
+{
+    return Ui::tr("Резервные копии");
+}
+
+QString openTitle()
+{
+    return Ui::tr("Открытие файла конфигурации");
+}
+
+// The kinds the model names a backup by, translated where shown.
+[[maybe_unused]] const char* const kBackupKinds[] = {QT_TRANSLATE_NOOP("Ui", "считана"),
+                                                     QT_TRANSLATE_NOOP("Ui", "запрограммирована")};
 
 } // namespace
 
@@ -27,37 +40,37 @@ BackupsDialog::BackupsDialog(OperationHost& host, QWidget* parent, CompareWithFi
     : QDialog(parent), host_(host), compareWithFile_(std::move(compare)), openFile_(std::move(open))
 {
     setObjectName(QStringLiteral("BackupsDialog"));
-    setWindowTitle(kTitle);
+    setWindowTitle(dialogTitle());
     resize(620, 380);
 
     auto* layout = new QVBoxLayout(this);
-    auto* folder = new QLabel(QStringLiteral("Папка: %1").arg(QDir::toNativeSeparators(host.backupFolder())), this);
+    auto* folder = new QLabel(Ui::tr("Папка: %1").arg(QDir::toNativeSeparators(host.backupFolder())), this);
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(folder);
 
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("BackupsTree"));
     list_->setRootIsDecorated(false);
-    list_->setHeaderLabels({QStringLiteral("Контроллер (IMEI)"), QStringLiteral("Дата и время"),
-                            QStringLiteral("Конфигурация")});
+    list_->setHeaderLabels({Ui::tr("Контроллер (IMEI)"), Ui::tr("Дата и время"),
+                            Ui::tr("Конфигурация")});
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(list_, 1);
 
-    empty_ = new QLabel(QStringLiteral("Резервных копий пока нет: они появляются при считывании и "
-                                       "программировании конфигурации контроллера."),
+    empty_ = new QLabel(Ui::tr("Резервных копий пока нет: они появляются при считывании и "
+                               "программировании конфигурации контроллера."),
                         this);
     empty_->setWordWrap(true);
     layout->addWidget(empty_);
 
     auto* buttons = new QDialogButtonBox(this);
-    open_ = buttons->addButton(QStringLiteral("Открыть"), QDialogButtonBox::AcceptRole);
+    open_ = buttons->addButton(Ui::tr("Открыть"), QDialogButtonBox::AcceptRole);
     open_->setObjectName(QStringLiteral("BackupsOpen"));
     if (compareWithFile_) {
-        compare_ = buttons->addButton(QStringLiteral("Сравнить с текущей"), QDialogButtonBox::ActionRole);
+        compare_ = buttons->addButton(Ui::tr("Сравнить с текущей"), QDialogButtonBox::ActionRole);
         compare_->setObjectName(QStringLiteral("BackupsCompare"));
         connect(compare_, &QPushButton::clicked, this, &BackupsDialog::compareSelected);
     }
-    buttons->addButton(QStringLiteral("Закрыть"), QDialogButtonBox::RejectRole);
+    buttons->addButton(Ui::tr("Закрыть"), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
 
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
@@ -82,7 +95,7 @@ void BackupsDialog::fill()
     const QList<BackupEntry> entries = listBackups(host_.backupFolder());
     for (const BackupEntry& entry : entries) {
         auto* item = new QTreeWidgetItem(list_, {entry.imei, entry.when.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss")),
-                                                 backupKindText(entry.kind)});
+                                                 translatedText(backupKindText(entry.kind))});
         item->setData(0, Qt::UserRole, entry.path);
         item->setToolTip(0, QDir::toNativeSeparators(entry.path));
     }
@@ -111,7 +124,7 @@ bool BackupsDialog::openSelected()
         return openFile_(path);
     const LoadResult result = readConfigFile(path, host_.image());
     if (result != LoadResult::Loaded) {
-        QMessageBox::warning(this, kOpenTitle, loadFailureText(result), QMessageBox::Ok);
+        QMessageBox::warning(this, openTitle(), loadFailureText(result), QMessageBox::Ok);
         return false;
     }
     host_.showShownPage();
@@ -122,9 +135,9 @@ bool BackupsDialog::openSelected()
 QAction* createBackupsAction(OperationHost& host, QWidget* window, QAction* fileOpen,
                              BackupsDialog::CompareWithFile compare, BackupsDialog::OpenFile open)
 {
-    auto* action = new QAction(QStringLiteral("Резервные копии…"), window);
+    auto* action = new QAction(Ui::tr("Резервные копии…"), window);
     action->setObjectName(QStringLiteral("BackupsList"));
-    action->setStatusTip(QStringLiteral("Конфигурации, считанные из контроллеров и записанные в них"));
+    action->setStatusTip(Ui::tr("Конфигурации, считанные из контроллеров и записанные в них"));
     // Opening one replaces the image: not while a device operation runs.
     action->setEnabled(fileOpen->isEnabled());
     QObject::connect(fileOpen, &QAction::enabledChanged, action, &QAction::setEnabled);

@@ -14,6 +14,7 @@
 #include "model/FieldCompare.h"
 #include "model/RegularFile.h"
 #include "model/TextForm.h"
+#include "model/UiText.h"
 #include "session/ControllerSession.h"
 #include "ui/FieldDifferencesWindow.h"
 #include "ui/TForm1.h"
@@ -23,10 +24,26 @@ namespace vrm {
 
 namespace {
 
-const QString kCompareTitle = QStringLiteral("Сравнение с файлом");
-const QString kExportTitle = QStringLiteral("Экспорт в текст");
-const QString kImportTitle = QStringLiteral("Импорт из текста");
-const QString kTextFilter = QStringLiteral("Текстовый вид конфигурации (*.txt)");
+QString compareTitle()
+{
+    return Ui::tr("Сравнение с файлом");
+}
+
+QString exportTitle()
+{
+    return Ui::tr("Экспорт в текст");
+}
+
+QString importTitle()
+{
+    return Ui::tr("Импорт из текста");
+}
+
+QString textFilter()
+{
+    return Ui::tr("Текстовый вид конфигурации (*.txt)");
+}
+
 constexpr std::size_t kPasswordOffset = layout::commonBlock[0].base + layout::common::systemPassword.info.offset;
 
 void clearPassword(ConfigImage& image)
@@ -67,13 +84,13 @@ public:
     {
         ConfigImage held = form_.image();
         std::copy(mainBlock.cbegin(), mainBlock.cend(), held.data() + blocks::main.offset);
-        showDifferences(QStringLiteral("Различия с контроллером"), QStringLiteral("В контроллере"),
+        showDifferences(Ui::tr("Различия с контроллером"), Ui::tr("В контроллере"),
                         compareMainBlocks(form_.image(), held));
     }
 
     void compareWithFile()
     {
-        const QString path = chooseFile(form_, kCompareTitle, TForm1::configFileFilter(), QStringLiteral("cnt"), false);
+        const QString path = chooseFile(form_, compareTitle(), TForm1::configFileFilter(), QStringLiteral("cnt"), false);
         if (!path.isEmpty())
             compareWithFile(path);
     }
@@ -83,7 +100,7 @@ public:
         form_.storeAndShowShownPage();
         ConfigImage other = form_.image();
         if (const LoadResult result = readConfigFile(path, other); result != LoadResult::Loaded) {
-            warn(&form_, kCompareTitle, loadFailureText(result));
+            warn(&form_, compareTitle(), loadFailureText(result));
             return;
         }
         // A file never carries the administrator password: the one typed here is no difference.
@@ -91,18 +108,18 @@ public:
         clearPassword(own);
         const QList<FieldDifference> differences = compareMainBlocks(own, other);
         if (differences.isEmpty()) {
-            QMessageBox::information(&form_, kCompareTitle,
-                                     QStringLiteral("Текущая конфигурация совпадает с файлом %1").arg(QFileInfo(path).fileName()));
+            QMessageBox::information(&form_, compareTitle(),
+                                     Ui::tr("Текущая конфигурация совпадает с файлом %1").arg(QFileInfo(path).fileName()));
             return;
         }
-        showDifferences(QStringLiteral("Различия с файлом %1").arg(QFileInfo(path).fileName()),
-                        QStringLiteral("В файле"), differences);
+        showDifferences(Ui::tr("Различия с файлом %1").arg(QFileInfo(path).fileName()),
+                        Ui::tr("В файле"), differences);
     }
 
     void exportToText()
     {
         form_.storeAndShowShownPage();
-        const QString path = chooseFile(form_, kExportTitle, kTextFilter, QStringLiteral("txt"), true);
+        const QString path = chooseFile(form_, exportTitle(), textFilter(), QStringLiteral("txt"), true);
         if (path.isEmpty())
             return;
         // A file never carries the administrator password.
@@ -111,22 +128,22 @@ public:
         const QByteArray text = exportText(copy);
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-            warn(&form_, kExportTitle, QStringLiteral("Невозможно сохранить файл"));
+            warn(&form_, exportTitle(), Ui::tr("Невозможно сохранить файл"));
     }
 
     void importFromText()
     {
-        const QString path = chooseFile(form_, kImportTitle, kTextFilter, QStringLiteral("txt"), false);
+        const QString path = chooseFile(form_, importTitle(), textFilter(), QStringLiteral("txt"), false);
         if (path.isEmpty())
             return;
         QFile file;
         if (!openRegularFileForReading(file, path)) {
-            warn(&form_, kImportTitle, loadFailureText(LoadResult::CannotOpen));
+            warn(&form_, importTitle(), loadFailureText(LoadResult::CannotOpen));
             return;
         }
         TextImportError error;
         if (!importText(file.readAll(), form_.image(), error)) {
-            warn(&form_, kImportTitle, QStringLiteral("Файл не загружен, %1").arg(error.message()));
+            warn(&form_, importTitle(), Ui::tr("Файл не загружен, %1").arg(error.message()));
             return;
         }
         form_.showShownPage();
@@ -150,9 +167,9 @@ QAction* newAction(QObject* parent, const char* name, const QString& text)
 void installFieldCompare(TForm1& form)
 {
     auto* compare = new FieldCompare(form);
-    QAction* compareFile = newAction(&form, "FileCompare1", QStringLiteral("Сравнить с файлом…"));
-    QAction* exportAction = newAction(&form, "FileExportText1", QStringLiteral("Экспорт в текст…"));
-    QAction* importAction = newAction(&form, "FileImportText1", QStringLiteral("Импорт из текста…"));
+    QAction* compareFile = newAction(&form, "FileCompare1", Ui::tr("Сравнить с файлом…"));
+    QAction* exportAction = newAction(&form, "FileExportText1", Ui::tr("Экспорт в текст…"));
+    QAction* importAction = newAction(&form, "FileImportText1", Ui::tr("Импорт из текста…"));
     QObject::connect(compareFile, &QAction::triggered, compare, [compare] { compare->compareWithFile(); });
     QObject::connect(exportAction, &QAction::triggered, compare, &FieldCompare::exportToText);
     QObject::connect(importAction, &QAction::triggered, compare, &FieldCompare::importFromText);

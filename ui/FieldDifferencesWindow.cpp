@@ -5,11 +5,16 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "model/UiText.h"
+#include "ui/ShownName.h"
+
 namespace vrm {
 
 namespace {
 constexpr int kPageRole = Qt::UserRole;
-}
+// The model names the bytes no field owns so; translated where shown.
+[[maybe_unused]] const char* const kOtherBytesName = QT_TRANSLATE_NOOP("Ui", "Прочие байты по смещению %1");
+} // namespace
 
 FieldDifferencesWindow::FieldDifferencesWindow(std::function<void(int)> goToPage, QWidget* parent)
     : QDialog(parent), goToPage_(std::move(goToPage))
@@ -39,15 +44,16 @@ void FieldDifferencesWindow::showDifferences(const QString& title, const QString
                                              const QList<FieldDifference>& differences)
 {
     setWindowTitle(title);
-    summary_->setText(QStringLiteral("Различий: %1. Двойной щелчок открывает страницу поля.").arg(differences.size()));
+    summary_->setText(Ui::tr("Различий: %1. Двойной щелчок открывает страницу поля.").arg(differences.size()));
     list_->clear();
-    list_->setHeaderLabels({QStringLiteral("Страница"), QStringLiteral("Поле"), QStringLiteral("В программе"), otherSide});
+    list_->setHeaderLabels({Ui::tr("Страница"), Ui::tr("Поле"), Ui::tr("В программе"), otherSide});
     QList<QTreeWidgetItem*> items;
     for (const FieldDifference& d : differences) {
         auto* item = new QTreeWidgetItem(
-            QStringList{d.page < 0 ? QStringLiteral("—") : QString::number(d.page), d.name, d.ownValue, d.otherValue});
+            QStringList{d.page < 0 ? QStringLiteral("—") : QString::number(d.page), translatedFieldName(d.name), d.ownValue,
+                        d.otherValue});
         item->setData(0, kPageRole, d.page);
-        item->setToolTip(1, d.name);
+        item->setToolTip(1, item->text(1));
         items << item;
     }
     list_->addTopLevelItems(items);

@@ -21,8 +21,10 @@
 #include <cmath>
 
 #include "model/InputLiveValue.h"
+#include "model/UiText.h"
 #include "session/ControllerSession.h"
 #include "session/LiveSeries.h"
+#include "ui/ShownName.h"
 
 namespace vrm {
 namespace {
@@ -36,8 +38,8 @@ constexpr int kTickSeconds[] = {30, 60, 120, 300};
 constexpr int kDefaultSpan = 2; // index of 10 minutes
 
 struct ChannelLook {
-    QString title;
-    QString unit;
+    const char* title; // interface texts, translated where shown
+    const char* unit;
     int decimals;
     QColor colour;
     double fixedMin; // a fixed range when fixedMin < fixedMax
@@ -48,14 +50,18 @@ struct ChannelLook {
 const ChannelLook& look(PlotChannel channel)
 {
     static const ChannelLook looks[LivePlotWindow::kChannelCount] = {
-        {QStringLiteral("Напряжение питания"), QStringLiteral("В"), 1, QColor(0x1f, 0x5f, 0xbf), 0, 0, 1.0},
-        {QStringLiteral("Заряд аккумулятора"), QStringLiteral("%"), 0, QColor(0x2e, 0x8b, 0x3e), 0, 100, 0},
-        {QStringLiteral("Температура"), QStringLiteral("°C"), 0, QColor(0xc0, 0x39, 0x2b), 0, 0, 10.0},
-        {QStringLiteral("Уровень сигнала GSM"), QStringLiteral("из 31"), 0, QColor(0x8e, 0x44, 0xad), 0, 31, 0},
-        {QStringLiteral("Вход"), QString(), 2, QColor(0xd3, 0x6b, 0x00), 0, 0, 0.1},
+        {QT_TRANSLATE_NOOP("Ui", "Напряжение питания"), QT_TRANSLATE_NOOP("Ui", "В"), 1, QColor(0x1f, 0x5f, 0xbf), 0, 0, 1.0},
+        {QT_TRANSLATE_NOOP("Ui", "Заряд аккумулятора"), "%", 0, QColor(0x2e, 0x8b, 0x3e), 0, 100, 0},
+        {QT_TRANSLATE_NOOP("Ui", "Температура"), "°C", 0, QColor(0xc0, 0x39, 0x2b), 0, 0, 10.0},
+        {QT_TRANSLATE_NOOP("Ui", "Уровень сигнала GSM"), QT_TRANSLATE_NOOP("Ui", "из 31"), 0, QColor(0x8e, 0x44, 0xad), 0,
+         31, 0},
+        {QT_TRANSLATE_NOOP("Ui", "Вход"), "", 2, QColor(0xd3, 0x6b, 0x00), 0, 0, 0.1},
     };
     return looks[int(channel)];
 }
+
+// The units the model gives an input's reading ("В" is above), translated where shown.
+[[maybe_unused]] const char* const kInputUnits[] = {QT_TRANSLATE_NOOP("Ui", "ед.")};
 
 // A range that holds [low, high] with some room, at least `minSpan` wide,
 // not below zero for values that are never negative.
@@ -75,31 +81,31 @@ LivePlotWindow::LivePlotWindow(const LiveSeries& series, const ConfigImage& imag
     : QWidget(parent, Qt::Window), series_(series), image_(image)
 {
     setObjectName(QStringLiteral("LivePlotWindow"));
-    setWindowTitle(QStringLiteral("Графики"));
+    setWindowTitle(Ui::tr("Графики"));
     resize(960, 720);
 
     auto* layout = new QVBoxLayout(this);
     auto* controls = new QHBoxLayout;
-    controls->addWidget(new QLabel(QStringLiteral("Вход:"), this));
+    controls->addWidget(new QLabel(Ui::tr("Вход:"), this));
     inputChoice_ = new QComboBox(this);
     inputChoice_->setObjectName(QStringLiteral("PlotInput"));
     for (int n = 1; n <= 8; ++n)
-        inputChoice_->addItem(QStringLiteral("Вход %1").arg(n));
+        inputChoice_->addItem(Ui::tr("Вход %1").arg(n));
     controls->addWidget(inputChoice_);
     controls->addSpacing(16);
-    controls->addWidget(new QLabel(QStringLiteral("Интервал:"), this));
+    controls->addWidget(new QLabel(Ui::tr("Интервал:"), this));
     spanChoice_ = new QComboBox(this);
     spanChoice_->setObjectName(QStringLiteral("PlotSpan"));
     for (int minutes : kSpanMinutes)
-        spanChoice_->addItem(QStringLiteral("%1 мин").arg(minutes));
+        spanChoice_->addItem(Ui::tr("%1 мин").arg(minutes));
     spanChoice_->setCurrentIndex(kDefaultSpan);
     controls->addWidget(spanChoice_);
     controls->addStretch(1);
-    pause_ = new QPushButton(QStringLiteral("Пауза"), this);
+    pause_ = new QPushButton(Ui::tr("Пауза"), this);
     pause_->setObjectName(QStringLiteral("PlotPause"));
     pause_->setCheckable(true);
     controls->addWidget(pause_);
-    auto* exportButton = new QPushButton(QStringLiteral("Сохранить в CSV…"), this);
+    auto* exportButton = new QPushButton(Ui::tr("Сохранить в CSV…"), this);
     exportButton->setObjectName(QStringLiteral("PlotExport"));
     controls->addWidget(exportButton);
     layout->addLayout(controls);
@@ -208,7 +214,7 @@ void LivePlotWindow::setPaused(bool paused)
     paused_ = paused;
     if (pause_->isChecked() != paused)
         pause_->setChecked(paused);
-    pause_->setText(paused ? QStringLiteral("Продолжить") : QStringLiteral("Пауза"));
+    pause_->setText(paused ? Ui::tr("Продолжить") : Ui::tr("Пауза"));
     if (!paused)
         refresh();
 }
@@ -253,12 +259,12 @@ void LivePlotWindow::refresh()
         plot.time->setTickCount(int(spanMs() / tickMs) + 1);
         plot.time->setFormat(tickMs < 60'000 ? QStringLiteral("hh:mm:ss") : QStringLiteral("hh:mm"));
 
-        const QString title = PlotChannel(c) == PlotChannel::Input ? QStringLiteral("Вход %1").arg(inputNumber)
-                                                                    : l.title;
-        const QString unit = PlotChannel(c) == PlotChannel::Input ? inputUnit.unit : l.unit;
+        const QString title = PlotChannel(c) == PlotChannel::Input ? Ui::tr("Вход %1").arg(inputNumber)
+                                                                    : Ui::tr(l.title);
+        const QString unit = PlotChannel(c) == PlotChannel::Input ? translatedText(inputUnit.unit) : Ui::tr(l.unit);
         const QString last = p.isEmpty() ? QString()
                                          : QString::number(p.last().y(), 'f', l.decimals) + QLatin1Char(' ') + unit;
-        plot.chart->setTitle(p.isEmpty() ? QStringLiteral("%1, %2: нет данных").arg(title, unit)
+        plot.chart->setTitle(p.isEmpty() ? Ui::tr("%1, %2: нет данных").arg(title, unit)
                                          : QStringLiteral("%1: %2").arg(title, last));
 
         if (l.fixedMin < l.fixedMax) {
@@ -273,8 +279,8 @@ void LivePlotWindow::refresh()
     }
 
     const bool stale = samples.empty() || now - samples.back().ms > kStaleMs;
-    hint_->setText(stale ? QStringLiteral("Новых показаний нет. Контроллер опрашивается, пока в дереве выбрана страница "
-                                          "состояния, часов, питания или одного из входов 1-8.")
+    hint_->setText(stale ? Ui::tr("Новых показаний нет. Контроллер опрашивается, пока в дереве выбрана страница "
+                                  "состояния, часов, питания или одного из входов 1-8.")
                          : QString());
     hint_->setVisible(stale);
 }
@@ -284,7 +290,7 @@ bool LivePlotWindow::exportCsv(const QString& path, QString* error) const
     const int inputNumber = input();
     const InputLiveValue unit = inputLiveValue(image_, inputNumber, 0);
     const QByteArray text = series_.csv(
-        shownFromMs_, shownUntilMs_, QStringLiteral("Вход %1, %2").arg(inputNumber).arg(unit.unit),
+        shownFromMs_, shownUntilMs_, Ui::tr("Вход %1, %2").arg(inputNumber).arg(translatedText(unit.unit)),
         [this, inputNumber](int raw) { return inputLiveValue(image_, inputNumber, raw).value; }, inputNumber);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
@@ -297,22 +303,22 @@ bool LivePlotWindow::exportCsv(const QString& path, QString* error) const
 
 void LivePlotWindow::chooseExportFile()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранение графиков"),
-                                                      QDir::current().filePath(QStringLiteral("графики.csv")),
-                                                      QStringLiteral("Таблицы CSV (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(this, Ui::tr("Сохранение графиков"),
+                                                      QDir::current().filePath(Ui::tr("графики.csv")),
+                                                      Ui::tr("Таблицы CSV (*.csv)"));
     if (path.isEmpty())
         return;
     QString error;
     if (!exportCsv(path, &error))
-        QMessageBox::warning(this, QStringLiteral("Сохранение графиков"),
-                             QStringLiteral("Невозможно сохранить файл: %1").arg(error), QMessageBox::Ok);
+        QMessageBox::warning(this, Ui::tr("Сохранение графиков"),
+                             Ui::tr("Невозможно сохранить файл: %1").arg(error), QMessageBox::Ok);
 }
 
 QAction* createLivePlotsAction(ControllerSession& session, const ConfigImage& image, QWidget* window)
 {
-    auto* action = new QAction(QStringLiteral("Графики"), window);
+    auto* action = new QAction(Ui::tr("Графики"), window);
     action->setObjectName(QStringLiteral("LivePlots"));
-    action->setStatusTip(QStringLiteral("Графики питания, заряда аккумулятора, температуры, сигнала GSM и входа"));
+    action->setStatusTip(Ui::tr("Графики питания, заряда аккумулятора, температуры, сигнала GSM и входа"));
     auto plots = std::make_shared<QPointer<LivePlotWindow>>();
     QObject::connect(action, &QAction::triggered, window, [&session, &image, window, plots] {
         if (!*plots)

@@ -1,15 +1,17 @@
 #include "ui/LoadFailureText.h"
 
+#include "model/UiText.h"
+
 namespace vrm {
 
 QString loadFailureText(LoadResult result)
 {
     switch (result) {
-    case LoadResult::CannotOpen: return QStringLiteral("Невозможно открыть файл");
-    case LoadResult::UnknownFormat: return QStringLiteral("Неизвестный формат файла");
+    case LoadResult::CannotOpen: return Ui::tr("Невозможно открыть файл");
+    case LoadResult::UnknownFormat: return Ui::tr("Неизвестный формат файла");
     case LoadResult::VersionMismatch:
-        return QStringLiteral("Несоответствие версий! Файл не может быть использован для конфигурирования этого "
-                              "устройства.");
+        return Ui::tr("Несоответствие версий! Файл не может быть использован для конфигурирования этого "
+                      "устройства.");
     case LoadResult::Loaded: break;
     }
     return {};

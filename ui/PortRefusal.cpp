@@ -1,5 +1,7 @@
 #include "ui/PortRefusal.h"
 
+#include "model/UiText.h"
+
 namespace vrm {
 
 QString portRefusalMessage(const QString& portName, const PortAccess& access)
@@ -11,11 +13,11 @@ QString portRefusalMessage(const QString& portName, const PortAccess& access)
     const QString group = access.deviceGroup.isEmpty() || access.deviceGroup == QLatin1String("root")
                               ? QStringLiteral("dialout")
                               : access.deviceGroup;
-    return QStringLiteral("Нет доступа к порту %1 (%2): у пользователя нет прав на чтение и запись этого "
-                          "устройства.\n\n"
-                          "Доступ даёт членство в группе \"%3\". Выполните в терминале\n"
-                          "    sudo usermod -aG %3 $USER\n"
-                          "и затем выйдите из системы и войдите снова.")
+    return Ui::tr("Нет доступа к порту %1 (%2): у пользователя нет прав на чтение и запись этого "
+                  "устройства.\n\n"
+                  "Доступ даёт членство в группе \"%3\". Выполните в терминале\n"
+                  "    sudo usermod -aG %3 $USER\n"
+                  "и затем выйдите из системы и войдите снова.")
         .arg(portName, access.devicePath, group);
 }
 

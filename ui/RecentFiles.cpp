@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMenu>
 
+#include "model/UiText.h"
 #include "ui/UserSettings.h"
 
 namespace vrm {
@@ -78,7 +79,7 @@ void RecentFiles::rebuildMenu()
     }
     if (!files_.isEmpty()) {
         menu_->addSeparator();
-        QAction* clearAction = menu_->addAction(QStringLiteral("Очистить список"));
+        QAction* clearAction = menu_->addAction(Ui::tr("Очистить список"));
         clearAction->setObjectName(QStringLiteral("RecentFilesClear"));
         connect(clearAction, &QAction::triggered, this, &RecentFiles::clear, Qt::QueuedConnection);
     }

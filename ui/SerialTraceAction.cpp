@@ -5,15 +5,19 @@
 #include <QMessageBox>
 
 #include "link/SerialTrace.h"
+#include "model/UiText.h"
 
 namespace vrm {
 namespace {
 
-const QString kCaption = QStringLiteral("Журнал обмена с контроллером");
+QString caption()
+{
+    return Ui::tr("Журнал обмена с контроллером");
+}
 
 void describe(QAction* action, const QString& path)
 {
-    action->setStatusTip(QStringLiteral("Записывать обмен с контроллером в файл %1").arg(QDir::toNativeSeparators(path)));
+    action->setStatusTip(Ui::tr("Записывать обмен с контроллером в файл %1").arg(QDir::toNativeSeparators(path)));
     action->setToolTip(action->statusTip());
 }
 
@@ -21,7 +25,7 @@ void describe(QAction* action, const QString& path)
 
 QAction* createSerialTraceAction(QWidget* window, std::function<QString()> defaultPath)
 {
-    auto* action = new QAction(kCaption, window);
+    auto* action = new QAction(caption(), window);
     action->setObjectName(QStringLiteral("SerialTrace"));
     action->setCheckable(true);
     auto lastPath = std::make_shared<QString>(SerialTrace::global().path());
@@ -40,8 +44,8 @@ QAction* createSerialTraceAction(QWidget* window, std::function<QString()> defau
         QString error;
         if (!startSerialTrace(path, &error)) {
             action->setChecked(false);
-            QMessageBox::warning(window, kCaption,
-                                 QStringLiteral("Невозможно открыть файл журнала \"%1\": %2")
+            QMessageBox::warning(window, caption(),
+                                 Ui::tr("Невозможно открыть файл журнала \"%1\": %2")
                                      .arg(QDir::toNativeSeparators(path), error),
                                  QMessageBox::Ok);
             return;

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QUrlQuery>
 
+#include "model/UiText.h"
 #include "ui/Glyphs.h"
 
 namespace vrm {
@@ -67,7 +68,7 @@ TAboutBox::TAboutBox(const QString& caption, const QString& programCaption, cons
     auto* mail = linkLabel(QString::fromLatin1(kSupportMail), supportMailUrl(), QStringLiteral("LabelSupportMail"), this);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(Ui::tr("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
     buttons->setCenterButtons(true);

@@ -29,6 +29,7 @@
 #include "link/QtSerialLink.h"
 #include "model/ConfigFile.h"
 #include "model/FactoryImage.h"
+#include "model/UiText.h"
 #include "model/WorkingFiles.h"
 #include "model/ConfigBackups.h"
 #include "session/ControllerSession.h"
@@ -61,13 +62,35 @@ namespace vrm {
 
 namespace {
 
-const QString kWindowCaption = QStringLiteral("Конфигуратор GSM контроллера VRM530");
-const QString kRootNodeText = QStringLiteral("GSM контроллер VRM530");
 const QString kWorkingConfiguration = QStringLiteral("default.cnt");
 const QString kNotConnected = QStringLiteral("NC");
-const QString kConfigFilter = QStringLiteral("Файлы конфигурации (*.cnt)");
-const QString kSaveTitle = QStringLiteral("Сохранение конфигурации");
-const QString kOpenTitle = QStringLiteral("Открытие файла конфигурации");
+
+// Interface texts used in several places, translated when used (after the
+// interface language is installed).
+QString windowCaption()
+{
+    return Ui::tr("Конфигуратор GSM контроллера VRM530");
+}
+
+QString rootNodeText()
+{
+    return Ui::tr("GSM контроллер VRM530");
+}
+
+QString configFilter()
+{
+    return Ui::tr("Файлы конфигурации (*.cnt)");
+}
+
+QString saveTitle()
+{
+    return Ui::tr("Сохранение конфигурации");
+}
+
+QString openTitle()
+{
+    return Ui::tr("Открытие файла конфигурации");
+}
 
 constexpr int kStatusPanelWidths[4] = {500, 60, 100, 250};
 constexpr int kToolBarHeight = 33;
@@ -88,7 +111,7 @@ void warn(QWidget* parent, const QString& caption, const QString& text)
 TForm1::TForm1(PageGroupFactory leadingGroups, QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Конфигуратор GSM контроллера VRM---"));
+    setWindowTitle(Ui::tr("Конфигуратор GSM контроллера VRM---"));
     image_ = buildFactoryImage();
 
     createActions();
@@ -109,7 +132,7 @@ TForm1::~TForm1()
 
 QString TForm1::configFileFilter()
 {
-    return kConfigFilter;
+    return configFilter();
 }
 
 QStringList TForm1::supportedVersions()
@@ -139,32 +162,32 @@ QAction* TForm1::addAction(const char* name, const QString& caption, const QStri
 
 void TForm1::createActions()
 {
-    QAction* fileNew = addAction("FileNew1", {}, QStringLiteral("Установить стандартную конфигурацию"),
-                                 QStringLiteral("Установить стандартную конфигурацию"), {}, 0);
-    QAction* fileOpen = addAction("FileOpen1", {}, QStringLiteral("Открыть файл конфигурации..."),
-                                  QStringLiteral("Открыть файл конфигурации"), {}, 1);
-    QAction* fileSave = addAction("FileSave1", {}, QStringLiteral("Сохранить текущую конфигурацию в файл..."),
-                                  QStringLiteral("Сохранить текущую конфигурацию в файл"), {}, 2);
-    QAction* program = addAction("Programm", QStringLiteral("Программировать"), {},
-                                 QStringLiteral("Загрузить конфигурацию в контроллер и перезапустить"),
+    QAction* fileNew = addAction("FileNew1", {}, Ui::tr("Установить стандартную конфигурацию"),
+                                 Ui::tr("Установить стандартную конфигурацию"), {}, 0);
+    QAction* fileOpen = addAction("FileOpen1", {}, Ui::tr("Открыть файл конфигурации..."),
+                                  Ui::tr("Открыть файл конфигурации"), {}, 1);
+    QAction* fileSave = addAction("FileSave1", {}, Ui::tr("Сохранить текущую конфигурацию в файл..."),
+                                  Ui::tr("Сохранить текущую конфигурацию в файл"), {}, 2);
+    QAction* program = addAction("Programm", Ui::tr("Программировать"), {},
+                                 Ui::tr("Загрузить конфигурацию в контроллер и перезапустить"),
                                  QKeySequence(Qt::Key_F5), 9);
-    QAction* read = addAction("ReadConf", QStringLiteral("Считать"), QStringLiteral("Считать конфигурацию"),
-                              QStringLiteral("Считать конфигурацию контроллера"), QKeySequence(Qt::Key_F6), 5);
-    QAction* compare = addAction("CompareConf", QStringLiteral("Сравнить"), QStringLiteral("Сравнить конфигурацию"),
-                                 QStringLiteral("Сравнить текущую конфигурацию с конфигурацией контроллера"),
+    QAction* read = addAction("ReadConf", Ui::tr("Считать"), Ui::tr("Считать конфигурацию"),
+                              Ui::tr("Считать конфигурацию контроллера"), QKeySequence(Qt::Key_F6), 5);
+    QAction* compare = addAction("CompareConf", Ui::tr("Сравнить"), Ui::tr("Сравнить конфигурацию"),
+                                 Ui::tr("Сравнить текущую конфигурацию с конфигурацией контроллера"),
                                  QKeySequence(Qt::Key_F7), 6);
-    QAction* reconfigure = addAction("Reconfigurate", QStringLiteral("Реконфигурировать"), {},
-                                     QStringLiteral("Загрузить конфигурацию в контроллер, без перезапуска"),
+    QAction* reconfigure = addAction("Reconfigurate", Ui::tr("Реконфигурировать"), {},
+                                     Ui::tr("Загрузить конфигурацию в контроллер, без перезапуска"),
                                      QKeySequence(Qt::Key_F8), 4);
-    QAction* reset = addAction("Reset", QStringLiteral("Перезапустить"), QStringLiteral("Перезапустить (Системный сброс)"),
-                               QStringLiteral("Перезапустить контроллер"), QKeySequence(Qt::Key_F9), 8);
-    addAction("ReadIMEICode", QStringLiteral("ReadIMEICode"), QStringLiteral("Считать IMEI контроллера в буфер обмена"),
+    QAction* reset = addAction("Reset", Ui::tr("Перезапустить"), Ui::tr("Перезапустить (Системный сброс)"),
+                               Ui::tr("Перезапустить контроллер"), QKeySequence(Qt::Key_F9), 8);
+    addAction("ReadIMEICode", QStringLiteral("ReadIMEICode"), Ui::tr("Считать IMEI контроллера в буфер обмена"),
               {}, QKeySequence(Qt::Key_F10), -1);
     QAction* factory = addAction("FactoryConfig", QStringLiteral("FactoryConfig"),
-                                 QStringLiteral("Восстановить заводскую конфигурацию"), {}, {}, -1);
-    QAction* port = addAction("ComPortConfig", QStringLiteral("COM порт..."), {}, QStringLiteral("Настройка COM порта"),
+                                 Ui::tr("Восстановить заводскую конфигурацию"), {}, {}, -1);
+    QAction* port = addAction("ComPortConfig", Ui::tr("COM порт..."), {}, Ui::tr("Настройка COM порта"),
                               {}, 7);
-    QAction* aboutAction = addAction("Abaut", QStringLiteral("О программе..."), {}, {}, {}, -1);
+    QAction* aboutAction = addAction("Abaut", Ui::tr("О программе..."), {}, {}, {}, -1);
 
     controllerActions_ = {program, read, compare, factory, reset, reconfigure, fileOpen, fileSave, fileNew, port};
     ownTransfersDisabled_ = {program, read, compare, reconfigure, reset, factory};
@@ -185,11 +208,11 @@ void TForm1::createMenus()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
-    QMenu* file = bar->addMenu(QStringLiteral("Файл"));
+    QMenu* file = bar->addMenu(Ui::tr("Файл"));
     file->addAction(find("FileNew1"));
     file->addAction(find("FileOpen1"));
     file->addAction(find("FileSave1"));
-    QMenu* recentMenu = file->addMenu(QStringLiteral("Последние файлы"));
+    QMenu* recentMenu = file->addMenu(Ui::tr("Последние файлы"));
     recentMenu->setObjectName(QStringLiteral("RecentFilesMenu"));
     recent_ = new RecentFiles(recentMenu, this);
     connect(recent_, &RecentFiles::openRequested, this, &TForm1::openConfigurationFile);
@@ -197,16 +220,16 @@ void TForm1::createMenus()
         *this, this, find("FileOpen1"), [this](const QString& path) { compareWithConfigurationFile(*this, path); },
         [this](const QString& path) { return openConfigurationFile(path); }));
     file->addSeparator();
-    QAction* close = file->addAction(QStringLiteral("Закрыть"));
+    QAction* close = file->addAction(Ui::tr("Закрыть"));
     close->setObjectName(QStringLiteral("FileExit1"));
     connect(close, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* settings = bar->addMenu(QStringLiteral("Настройка"));
+    QMenu* settings = bar->addMenu(Ui::tr("Настройка"));
     settings->addAction(find("ComPortConfig"));
     settings->addAction(createSerialTraceAction(this, [this] { return programDirectory_ + QStringLiteral("vrm530-trace.log"); }));
     settings->addMenu(createLanguageMenu(this));
 
-    QMenu* controller = bar->addMenu(QStringLiteral("Контроллер"));
+    QMenu* controller = bar->addMenu(Ui::tr("Контроллер"));
     controller->setObjectName(QStringLiteral("ControllerMenu")); // the live plots join it once the session exists
     controller->addAction(find("Programm"));
     controller->addAction(find("ReadConf"));
@@ -402,11 +425,11 @@ void TForm1::startUp()
     if (!programDirectory_.isEmpty() && !programDirectory_.endsWith(QLatin1Char('/')))
         programDirectory_ += QLatin1Char('/');
 
-    setWindowTitle(kWindowCaption);
+    setWindowTitle(windowCaption());
 
     pages_.load(*tree_, embeddedPageTreeText());
     if (QTreeWidgetItem* root = pages_.node(0))
-        root->setText(0, kRootNodeText);
+        root->setText(0, rootNodeText());
 
     tree_->expandAll();
     tree_->resizeColumnToContents(0); // long node texts scroll rather than being cut
@@ -434,7 +457,7 @@ void TForm1::startUp()
         return current;
     }, this);
     connect(document_, &OpenDocument::stateChanged, this, [this](const QString& path, bool modified) {
-        setWindowTitle(OpenDocument::title(path, modified, kWindowCaption));
+        setWindowTitle(OpenDocument::title(path, modified, windowCaption()));
     });
     loadWorkingConfiguration();
     testPortIntoStatus();
@@ -490,9 +513,9 @@ void TForm1::loadWorkingConfiguration()
         const QString kept = keepDamagedFile(QDir::current().filePath(kWorkingConfiguration));
         if (!kept.isEmpty()) {
             QTimer::singleShot(0, this, [this, name = QFileInfo(kept).fileName()] {
-                warn(this, kOpenTitle,
-                     QStringLiteral("Файл \"%1\" повреждён и сохранён под именем \"%2\". "
-                                    "Установлена стандартная конфигурация.")
+                warn(this, openTitle(),
+                     Ui::tr("Файл \"%1\" повреждён и сохранён под именем \"%2\". "
+                            "Установлена стандартная конфигурация.")
                          .arg(kWorkingConfiguration, name));
             });
         }
@@ -720,7 +743,7 @@ void TForm1::configurePort()
 
 void TForm1::about()
 {
-    TAboutBox box(texts_.text(texts::aboutCaption), kWindowCaption, texts_.text(texts::forDeviceVersions),
+    TAboutBox box(texts_.text(texts::aboutCaption), windowCaption(), texts_.text(texts::forDeviceVersions),
                   supportedVersions(), this);
     box.exec();
 }
@@ -737,14 +760,14 @@ void TForm1::newConfiguration()
 
 void TForm1::saveConfiguration()
 {
-    QFileDialog dialog(this, kSaveTitle);
+    QFileDialog dialog(this, saveTitle());
     dialog.setObjectName(QStringLiteral("SaveDialog1"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite); // asked below, in our own words
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("cnt"));
-    dialog.setNameFilter(kConfigFilter);
+    dialog.setNameFilter(configFileFilter());
     dialog.selectFile(statusPanel(0));
 
     // The file holds what the user sees.
@@ -755,7 +778,7 @@ void TForm1::saveConfiguration()
     const QString path = QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
 
     if (QFileInfo::exists(path)) {
-        QMessageBox question(QMessageBox::Warning, kSaveTitle, QStringLiteral("Файл уже существует, заменить?"),
+        QMessageBox question(QMessageBox::Warning, saveTitle(), Ui::tr("Файл уже существует, заменить?"),
                              QMessageBox::Yes | QMessageBox::No, this);
         question.setObjectName(QStringLiteral("ReplaceQuestion"));
         if (question.exec() != QMessageBox::Yes)
@@ -763,7 +786,7 @@ void TForm1::saveConfiguration()
     }
 
     if (writeConfigFile(path, image_) != 0) {
-        warn(this, kSaveTitle, QStringLiteral("Невозможно сохранить файл"));
+        warn(this, saveTitle(), Ui::tr("Невозможно сохранить файл"));
         return;
     }
     setStatusPanel(0, path);
@@ -773,13 +796,13 @@ void TForm1::saveConfiguration()
 
 void TForm1::openConfiguration()
 {
-    QFileDialog dialog(this, kOpenTitle, programDirectory_);
+    QFileDialog dialog(this, openTitle(), programDirectory_);
     dialog.setObjectName(QStringLiteral("OpenDialog1"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile); // a missing file is reported by the reader
     dialog.setDefaultSuffix(QStringLiteral("cnt"));
-    dialog.setNameFilter(kConfigFilter);
+    dialog.setNameFilter(configFileFilter());
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
@@ -802,12 +825,12 @@ bool TForm1::openConfigurationFile(const QString& file)
         recent_->add(path);
         return true;
     case LoadResult::CannotOpen:
-        warn(this, kOpenTitle, loadFailureText(LoadResult::CannotOpen));
+        warn(this, openTitle(), loadFailureText(LoadResult::CannotOpen));
         recent_->remove(path); // gone or unreadable: the list no longer offers it
         break;
     case LoadResult::UnknownFormat:
     case LoadResult::VersionMismatch:
-        warn(this, kOpenTitle, loadFailureText(result));
+        warn(this, openTitle(), loadFailureText(result));
         break;
     }
     return false;
@@ -821,20 +844,20 @@ bool TForm1::settleUnsavedChanges()
     if (document_->isWorkingFile() || !document_->modified())
         return true;
     const QString path = document_->path();
-    QMessageBox question(QMessageBox::Question, kSaveTitle,
-                         QStringLiteral("Конфигурация изменена. Сохранить изменения в файле \"%1\"?")
+    QMessageBox question(QMessageBox::Question, saveTitle(),
+                         Ui::tr("Конфигурация изменена. Сохранить изменения в файле \"%1\"?")
                              .arg(QFileInfo(path).fileName()),
                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     question.setObjectName(QStringLiteral("SaveChangesQuestion"));
     question.setDefaultButton(QMessageBox::Save);
-    question.button(QMessageBox::Save)->setText(QStringLiteral("Сохранить"));
-    question.button(QMessageBox::Discard)->setText(QStringLiteral("Не сохранять"));
-    question.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    question.button(QMessageBox::Save)->setText(Ui::tr("Сохранить"));
+    question.button(QMessageBox::Discard)->setText(Ui::tr("Не сохранять"));
+    question.button(QMessageBox::Cancel)->setText(Ui::tr("Отмена"));
     switch (question.exec()) {
     case QMessageBox::Save:
         storeShownPage();
         if (writeConfigFile(path, image_) != 0) {
-            warn(this, kSaveTitle, QStringLiteral("Невозможно сохранить файл"));
+            warn(this, saveTitle(), Ui::tr("Невозможно сохранить файл"));
             return false;
         }
         document_->setFile(path, image_);

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "model/UiText.h"
+
 namespace vrm {
 
 TFormCOMPortConfig::TFormCOMPortConfig(const QString& currentPort, const QList<PortDescription>& availablePorts,
@@ -33,10 +35,10 @@ TFormCOMPortConfig::TFormCOMPortConfig(const QString& currentPort, const QList<P
     ports_->setMinimumWidth(200);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(Ui::tr("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("ButtonOK"));
     ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(Ui::tr("Cancel"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("ButtonCancel"));
     connect(ok, &QPushButton::clicked, this, &TFormCOMPortConfig::confirm);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

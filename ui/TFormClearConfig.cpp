@@ -1,5 +1,7 @@
 #include "ui/TFormClearConfig.h"
 
+#include "model/UiText.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -18,13 +20,13 @@ TFormClearConfig::TFormClearConfig(std::function<bool()> deviceLost, QWidget* pa
       deviceLost_(std::move(deviceLost))
 {
     setObjectName(QStringLiteral("FormClearConfig"));
-    setWindowTitle(QStringLiteral("Сброс конфигурации"));
+    setWindowTitle(Ui::tr("Сброс конфигурации"));
     setModal(true);
 
     auto* text = new QLabel(
-        QStringLiteral("Через указанное время будет произведен сброс параметров конфигурации к заводским, "
-                       "пароль защиты конфигурации будет сброшен. Не отключайте контроллер от PC, связь не "
-                       "должна прерываться, иначе процедуру сброса придется повторить сначала."),
+        Ui::tr("Через указанное время будет произведен сброс параметров конфигурации к заводским, "
+               "пароль защиты конфигурации будет сброшен. Не отключайте контроллер от PC, связь не "
+               "должна прерываться, иначе процедуру сброса придется повторить сначала."),
         this);
     text->setObjectName(QStringLiteral("LabelText"));
     text->setWordWrap(true);
@@ -35,7 +37,7 @@ TFormClearConfig::TFormClearConfig(std::function<bool()> deviceLost, QWidget* pa
     bar_->setObjectName(QStringLiteral("ProgressBar1"));
     bar_->setRange(0, kSeconds);
     bar_->setTextVisible(false);
-    auto* cancel = new QPushButton(QStringLiteral("Отмена"), this);
+    auto* cancel = new QPushButton(Ui::tr("Отмена"), this);
     cancel->setObjectName(QStringLiteral("ButtonCancel"));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -69,7 +71,7 @@ int TFormClearConfig::remaining() const
 void TFormClearConfig::showRemaining(int seconds)
 {
     bar_->setValue(seconds);
-    seconds_->setText(QString::number(seconds) + QStringLiteral(" Сек."));
+    seconds_->setText(Ui::tr("%1 Сек.").arg(seconds));
 }
 
 void TFormClearConfig::tick()

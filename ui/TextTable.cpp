@@ -1,17 +1,29 @@
 #include "ui/TextTable.h"
 
 #include "link/Transaction.h"
+#include "model/UiText.h"
 #include "session/LiveStatus.h"
 
 namespace vrm {
 
 namespace {
 
-QStringList numbered(const QString& prefix, int first, int last)
+// The built-in wording, marked for translation and translated when a table is
+// made: the window makes its table after the interface language is installed.
+QStringList translated(std::initializer_list<const char*> sources)
+{
+    QStringList entries;
+    for (const char* source : sources)
+        entries << Ui::tr(source);
+    return entries;
+}
+
+// `pattern` holds %1 for the number: "Выход %1" gives "Выход 1" ... "Выход 5".
+QStringList numbered(const char* pattern, int first, int last)
 {
     QStringList entries;
     for (int n = first; n <= last; ++n)
-        entries << prefix + QString::number(n);
+        entries << Ui::tr(pattern).arg(n);
     return entries;
 }
 
@@ -19,51 +31,57 @@ QStringList numbered(const QString& prefix, int first, int last)
 
 TextTable::TextTable()
 {
-    lists_.insert(texts::modeNames, {QStringLiteral("ОХРАНА"), QStringLiteral("НАБЛЮДЕНИЕ"),
-                                     QStringLiteral("ЗАЩИТА"), QStringLiteral("Смена режима")});
-    lists_.insert(texts::outputNames, QStringList{QStringLiteral("Реле 1"), QStringLiteral("Реле 2")}
-                                          + numbered(QStringLiteral("Выход "), 1, 5));
+    lists_.insert(texts::modeNames, translated({QT_TRANSLATE_NOOP("Ui", "ОХРАНА"), QT_TRANSLATE_NOOP("Ui", "НАБЛЮДЕНИЕ"),
+                                                QT_TRANSLATE_NOOP("Ui", "ЗАЩИТА"),
+                                                QT_TRANSLATE_NOOP("Ui", "Смена режима")}));
+    lists_.insert(texts::outputNames,
+                  translated({QT_TRANSLATE_NOOP("Ui", "Реле 1"), QT_TRANSLATE_NOOP("Ui", "Реле 2")})
+                      + numbered(QT_TRANSLATE_NOOP("Ui", "Выход %1"), 1, 5));
     lists_.insert(texts::reactions,
-                  QStringList{QStringLiteral("Нет реакции"), QStringLiteral("Включить"), QStringLiteral("Выключить")}
-                      + numbered(QStringLiteral("сценарий "), 1, 14));
+                  translated({QT_TRANSLATE_NOOP("Ui", "Нет реакции"), QT_TRANSLATE_NOOP("Ui", "Включить"),
+                              QT_TRANSLATE_NOOP("Ui", "Выключить")})
+                      + numbered(QT_TRANSLATE_NOOP("Ui", "сценарий %1"), 1, 14));
     lists_.insert(texts::actions,
-                  QStringList{QStringLiteral("нет реакции"), QStringLiteral("включить"), QStringLiteral("выключить")}
-                      + numbered(QStringLiteral("сценарий "), 1, 14));
+                  translated({QT_TRANSLATE_NOOP("Ui", "нет реакции"), QT_TRANSLATE_NOOP("Ui", "включить"),
+                              QT_TRANSLATE_NOOP("Ui", "выключить")})
+                      + numbered(QT_TRANSLATE_NOOP("Ui", "сценарий %1"), 1, 14));
     lists_.insert(texts::controlActions,
-                  QStringList{QStringLiteral("Нет действия"), QStringLiteral("Перейти в реж. Охрана"),
-                              QStringLiteral("Перейти в реж. Наблюдение"), QStringLiteral("Управление Реле 1"),
-                              QStringLiteral("Управление Реле 2")}
-                      + numbered(QStringLiteral("Управление Выходом "), 1, 5));
+                  translated({QT_TRANSLATE_NOOP("Ui", "Нет действия"), QT_TRANSLATE_NOOP("Ui", "Перейти в реж. Охрана"),
+                              QT_TRANSLATE_NOOP("Ui", "Перейти в реж. Наблюдение"),
+                              QT_TRANSLATE_NOOP("Ui", "Управление Реле 1"), QT_TRANSLATE_NOOP("Ui", "Управление Реле 2")})
+                      + numbered(QT_TRANSLATE_NOOP("Ui", "Управление Выходом %1"), 1, 5));
     lists_.insert(texts::indicationModes,
-                  {QStringLiteral("Показывать состояние входов 1-8 на индикаторах In1-In8"),
-                   QStringLiteral("Показывать уровень GSM сигнала на индикаторах In1-In8"),
-                   QStringLiteral("Показывать состояние входов 9-16 на индикаторах In1-In8"),
-                   QStringLiteral("Показывать состояние входов на индикаторах In1-In4"),
-                   QStringLiteral("Показывать уровень GSM сигнала на индикаторах In1-In4"),
-                   QStringLiteral("Показывать состояние выходов на индикаторах In1-In4"),
-                   QStringLiteral("Показывать информацию попеременно"),
-                   QStringLiteral("Установлена плата расширенной индикации")});
-    lists_.insert(texts::enableCaptions, {QStringLiteral("Разрешено"), QStringLiteral("Разрешен")});
-    lists_.insert(texts::stimulusCaptions,
-                  {QStringLiteral(" События воздействующие на это реле [Вкладка | Воздействие | Событие] "),
-                   QStringLiteral(" События воздействующие на этот выход [Вкладка | Воздействие | Событие] ")});
+                  translated({QT_TRANSLATE_NOOP("Ui", "Показывать состояние входов 1-8 на индикаторах In1-In8"),
+                              QT_TRANSLATE_NOOP("Ui", "Показывать уровень GSM сигнала на индикаторах In1-In8"),
+                              QT_TRANSLATE_NOOP("Ui", "Показывать состояние входов 9-16 на индикаторах In1-In8"),
+                              QT_TRANSLATE_NOOP("Ui", "Показывать состояние входов на индикаторах In1-In4"),
+                              QT_TRANSLATE_NOOP("Ui", "Показывать уровень GSM сигнала на индикаторах In1-In4"),
+                              QT_TRANSLATE_NOOP("Ui", "Показывать состояние выходов на индикаторах In1-In4"),
+                              QT_TRANSLATE_NOOP("Ui", "Показывать информацию попеременно"),
+                              QT_TRANSLATE_NOOP("Ui", "Установлена плата расширенной индикации")}));
+    lists_.insert(texts::enableCaptions,
+                  translated({QT_TRANSLATE_NOOP("Ui", "Разрешено"), QT_TRANSLATE_NOOP("Ui", "Разрешен")}));
+    lists_.insert(
+        texts::stimulusCaptions,
+        translated({QT_TRANSLATE_NOOP("Ui", " События воздействующие на это реле [Вкладка | Воздействие | Событие] "),
+                    QT_TRANSLATE_NOOP("Ui", " События воздействующие на этот выход [Вкладка | Воздействие | Событие] ")}));
     lists_.insert(texts::gsmStates, defaultGsmStates());
     lists_.insert(texts::transactionMessages, defaultTransactionMessages());
 
-    texts_.insert(texts::signalForm, QStringLiteral("Форма сигнала"));
-    texts_.insert(texts::scenarioNumber, QStringLiteral("Сценарий №"));
-    texts_.insert(texts::cycle, QStringLiteral("ЦИКЛ"));
-    texts_.insert(texts::high, QStringLiteral("ВЫС"));
-    texts_.insert(texts::low, QStringLiteral("НИЗ"));
-    texts_.insert(texts::portDialogCaption, QStringLiteral("Выбор COM порта"));
+    texts_.insert(texts::signalForm, Ui::tr("Форма сигнала"));
+    texts_.insert(texts::scenarioNumber, Ui::tr("Сценарий №"));
+    texts_.insert(texts::cycle, Ui::tr("ЦИКЛ"));
+    texts_.insert(texts::high, Ui::tr("ВЫС"));
+    texts_.insert(texts::low, Ui::tr("НИЗ"));
+    texts_.insert(texts::portDialogCaption, Ui::tr("Выбор COM порта"));
     texts_.insert(texts::portDialogError,
-                  QStringLiteral("Не возможно открыть указанный COM порт, возможно он занят другим приложением."));
-    texts_.insert(texts::forDeviceVersions, QStringLiteral("для версий устройства"));
-    texts_.insert(texts::aboutCaption, QStringLiteral("О программе"));
-    texts_.insert(texts::memoryFull, QStringLiteral("Вся память использована"));
-    texts_.insert(texts::keyWithCode, QStringLiteral("Ключ с кодом: "));
-    texts_.insert(texts::keyAlreadyInTable, QStringLiteral(", уже внесен в таблицу"));
-    texts_.insert(texts::showModeOnOutput, QStringLiteral("Отображать режим (ОХРАНА/НАБЛЮДЕНИЕ) на выходе "));
+                  Ui::tr("Не возможно открыть указанный COM порт, возможно он занят другим приложением."));
+    texts_.insert(texts::forDeviceVersions, Ui::tr("для версий устройства"));
+    texts_.insert(texts::aboutCaption, Ui::tr("О программе"));
+    texts_.insert(texts::memoryFull, Ui::tr("Вся память использована"));
+    texts_.insert(texts::keyWithCode, Ui::tr("Ключ с кодом: "));
+    texts_.insert(texts::keyAlreadyInTable, Ui::tr(", уже внесен в таблицу"));
+    texts_.insert(texts::showModeOnOutput, Ui::tr("Отображать режим (ОХРАНА/НАБЛЮДЕНИЕ) на выходе "));
 }
 
 bool TextTable::setList(const QString& name, const QStringList& entries)

@@ -1,7 +1,9 @@
 #pragma once
 // The interface texts that the window builds at run time: named lists (output
 // names, reactions, GSM states, transaction messages, ...) and single texts.
-// The language file may replace any entry; every user reads them by name.
+// Every entry is translated when the table is made (the built-in wording is
+// the Russian source); the language file may replace any entry; every user
+// reads them by name.
 
 #include <QHash>
 #include <QString>
