@@ -51,9 +51,10 @@ public:
 };
 
 
-// The 20 status texts in their default (Russian) wording; a language file may
-// hand a translated list to the transactions instead.
+// The 20 status texts as shown (translated into the interface language).
 QStringList defaultTransactionMessages();
+// The same texts untranslated (Russian).
+QStringList transactionMessageSources();
 
 // Runs one transaction on a closed link and leaves it closed. Returns 0 on
 // success, 1 on failure.

@@ -5,7 +5,7 @@
 
 namespace vrm {
 
-QStringList defaultTransactionMessages()
+QStringList transactionMessageSources()
 {
     static const char* const sources[] = {
         QT_TRANSLATE_NOOP("Ui", "Невозможно открыть "),
@@ -32,7 +32,15 @@ QStringList defaultTransactionMessages()
     };
     QStringList texts;
     for (const char* source : sources)
-        texts << Ui::tr(source);
+        texts << QString::fromUtf8(source);
+    return texts;
+}
+
+QStringList defaultTransactionMessages()
+{
+    QStringList texts;
+    for (const QString& source : transactionMessageSources())
+        texts << Ui::tr(source.toUtf8().constData());
     return texts;
 }
 

@@ -34,7 +34,7 @@ LiveStatus LiveStatus::decode(const QByteArray& input)
     return s;
 }
 
-QStringList defaultGsmStates()
+QStringList gsmStateSources()
 {
     static const char* const sources[] = {
         QT_TRANSLATE_NOOP("Ui", "Инициализация модема"),
@@ -52,7 +52,15 @@ QStringList defaultGsmStates()
     };
     QStringList texts;
     for (const char* source : sources)
-        texts << Ui::tr(source);
+        texts << QString::fromUtf8(source);
+    return texts;
+}
+
+QStringList defaultGsmStates()
+{
+    QStringList texts;
+    for (const QString& source : gsmStateSources())
+        texts << Ui::tr(source.toUtf8().constData());
     return texts;
 }
 

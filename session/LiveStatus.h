@@ -50,6 +50,8 @@ struct LiveStatus {
 
 // The GSM state text for a code; codes past the list's end use its last text.
 QString gsmStateText(int code, const QStringList& states);
+// The 12 GSM module state texts in code order: Russian, and as shown.
+QStringList gsmStateSources();
 QStringList defaultGsmStates();
 
 // Perimeter n (1-4) of the mode byte: 0 observation, 1 changing mode, 2 armed, 3 blank.

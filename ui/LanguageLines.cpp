@@ -77,10 +77,10 @@ QVector<QString> wholeLineSources()
     const QStringList pageTexts = languagePageTexts();
     for (int i = 0; i < pageTexts.size() && kFirstPageTextLine + i < kFirstGsmStateLine; ++i)
         sources[kFirstPageTextLine + i] = pageTexts[i];
-    const QStringList states = defaultGsmStates();
+    const QStringList states = gsmStateSources();
     for (int i = 0; i < states.size(); ++i)
         sources[kFirstGsmStateLine + i] = states[i];
-    const QStringList messages = defaultTransactionMessages();
+    const QStringList messages = transactionMessageSources();
     for (int i = 0; i < messages.size() && kFirstMessageLine + i <= kLanguageFileLineCount; ++i)
         sources[kFirstMessageLine + i] = messages[i];
     return sources;

@@ -16,6 +16,7 @@
 #include "model/FieldMap.h"
 #include "model/UiText.h"
 #include "tests/ui/PageLook.h"
+#include "tests/ui/EnglishInterface.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/pages/comms/CommsPages.h"
 #include "ui/pages/status/StatusPage.h"
@@ -25,22 +26,6 @@ using namespace vrm::test;
 
 namespace {
 
-// The English translation for one test; the tests after it run in Russian again.
-class EnglishInterface {
-public:
-    EnglishInterface() : installed_(installInterfaceLanguage(*qApp, language::english)) {}
-    ~EnglishInterface()
-    {
-        for (QTranslator* translator : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
-        }
-    }
-    bool installed() const { return installed_; }
-
-private:
-    bool installed_;
-};
 
 bool hasCyrillic(const QString& text)
 {

@@ -4,15 +4,17 @@
 
 #include "tests/ui/InterfaceTexts.h"
 #include "tests/ui/WindowPages.h"
-#include "ui/InterfaceLanguage.h"
+#include "tests/ui/EnglishInterface.h"
 
 namespace vrm::test {
 namespace {
 
-class EnglishInterface : public ::testing::Test {
+class EnglishWindow : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(installInterfaceLanguage(*qApp, language::english)); }
-    void TearDown() override { removeInterfaceLanguage(*qApp); }
+    void SetUp() override { ASSERT_TRUE(english_.installed()); }
+
+private:
+    EnglishInterface english_;
 };
 
 // Each language is named in its own language in the language menu.
@@ -31,7 +33,7 @@ void expectNoRussian(const ShownTexts& texts, const char* where)
 
 } // namespace
 
-TEST_F(EnglishInterface, EveryPageMenuAndToolbarTextIsEnglish)
+TEST_F(EnglishWindow, EveryPageMenuAndToolbarTextIsEnglish)
 {
     WorkingFolder folder;
     TForm1 window;
@@ -50,7 +52,7 @@ TEST_F(EnglishInterface, EveryPageMenuAndToolbarTextIsEnglish)
     ASSERT_TRUE(window.close());
 }
 
-TEST_F(EnglishInterface, AFailedOperationReportsInEnglish)
+TEST_F(EnglishWindow, AFailedOperationReportsInEnglish)
 {
     WorkingFolder folder;
     TForm1 window;

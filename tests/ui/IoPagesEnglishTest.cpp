@@ -17,6 +17,7 @@
 
 #include "model/UiText.h"
 #include "tests/ui/PageLook.h"
+#include "tests/ui/EnglishInterface.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/pages/io/clock/SchedulerGrid.h"
 #include "ui/pages/io/inputs/InputPages.h"
@@ -31,22 +32,6 @@ using namespace vrm::test;
 
 namespace {
 
-// The English translation for one test; the tests after it run in Russian again.
-class EnglishInterface {
-public:
-    EnglishInterface() : installed_(installInterfaceLanguage(*qApp, language::english)) {}
-    ~EnglishInterface()
-    {
-        for (QTranslator* translator : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
-        }
-    }
-    bool installed() const { return installed_; }
-
-private:
-    bool installed_;
-};
 
 bool hasCyrillic(const QString& text)
 {

@@ -1,5 +1,8 @@
 // The language file "lng.txt" in the working folder, applied at start-up.
+#include <QDirIterator>
+#include <QGroupBox>
 #include <QHelpEvent>
+#include <QXmlStreamReader>
 #include <QMenuBar>
 #include <QProcess>
 #include <QToolBar>
@@ -122,19 +125,52 @@ TEST(LanguageFile, AValidFileReplacesTheTextsOfItsLines)
     EXPECT_EQ(window.gsmStates().value(0), QStringLiteral("Modem starting"));
     EXPECT_EQ(window.transactionMessages().value(0), QStringLiteral("First message"));
 
+    // The relay and output pages hide their stimulus list for the run.
+    waitUntilReady(window);
+    clickPage(window, 30);
+    EXPECT_FALSE(control<QGroupBox>(window, "GroupBoxRsOutsStimulus")->isVisible());
+
     // The toolbar takes the menu captions and gives no hints.
     EXPECT_EQ(toolButton(window, "ReadConf")->text(), QStringLiteral("Read it"));
     EXPECT_EQ(toolButton(window, "Programm")->text(), QStringLiteral("Программировать"));
-    waitUntilReady(window);
     EXPECT_FALSE(showsHint(toolButton(window, "Programm")));
 }
 
-TEST(LanguageFile, WithoutAFileTheToolbarGivesHints)
+TEST(LanguageFile, WithoutAFileTheToolbarGivesHintsAndStimuliShow)
 {
     WorkingFolder folder;
     TForm1 window;
     waitUntilReady(window);
     EXPECT_TRUE(showsHint(toolButton(window, "Programm")));
+    clickPage(window, 30);
+    EXPECT_TRUE(control<QGroupBox>(window, "GroupBoxRsOutsStimulus")->isVisible());
+}
+
+// A line whose text the interface no longer has would replace nothing: every
+// line names a text of the interface's translation sources.
+TEST(LanguageFile, EveryLineNamesAnInterfaceText)
+{
+    QSet<QString> sources;
+    QDirIterator files(QStringLiteral(VRM_TEST_SOURCE_DIR "/../translations"), {QStringLiteral("*.ts")});
+    while (files.hasNext()) {
+        QFile file(files.next());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("source"))
+                sources.insert(xml.readElementText());
+        }
+    }
+    ASSERT_GT(sources.size(), 500);
+    const QStringList lines = languageLineSources();
+    int named = 0;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (lines[i].isEmpty())
+            continue;
+        ++named;
+        EXPECT_TRUE(sources.contains(lines[i])) << "line " << i + 1 << ": " << lines[i].toStdString();
+    }
+    EXPECT_GT(named, 300);
 }
 
 TEST(LanguageFile, TheTemplateAppliedChangesNoTextButTheParts)

@@ -64,11 +64,23 @@ inline void expectTidy(QWidget* panel, const std::string& page)
     }
 }
 
+// Put before the grabs' file names while it lives ("en-page21.png").
+class GrabPrefix {
+public:
+    explicit GrabPrefix(const QString& prefix) { current() = prefix; }
+    ~GrabPrefix() { current().clear(); }
+    static QString& current()
+    {
+        static QString prefix;
+        return prefix;
+    }
+};
+
 inline void grabPage(QWidget* panel, const QString& name)
 {
     const QString folder = qEnvironmentVariable("VRM_PAGE_GRABS");
     if (!folder.isEmpty()) {
-        EXPECT_TRUE(panel->grab().save(QDir(folder).filePath(name + ".png")));
+        EXPECT_TRUE(panel->grab().save(QDir(folder).filePath(GrabPrefix::current() + name + ".png")));
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include <QPushButton>
 
+#include "tests/ui/EnglishInterface.h"
 #include "tests/ui/PageLook.h"
 #include "ui/pages/comms/CommsPages.h"
 #include "ui/pages/io/inputs/InputPages.h"
@@ -14,7 +15,9 @@
 using namespace vrm;
 using namespace vrm::test;
 
-TEST(PagesLook, CommunicationPagesFitThePageArea)
+namespace {
+
+void lookAtCommunicationPages()
 {
     PageTestHost host;
     auto groups = createCommsPages(host);
@@ -28,7 +31,7 @@ TEST(PagesLook, CommunicationPagesFitThePageArea)
     EXPECT_EQ(served, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 47}));
 }
 
-TEST(PagesLook, InputAndProfilePagesFitThePageArea)
+void lookAtInputAndProfilePages()
 {
     PageTestHost host;
     auto groups = createInputsPages(host);
@@ -39,7 +42,7 @@ TEST(PagesLook, InputAndProfilePagesFitThePageArea)
     EXPECT_EQ(served, (QList<int>{20, 21, 22, 23, 24, 25, 26, 27, 28, 38, 39, 40, 41, 42, 43, 44, 45, 46}));
 }
 
-TEST(PagesLook, OutputScenarioAndPowerPagesFitThePageArea)
+void lookAtOutputScenarioAndPowerPages()
 {
     PageTestHost host;
     host.configImage.setByte(360 + 76 + 1, 5);  // input 1 drives relay 2: one stimulus line
@@ -58,9 +61,28 @@ TEST(PagesLook, OutputScenarioAndPowerPagesFitThePageArea)
     EXPECT_EQ(served, (QList<int>{15, 29, 30, 31, 32, 33, 34, 35, 36, 37}));
 }
 
-TEST(PagesLook, PerimeterAndClockPagesFitThePageArea)
+void lookAtPerimeterAndClockPages()
 {
     PageTestHost host;
     auto groups = createPerimeterAndClockPages(host);
     EXPECT_EQ(lookAtEveryPage(host, groups), (QList<int>{14, 16, 17, 18, 19}));
+}
+
+} // namespace
+
+TEST(PagesLook, CommunicationPagesFitThePageArea) { lookAtCommunicationPages(); }
+TEST(PagesLook, InputAndProfilePagesFitThePageArea) { lookAtInputAndProfilePages(); }
+TEST(PagesLook, OutputScenarioAndPowerPagesFitThePageArea) { lookAtOutputScenarioAndPowerPages(); }
+TEST(PagesLook, PerimeterAndClockPagesFitThePageArea) { lookAtPerimeterAndClockPages(); }
+
+// English texts are longer or shorter than the Russian ones: the pages adapt.
+TEST(PagesLook, EnglishPagesFitThePageArea)
+{
+    EnglishInterface english;
+    ASSERT_TRUE(english.installed());
+    const GrabPrefix prefix(QStringLiteral("en-"));
+    lookAtCommunicationPages();
+    lookAtInputAndProfilePages();
+    lookAtOutputScenarioAndPowerPages();
+    lookAtPerimeterAndClockPages();
 }

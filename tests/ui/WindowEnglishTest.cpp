@@ -26,6 +26,7 @@
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/BackupsDialog.h"
 #include "ui/FieldDifferencesWindow.h"
+#include "tests/ui/EnglishInterface.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/LivePlotWindow.h"
 #include "ui/LoadFailureText.h"
@@ -48,26 +49,6 @@ bool hasCyrillic(const QString& text)
     return text.contains(cyrillic);
 }
 
-// English for the life of the object; the translators go with it, so the
-// tests after it see the Russian interface again.
-class EnglishInterface {
-public:
-    EnglishInterface()
-    {
-        const QList<QTranslator*> before = qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly);
-        installed_ = installInterfaceLanguage(*qApp, language::english);
-        for (QTranslator* translator : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
-            if (!before.contains(translator))
-                added_ << translator;
-        }
-    }
-    ~EnglishInterface() { qDeleteAll(added_); }
-    bool installed() const { return installed_; }
-
-private:
-    bool installed_ = false;
-    QList<QTranslator*> added_;
-};
 
 // Every text a user can read on `root` and its children, each with where it is.
 class ShownTexts {
@@ -197,7 +178,7 @@ TEST_F(EnglishWindowTexts, MenusToolBarAndStatusBarAreEnglish)
 
     const QStringList russian = shown.russian();
     EXPECT_TRUE(russian.isEmpty()) << russian.join(QLatin1Char('\n')).toStdString();
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("default.cnt — VRM530 GSM Controller Configurator"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("default.cnt — GSM Controller Configurator VRM530"));
     for (const char* caption : {"Program", "Read", "Compare", "Reconfigure", "Restart", "File", "Settings", "Controller"})
         EXPECT_TRUE(shown.contains(QString::fromLatin1(caption))) << caption;
 }
@@ -300,7 +281,7 @@ TEST_F(EnglishWindowTexts, PortAboutAndFactoryResetDialogsAreEnglish)
     const TextTable table;
     TFormCOMPortConfig port(QStringLiteral("ttyS0"), {}, [](const QString&) { return false; },
                             table.text(texts::portDialogCaption), table.text(texts::portDialogError));
-    TAboutBox about(table.text(texts::aboutCaption), QStringLiteral("VRM530 GSM Controller Configurator"),
+    TAboutBox about(table.text(texts::aboutCaption), QStringLiteral("GSM Controller Configurator VRM530"),
                     table.text(texts::forDeviceVersions), TForm1::supportedVersions());
     TFormClearConfig reset([] { return false; });
     for (QWidget* dialog : std::initializer_list<QWidget*>{&port, &about, &reset}) {

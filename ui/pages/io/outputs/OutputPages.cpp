@@ -101,6 +101,10 @@ void OutputPages::buildOutputPanel()
     stimuli_->setTabStopDistance(QFontMetricsF(stimuli_->font()).horizontalAdvance(QLatin1Char('x')) * 8);
     stimulusLayout->addWidget(stimuli_);
     body()->addWidget(stimulusGroup_, 1);
+    // Its lines are put together from texts that a language file has no line
+    // for: with a language file they would mix two languages.
+    if (host().languageFileApplied())
+        stimulusGroup_->setVisible(false);
 }
 
 void OutputPages::store(int page, ConfigImage& image)
