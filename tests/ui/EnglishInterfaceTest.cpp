@@ -3,6 +3,7 @@
 #include <QStatusBar>
 
 #include "tests/ui/InterfaceTexts.h"
+#include "tests/ui/PageLook.h"
 #include "tests/ui/WindowPages.h"
 #include "tests/ui/EnglishInterface.h"
 
@@ -41,6 +42,8 @@ TEST_F(EnglishWindow, EveryPageMenuAndToolbarTextIsEnglish)
     ShownTexts texts;
     for (int page = 0; page < PageTree::kPageCount; ++page) {
         clickPage(window, page);
+        QApplication::processEvents();
+        grabPage(&window, QStringLiteral("en-window-page%1").arg(page)); // at the default window size
         // Pages change their texts on entry (titles, captions chosen by page).
         for (auto& [place, text] : shownTexts(*shownPanel(window)))
             texts[QStringLiteral("page %1 ").arg(page) + place] = text;
