@@ -69,7 +69,7 @@ public:
             }
             const FieldMeaning meaning = meaningOf(record, field);
             for (std::size_t element = 0; element < field.count; ++element) {
-                FieldEntry entry{page, {}, base, &field, element, meaning};
+                FieldEntry entry{page, {}, base, &field, element, meaning, &record};
                 if (elementsAreOutputs(field, meaning)) {
                     FieldInfo whole = field; // named once, then by output
                     whole.count = 1;

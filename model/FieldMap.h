@@ -28,6 +28,7 @@ struct FieldEntry {
     const FieldInfo* field = nullptr;
     std::size_t element = 0;
     FieldMeaning meaning = FieldMeaning::Plain;
+    const RecordInfo* record = nullptr; // the record type declaring the field
 
     // Absolute offset of the element's first byte and its byte count.
     std::size_t offset() const { return base + field->elementOffset(element); }

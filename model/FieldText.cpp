@@ -1,5 +1,7 @@
 #include "model/FieldText.h"
 
+#include "model/FieldItems.h"
+
 #include <QStringList>
 #include <array>
 #include <bit>
@@ -371,6 +373,11 @@ QString readableValue(const ConfigImage& image, const FieldEntry& entry)
             itemTextFor(entry.meaning, image.numberAt(entry.base, *entry.field, entry.element), true);
         if (!item.isEmpty())
             return item;
+    }
+    if (entry.meaning == FieldMeaning::Plain && entry.record && isUnsignedKind(entry.field->kind)) {
+        const uint32_t value = image.numberAt(entry.base, *entry.field, entry.element);
+        if (const std::optional<QString> item = fieldItemText(*entry.record, entry.field->id, value))
+            return *item;
     }
     return exactValue(image, entry);
 }

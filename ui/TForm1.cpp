@@ -483,6 +483,14 @@ void TForm1::buildNextGroupWhenIdle()
     }
 }
 
+void TForm1::buildAllPageGroups()
+{
+    for (const auto& group : groups_) {
+        if (auto* deferred = dynamic_cast<DeferredPageGroup*>(group.get()); deferred && !deferred->built())
+            deferred->build();
+    }
+}
+
 void TForm1::applyDefaultGeometry()
 {
     // Wide enough for every tree text without a sideways scroll bar, the

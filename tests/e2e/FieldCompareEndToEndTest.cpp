@@ -109,6 +109,7 @@ TEST_F(EndToEnd, CompareWithAFileAndTheTextFormFromTheFileMenu)
     start();
     ConfigImage fileImage = form_->image();
     fileImage.setTextPadded(layout::inputs[1], layout::input::name, toCp1251(QStringLiteral("Ворота")));
+    fileImage.set(layout::inputs[1], layout::input::sensorType, 4u); // a list: read as its item
     const QString cnt = dir_.filePath(QStringLiteral("site.cnt"));
     ASSERT_EQ(writeConfigFile(cnt, fileImage), 0);
     setImagePassword("secret"); // typed here, never in a file: no difference
@@ -117,9 +118,12 @@ TEST_F(EndToEnd, CompareWithAFileAndTheTextFormFromTheFileMenu)
     trigger("FileCompare1");
     auto* window = form_->findChild<FieldDifferencesWindow*>();
     ASSERT_NE(window, nullptr);
-    ASSERT_EQ(window->list()->topLevelItemCount(), 1);
+    ASSERT_EQ(window->list()->topLevelItemCount(), 2);
     EXPECT_EQ(window->list()->topLevelItem(0)->text(1), QStringLiteral("Вход 2 · Название входа"));
     EXPECT_EQ(window->list()->topLevelItem(0)->text(3), QStringLiteral("\"Ворота\""));
+    EXPECT_EQ(window->list()->topLevelItem(1)->text(1), QStringLiteral("Вход 2 · Тип входа"));
+    EXPECT_EQ(window->list()->topLevelItem(1)->text(2), QStringLiteral("Дискретный"));
+    EXPECT_EQ(window->list()->topLevelItem(1)->text(3), QStringLiteral("Термодатчик TS-42"));
     EXPECT_EQ(window->list()->headerItem()->text(3), QStringLiteral("В файле"));
 
     // Export, change the image, import: the main block is back, the password left out of the text.

@@ -21,6 +21,7 @@
 #include <memory>
 #include <vector>
 
+#include "model/FieldItems.h"
 #include "model/ConfigImage.h"
 #include "model/Cp1251.h"
 #include "ui/pages/kit/EditText.h"
@@ -75,6 +76,11 @@ public:
         requires NumberKind<K>
     void bind(const Field<R, K>& field, QComboBox* box, int offset = 0, std::size_t element = 0)
     {
+        // A comparison shows the field's value as the item the box shows.
+        QStringList items;
+        for (int i = 0; i < box->count(); ++i)
+            items << box->itemText(i);
+        registerFieldItems(*recordInfo(static_cast<const R*>(nullptr)), field.info.id, items, offset);
         add(
             [&field, box, offset, element](ConfigImage& image, RecordAt<R> at) {
                 if (box->currentIndex() >= 0)
