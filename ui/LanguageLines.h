@@ -5,13 +5,16 @@
 //   2        the window caption, shown with " VRM530" after it
 //   4-19     the menu captions, File menu first
 //   21       the root tree node, shown with " VRM530-QT.01.02" after it
-//   22-64    the other tree nodes (see languageLineSources() for which)
-//   55       the profile nodes 39-46, each shown with " " and its number after it
+//   22-36    tree nodes 1-15;  38-41 nodes 16-19;  42-50 nodes 20-28;
+//   51-54    nodes 35-38 (Выход 4, Выход 5, Сценарии управления, Профили);
+//   55       the profile nodes 39-46, each shown with " " and its number after it;
+//   56       node 47 (Системные параметры);  59 node 29;  60-64 nodes 30-34
 //   65-381   the captions of the pages, status page first, then page by page,
 //            then the COM port dialog and the About box
 //   382-393  the 12 GSM module states, in code order
 //   394-413  the 20 transaction messages, in message order
 //   3, 20, 37, 57, 58 and the page lines past the last caption are not used.
+// Texts with "%1" stand for a numbered series ("Выход %1": Выход 1 ... 5).
 //
 // A line replaces one Russian interface text wherever the window shows it;
 // `vrm530-config --write-language-template FILE` writes every line's text.
