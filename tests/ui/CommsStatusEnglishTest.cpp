@@ -15,6 +15,7 @@
 
 #include "model/FieldMap.h"
 #include "model/UiText.h"
+#include "tests/ui/EnglishPages.h"
 #include "tests/ui/PageLook.h"
 #include "tests/ui/EnglishInterface.h"
 #include "ui/InterfaceLanguage.h"
@@ -23,92 +24,6 @@
 
 using namespace vrm;
 using namespace vrm::test;
-
-namespace {
-
-
-bool hasCyrillic(const QString& text)
-{
-    static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
-    return text.contains(cyrillic);
-}
-
-// Every interface text of `panel`'s widgets, hidden ones too, with where it
-// was found. Edits hold data, except the literal text of an input mask.
-QList<std::pair<QString, QString>> interfaceTexts(QWidget* panel)
-{
-    QList<std::pair<QString, QString>> texts;
-    auto add = [&texts](QWidget* w, const char* what, const QString& text) {
-        texts.append({QStringLiteral("%1 '%2' %3").arg(QString::fromLatin1(w->metaObject()->className()),
-                                                        w->objectName(), QString::fromLatin1(what)),
-                      text});
-    };
-    QList<QWidget*> widgets = panel->findChildren<QWidget*>();
-    widgets.prepend(panel);
-    for (QWidget* w : widgets) {
-        add(w, "tool tip", w->toolTip());
-        add(w, "window title", w->windowTitle());
-        if (auto* label = qobject_cast<QLabel*>(w))
-            add(w, "text", label->text());
-        if (auto* button = qobject_cast<QAbstractButton*>(w))
-            add(w, "text", button->text());
-        if (auto* group = qobject_cast<QGroupBox*>(w))
-            add(w, "title", group->title());
-        if (auto* bar = qobject_cast<QProgressBar*>(w))
-            add(w, "format", bar->format());
-        if (auto* box = qobject_cast<QComboBox*>(w))
-            for (int i = 0; i < box->count(); ++i)
-                add(w, "item", box->itemText(i));
-        if (auto* edit = qobject_cast<QLineEdit*>(w); edit && !edit->inputMask().isEmpty())
-            add(w, "mask", edit->displayText());
-    }
-    return texts;
-}
-
-// The run-time text table's entries (output names, mode names, ...) come
-// translated from the window's table, which its own test covers.
-QSet<QString> textTableEntries(const PageTestHost& host)
-{
-    QSet<QString> entries;
-    for (const QString& name : host.texts.listNames())
-        for (const QString& entry : host.texts.list(name))
-            entries.insert(entry);
-    for (const QString& name : host.texts.textNames())
-        entries.insert(host.texts.text(name));
-    return entries;
-}
-
-void expectEnglish(QWidget* panel, const PageTestHost& host, const std::string& where)
-{
-    const QSet<QString> table = textTableEntries(host);
-    for (const auto& [place, text] : interfaceTexts(panel))
-        if (hasCyrillic(text) && !table.contains(text))
-            ADD_FAILURE() << where << ": " << place.toStdString() << " holds \"" << text.toStdString() << '"';
-}
-
-// Walks `groups` as the window does, at the page area's size (PageLook.h),
-// checking every page after its show step and after `visit`.
-QList<int> expectEnglishPages(PageTestHost& host, std::vector<std::unique_ptr<PageGroup>>& groups,
-                              const PageVisit& visit = {})
-{
-    for (auto& group : groups)
-        for (int page : group->pages())
-            expectEnglish(group->panel(page), host, "page " + std::to_string(page) + " as built");
-    return lookAtEveryPage(host, groups, [&](PageGroup& group, int page, QWidget* panel) {
-        // The window writes the tree node's title here; the walk's own stand-in is Russian.
-        if (QLabel* title = group.titleLabel(page); title && title->text().startsWith(QStringLiteral("Страница")))
-            title->setText(QStringLiteral("Page %1").arg(page));
-        expectEnglish(panel, host, "page " + std::to_string(page));
-        if (visit)
-            visit(group, page, panel);
-        expectEnglish(panel, host, "page " + std::to_string(page) + " after its changes");
-        // A scrolled page is also written whole, for a look below the fold.
-        if (auto* scroll = panel->findChild<QScrollArea*>(); scroll && scroll->widget())
-            grabPage(scroll->widget(), QStringLiteral("page%1-whole").arg(page));
-    });
-}
-
-} // namespace
 
 TEST(CommsStatusEnglish, TranslationIsComplete)
 {
@@ -186,7 +101,7 @@ TEST(CommsStatusEnglish, StatusPageShowsNoRussianText)
     host.group = &status;
     host.page = 0;
     QWidget* panel = status.panel(0);
-    expectEnglish(panel, host, "page 0 as built");
+    expectEnglish(panel, "page 0 as built");
     status.enter(0);
     status.show(0, host.configImage);
     panel->resize(kPageArea);
@@ -195,7 +110,7 @@ TEST(CommsStatusEnglish, StatusPageShowsNoRussianText)
     status.showPerimeterModes(0x1B);
     status.showPerimeterModes(0x24);
     QApplication::processEvents();
-    expectEnglish(panel, host, "page 0");
+    expectEnglish(panel, "page 0");
     expectCaptionsFit(panel);
     grabPage(panel, QStringLiteral("page0"));
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Every interface text a window shows, for the language tests: the texts of
 // labels, buttons, group frames, combo items, table headings, tab captions,
-// tool tips, window titles, menu and toolbar actions, and tree nodes, each
+// tool tips, window titles, progress formats, input masks, menu and toolbar
+// actions, and tree nodes, each
 // tagged with where it sits ("Panel6/CheckBox24HZone: Всегда ...").
 #include <QAbstractButton>
 #include <QAction>
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
@@ -56,6 +58,10 @@ inline ShownTexts shownTexts(const QWidget& root)
         addText(texts, place + QStringLiteral("[tip]"), widget->toolTip());
         if (widget->isWindow())
             addText(texts, place + QStringLiteral("[title]"), widget->windowTitle());
+        if (auto* bar = qobject_cast<QProgressBar*>(widget))
+            addText(texts, place + QStringLiteral("[format]"), bar->format());
+        if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && !edit->inputMask().isEmpty())
+            addText(texts, place + QStringLiteral("[mask]"), edit->displayText()); // the mask's literal text
         if (auto* label = qobject_cast<QLabel*>(widget))
             addText(texts, place, label->text());
         else if (auto* button = qobject_cast<QAbstractButton*>(widget); button && !qobject_cast<QToolButton*>(widget))

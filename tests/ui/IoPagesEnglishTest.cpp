@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "model/UiText.h"
+#include "tests/ui/EnglishPages.h"
 #include "tests/ui/PageLook.h"
 #include "tests/ui/EnglishInterface.h"
 #include "ui/InterfaceLanguage.h"
@@ -32,131 +33,6 @@ using namespace vrm::test;
 
 namespace {
 
-
-bool hasCyrillic(const QString& text)
-{
-    static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
-    return text.contains(cyrillic);
-}
-
-struct FoundText {
-    QString place;
-    QString text;
-};
-
-// Every interface text of `panel`'s widgets, hidden ones too, with where it was
-// found. Edits and grid cells hold data; the items of an editable combo box are
-// suggested texts for the image (names sent in messages), offered in both
-// languages on purpose.
-QList<FoundText> interfaceTexts(QWidget* panel)
-{
-    QList<FoundText> texts;
-    auto add = [&texts](QWidget* w, const QString& what, const QString& text) {
-        texts.append(
-            {QStringLiteral("%1 '%2' %3").arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), what),
-             text});
-    };
-    QList<QWidget*> widgets = panel->findChildren<QWidget*>();
-    widgets.prepend(panel);
-    for (QWidget* w : widgets) {
-        add(w, QStringLiteral("tool tip"), w->toolTip());
-        add(w, QStringLiteral("window title"), w->windowTitle());
-        if (auto* label = qobject_cast<QLabel*>(w))
-            add(w, QStringLiteral("text"), label->text());
-        if (auto* button = qobject_cast<QAbstractButton*>(w))
-            add(w, QStringLiteral("text"), button->text());
-        if (auto* group = qobject_cast<QGroupBox*>(w))
-            add(w, QStringLiteral("title"), group->title());
-        if (auto* bar = qobject_cast<QProgressBar*>(w))
-            add(w, QStringLiteral("format"), bar->format());
-        if (auto* box = qobject_cast<QComboBox*>(w); box && !box->isEditable())
-            for (int i = 0; i < box->count(); ++i)
-                add(w, QStringLiteral("item %1").arg(i), box->itemText(i));
-        if (auto* table = qobject_cast<QTableWidget*>(w)) {
-            for (int c = 0; c < table->columnCount(); ++c)
-                if (QTableWidgetItem* heading = table->horizontalHeaderItem(c))
-                    add(w, QStringLiteral("column %1").arg(c), heading->text());
-            for (int r = 0; r < table->rowCount(); ++r)
-                if (QTableWidgetItem* heading = table->verticalHeaderItem(r))
-                    add(w, QStringLiteral("row %1").arg(r), heading->text());
-        }
-    }
-    return texts;
-}
-
-// The run-time text table's entries (output names, actions, ...) come
-// translated from the window's table, which its own test covers; pages put a
-// number or a key code after them, or between two of them
-// ("Сценарий № 3", "Ключ с кодом: 0123..., уже внесен в таблицу").
-bool fromTextTable(const PageTestHost& host, const QString& text)
-{
-    QStringList entries;
-    for (const QString& name : host.texts.listNames())
-        entries << host.texts.list(name);
-    for (const QString& name : host.texts.textNames())
-        entries << host.texts.text(name);
-    entries.removeAll(QString());
-    for (const QString& first : entries) {
-        if (!text.startsWith(first))
-            continue;
-        const QString rest = text.mid(first.size());
-        if (!hasCyrillic(rest))
-            return true;
-        for (const QString& last : entries)
-            if (rest.endsWith(last) && !hasCyrillic(rest.chopped(last.size())))
-                return true;
-    }
-    return false;
-}
-
-// Readings and lists formatted outside the pages (model/: input values, time
-// zones; session/: battery, mains and temperature) come translated with those
-// parts. Until their translation is installed, their labels are left to them.
-bool formattedElsewhereUntranslated(const QString& place)
-{
-    static const QStringList modelFormatted{QStringLiteral("'LabelLoBarrier'"),  QStringLiteral("'LabelHiBarrier'"),
-                                            QStringLiteral("'LabelCurrentVal'"), QStringLiteral("'LabelProfileHi"),
-                                            QStringLiteral("'LabelProfileLo"),   QStringLiteral("'ComboBoxTimeZone'")};
-    static const QStringList sessionFormatted{QStringLiteral("'LabelBatMsg'"), QStringLiteral("'LabelMainPower'"),
-                                              QStringLiteral("'LabelTemperature'"),
-                                              QStringLiteral("'LabelTempCurVal'")};
-    const auto untranslated = [](const char* source) { return Ui::tr(source) == QString::fromUtf8(source); };
-    const auto among = [&place](const QStringList& names) {
-        return std::any_of(names.begin(), names.end(), [&place](const QString& n) { return place.contains(n); });
-    };
-    return (among(modelFormatted) && untranslated("ед."))
-           || (among(sessionFormatted) && untranslated("\nАккумулятор не подключен"));
-}
-
-void expectEnglish(QWidget* panel, const PageTestHost& host, const std::string& where)
-{
-    for (const FoundText& found : interfaceTexts(panel))
-        if (hasCyrillic(found.text) && !fromTextTable(host, found.text) && !formattedElsewhereUntranslated(found.place))
-            ADD_FAILURE() << where << ": " << found.place.toStdString() << " holds \"" << found.text.toStdString()
-                          << '"';
-}
-
-// Walks `groups` as the window does, at the page area's size (PageLook.h),
-// checking every page as built, after its show step and after `visit`.
-QList<int> expectEnglishPages(PageTestHost& host, std::vector<std::unique_ptr<PageGroup>>& groups,
-                              const PageVisit& visit = {})
-{
-    for (auto& group : groups)
-        for (int page : group->pages())
-            expectEnglish(group->panel(page), host, "page " + std::to_string(page) + " as built");
-    return lookAtEveryPage(host, groups, [&](PageGroup& group, int page, QWidget* panel) {
-        // The window writes the tree node's title here; the walk's own stand-in is Russian.
-        if (QLabel* title = group.titleLabel(page); title && title->text().startsWith(QStringLiteral("Страница")))
-            title->setText(QStringLiteral("Page %1").arg(page));
-        expectEnglish(panel, host, "page " + std::to_string(page));
-        if (visit) {
-            visit(group, page, panel);
-            QApplication::processEvents();
-            expectTidy(panel, std::to_string(page) + " after its changes");
-            expectEnglish(panel, host, "page " + std::to_string(page) + " after its changes");
-        }
-    });
-}
 
 void choose(QComboBox* box, int index)
 {
@@ -209,7 +85,7 @@ TEST(IoPagesEnglish, CalibrationDialogShowsNoRussianText)
     PageTestHost host;
     TFormCalibration dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Input calibration"));
-    expectEnglish(&dialog, host, "calibration dialog");
+    expectEnglish(&dialog, "calibration dialog");
     dialog.show();
     QApplication::processEvents();
     expectTidy(&dialog, "calibration dialog");
