@@ -38,10 +38,7 @@ QStringList transactionMessageSources()
 
 QStringList defaultTransactionMessages()
 {
-    QStringList texts;
-    for (const QString& source : transactionMessageSources())
-        texts << Ui::tr(source.toUtf8().constData());
-    return texts;
+    return translatedAll(transactionMessageSources());
 }
 
 namespace message {

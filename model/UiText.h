@@ -5,11 +5,22 @@
 // One context means a text is translated once wherever it appears, and the
 // language file can replace it by its Russian source.
 #include <QCoreApplication>
+#include <QStringList>
 
 namespace vrm {
 
 struct Ui {
     Q_DECLARE_TR_FUNCTIONS(Ui)
 };
+
+// Each of `sources` (Russian texts) as shown.
+inline QStringList translatedAll(const QStringList& sources)
+{
+    QStringList shown;
+    shown.reserve(sources.size());
+    for (const QString& source : sources)
+        shown << Ui::tr(source.toUtf8().constData());
+    return shown;
+}
 
 } // namespace vrm

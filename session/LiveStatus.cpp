@@ -58,10 +58,7 @@ QStringList gsmStateSources()
 
 QStringList defaultGsmStates()
 {
-    QStringList texts;
-    for (const QString& source : gsmStateSources())
-        texts << Ui::tr(source.toUtf8().constData());
-    return texts;
+    return translatedAll(gsmStateSources());
 }
 
 QString gsmStateText(int code, const QStringList& states)
