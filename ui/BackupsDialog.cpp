@@ -25,11 +25,6 @@ QString dialogTitle()
     return Ui::tr("Резервные копии");
 }
 
-QString openTitle()
-{
-    return Ui::tr("Открытие файла конфигурации");
-}
-
 // The kinds the model names a backup by, translated where shown.
 [[maybe_unused]] const char* const kBackupKinds[] = {QT_TRANSLATE_NOOP("Ui", "считана"),
                                                      QT_TRANSLATE_NOOP("Ui", "запрограммирована")};
@@ -124,7 +119,7 @@ bool BackupsDialog::openSelected()
         return openFile_(path);
     const LoadResult result = readConfigFile(path, host_.image());
     if (result != LoadResult::Loaded) {
-        QMessageBox::warning(this, openTitle(), loadFailureText(result), QMessageBox::Ok);
+        QMessageBox::warning(this, openConfigurationTitle(), loadFailureText(result), QMessageBox::Ok);
         return false;
     }
     host_.showShownPage();

@@ -61,9 +61,13 @@ constexpr struct {
     {53, 37}, {54, 38}, {56, 47}, {59, 29}, {60, 30}, {61, 31}, {62, 32}, {63, 33}, {64, 34},
 };
 
-QString russianNodeText(int node)
+// The tree's node texts, node 0 first, untranslated.
+QStringList russianNodeTexts()
 {
-    return embeddedPageTreeText().split(QStringLiteral("\r\n")).value(node).trimmed();
+    QStringList nodes = embeddedPageTreeText().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    for (QString& node : nodes)
+        node = node.trimmed();
+    return nodes;
 }
 
 // Line number -> the Russian text the line replaces as a whole.
@@ -72,8 +76,9 @@ QVector<QString> wholeLineSources()
     QVector<QString> sources(kLanguageFileLineCount + 1);
     for (int i = 0; i < int(std::size(kMenuTexts)); ++i)
         sources[kFirstMenuLine + i] = QString::fromUtf8(kMenuTexts[i]);
+    const QStringList nodes = russianNodeTexts();
     for (const auto& tree : kTreeLines)
-        sources[tree.line] = russianNodeText(tree.node);
+        sources[tree.line] = nodes.value(tree.node);
     const QStringList pageTexts = languagePageTexts();
     for (int i = 0; i < pageTexts.size() && kFirstPageTextLine + i < kFirstGsmStateLine; ++i)
         sources[kFirstPageTextLine + i] = pageTexts[i];

@@ -17,4 +17,9 @@ QString loadFailureText(LoadResult result)
     return {};
 }
 
+QString openConfigurationTitle()
+{
+    return Ui::tr("Открытие файла конфигурации");
+}
+
 } // namespace vrm

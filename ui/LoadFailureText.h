@@ -11,5 +11,7 @@ namespace vrm {
 
 // Empty for LoadResult::Loaded.
 QString loadFailureText(LoadResult result);
+// The title of those messages and of the open dialog.
+QString openConfigurationTitle();
 
 } // namespace vrm

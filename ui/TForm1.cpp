@@ -87,11 +87,6 @@ QString saveTitle()
     return Ui::tr("Сохранение конфигурации");
 }
 
-QString openTitle()
-{
-    return Ui::tr("Открытие файла конфигурации");
-}
-
 constexpr int kStatusPanelWidths[4] = {500, 60, 100, 250};
 constexpr int kToolBarHeight = 33;
 constexpr int kCaptionButtonWidth = 150;
@@ -471,24 +466,27 @@ void TForm1::startUp()
     QTimer::singleShot(kFirstGroupBuildDelayMs, this, &TForm1::buildNextGroupWhenIdle);
 }
 
-void TForm1::buildNextGroupWhenIdle()
+DeferredPageGroup* TForm1::nextUnbuiltGroup() const
 {
     for (const auto& group : groups_) {
-        auto* deferred = dynamic_cast<DeferredPageGroup*>(group.get());
-        if (deferred && !deferred->built()) {
-            deferred->build();
-            QTimer::singleShot(0, this, &TForm1::buildNextGroupWhenIdle);
-            return;
-        }
+        if (auto* deferred = dynamic_cast<DeferredPageGroup*>(group.get()); deferred && !deferred->built())
+            return deferred;
+    }
+    return nullptr;
+}
+
+void TForm1::buildNextGroupWhenIdle()
+{
+    if (DeferredPageGroup* group = nextUnbuiltGroup()) {
+        group->build();
+        QTimer::singleShot(0, this, &TForm1::buildNextGroupWhenIdle);
     }
 }
 
 void TForm1::buildAllPageGroups()
 {
-    for (const auto& group : groups_) {
-        if (auto* deferred = dynamic_cast<DeferredPageGroup*>(group.get()); deferred && !deferred->built())
-            deferred->build();
-    }
+    while (DeferredPageGroup* group = nextUnbuiltGroup())
+        group->build();
 }
 
 void TForm1::applyDefaultGeometry()
@@ -521,7 +519,7 @@ void TForm1::loadWorkingConfiguration()
         const QString kept = keepDamagedFile(QDir::current().filePath(kWorkingConfiguration));
         if (!kept.isEmpty()) {
             QTimer::singleShot(0, this, [this, name = QFileInfo(kept).fileName()] {
-                warn(this, openTitle(),
+                warn(this, openConfigurationTitle(),
                      Ui::tr("Файл \"%1\" повреждён и сохранён под именем \"%2\". "
                             "Установлена стандартная конфигурация.")
                          .arg(kWorkingConfiguration, name));
@@ -804,7 +802,7 @@ void TForm1::saveConfiguration()
 
 void TForm1::openConfiguration()
 {
-    QFileDialog dialog(this, openTitle(), programDirectory_);
+    QFileDialog dialog(this, openConfigurationTitle(), programDirectory_);
     dialog.setObjectName(QStringLiteral("OpenDialog1"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -833,12 +831,12 @@ bool TForm1::openConfigurationFile(const QString& file)
         recent_->add(path);
         return true;
     case LoadResult::CannotOpen:
-        warn(this, openTitle(), loadFailureText(LoadResult::CannotOpen));
+        warn(this, openConfigurationTitle(), loadFailureText(LoadResult::CannotOpen));
         recent_->remove(path); // gone or unreadable: the list no longer offers it
         break;
     case LoadResult::UnknownFormat:
     case LoadResult::VersionMismatch:
-        warn(this, openTitle(), loadFailureText(result));
+        warn(this, openConfigurationTitle(), loadFailureText(result));
         break;
     }
     return false;

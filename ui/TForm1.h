@@ -29,6 +29,8 @@ class QTreeWidgetItem;
 
 namespace vrm {
 
+class DeferredPageGroup;
+
 class ControllerSession;
 class OpenDocument;
 class PageGroup;
@@ -129,6 +131,7 @@ private:
     void startUp();
     // Builds the next settings page group not built yet, then schedules the one after.
     void buildNextGroupWhenIdle();
+    DeferredPageGroup* nextUnbuiltGroup() const;
 
     QAction* addAction(const char* name, const QString& caption, const QString& menuCaption, const QString& hint,
                        QKeySequence shortcut, int glyphIndex);

@@ -26,6 +26,7 @@
 #include "ui/LabelStatusView.h"
 #include "ui/TFormClearConfig.h"
 #include "ui/pages/PageHost.h"
+#include "ui/TextTable.h"
 #include "ui/pages/status/StatusPage.h"
 
 namespace vrm::test {
@@ -93,14 +94,15 @@ public:
         countdown.exec();
         return countdown.completed();
     }
-    QStringList textList(const QString&) const override { return {}; }
-    QString text(const QString&) const override { return {}; }
+    QStringList textList(const QString& name) const override { return texts_.list(name); }
+    QString text(const QString& name) const override { return texts_.text(name); }
     ControllerAccess& controller() override { return *session_; }
 
     QString actionText() const { return page_->actionLabel()->text(); }
 
 private:
     ConfigImage image_;
+    TextTable texts_; // the window's run-time lists, as the window serves them
     LinkFactory factory_;
     QString port_;
     QWidget window_;

@@ -1,5 +1,7 @@
 #include "ui/pages/status/StatusPage.h"
 
+#include "ui/TextTable.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -27,26 +29,6 @@ const QColor kIndicatorOn(0x00, 0xFF, 0x00);
 const QColor kIndicatorOff(0x00, 0x80, 0x00);
 constexpr int kVisibleInputs = 8; // the status record carries inputs 1-8
 const QString kSupportAddress = QStringLiteral("support@example.com");
-
-QStringList defaultOutputNames()
-{
-    return {Ui::tr("Реле 1"),  Ui::tr("Реле 2"),  Ui::tr("Выход 1"), Ui::tr("Выход 2"),
-            Ui::tr("Выход 3"), Ui::tr("Выход 4"), Ui::tr("Выход 5")};
-}
-
-QStringList defaultScenarios()
-{
-    QStringList list;
-    for (int n = 1; n <= 14; ++n)
-        list << Ui::tr("сценарий %1").arg(n);
-    return list;
-}
-
-QStringList defaultModeNames()
-{
-    return {Ui::tr("ОХРАНА"), Ui::tr("НАБЛЮДЕНИЕ"), Ui::tr("ЗАЩИТА"),
-            Ui::tr("Смена режима")};
-}
 
 void setBackground(QWidget* widget, const QColor& colour)
 {
@@ -108,12 +90,6 @@ QWidget* StatusPage::panel(int)
 QLabel* StatusPage::titleLabel(int)
 {
     return title_;
-}
-
-QStringList StatusPage::list(const QString& name, const QStringList& fallback) const
-{
-    const QStringList entries = const_cast<StatusPage*>(this)->host().textList(name);
-    return entries.isEmpty() ? fallback : entries;
 }
 
 void StatusPage::build()
@@ -258,7 +234,7 @@ QWidget* StatusPage::buildOutputGroup()
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(3);
     grid->setVerticalSpacing(2);
-    const QStringList names = defaultOutputNames();
+    const QStringList names = host().textList(texts::outputNames);
     for (int k = 0; k < 7; ++k) {
         outputLeds_[k] = makeIndicator(QStringLiteral("PanelOut%1").arg(k + 1), group);
         outputLabels_[k] = new QLabel(names[k], group);
@@ -393,10 +369,9 @@ QWidget* StatusPage::buildFooter()
 
 void StatusPage::fillTestCombos()
 {
-    const QStringList outputs = list(QStringLiteral("output names"), defaultOutputNames());
-    QStringList scenarios = list(QStringLiteral("reactions"), {}).mid(3, 14);
-    if (scenarios.size() != 14)
-        scenarios = defaultScenarios();
+    const QStringList outputs = host().textList(texts::outputNames);
+    // The reactions after "no reaction", "on" and "off": scenario 1-14.
+    const QStringList scenarios = host().textList(texts::reactions).mid(3, 14);
     testOutput_->clear();
     testOutput_->addItems(outputs);
     testOutput_->setCurrentIndex(0);
@@ -477,7 +452,7 @@ void StatusPage::showGsmState(const QString& text)
 
 void StatusPage::showPerimeterModes(uint8_t modes)
 {
-    const QStringList names = list(QStringLiteral("mode names"), defaultModeNames());
+    const QStringList names = host().textList(texts::modeNames);
     const QColor face = panel_->palette().color(QPalette::Button);
     for (int n = 0; n < 4; ++n) {
         QLabel* state = perimeterPanels_[n];

@@ -93,7 +93,6 @@ private:
     QWidget* buildFooter();
     void fillTestCombos();
     void request(uint8_t objectClass, uint8_t number, uint8_t argument);
-    QStringList list(const QString& name, const QStringList& fallback) const;
 
     OwnedPanel panel_;
     QLabel* title_ = nullptr;
