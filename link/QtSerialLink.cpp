@@ -1,16 +1,12 @@
 #include "link/QtSerialLink.h"
 
 #include "link/TracingLink.h"
+#include "link/UnixPortIo.h"
 
 #include <QElapsedTimer>
 #include <QSerialPortInfo>
 #include <QThread>
 #include <algorithm>
-
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <termios.h>
-#endif
 
 namespace vrm {
 namespace {
@@ -20,21 +16,28 @@ constexpr int kReadTotalPerByteMs = 3;
 constexpr int kReadIntervalMs = 500;
 constexpr int kWriteTotalBaseMs = 200;
 constexpr int kWriteTotalPerByteMs = 4;
+constexpr int kBaud = 19200;
 // A start bit, eight data bits and a stop bit.
 constexpr int kBitsPerByte = 10;
+// What a controller takes to start its reply after the request.
+constexpr int kAnswerStartMs = 2;
+
+qint64 wireMs(int bytes)
+{
+    return qint64(bytes) * kBitsPerByte * 1000 / kBaud;
+}
 
 } // namespace
 
 QtSerialLink::QtSerialLink(const QString& portName) : name_(portName)
 {
     port_.setPortName(portName);
-    port_.setBaudRate(QSerialPort::Baud19200);
+    port_.setBaudRate(kBaud);
     port_.setDataBits(QSerialPort::Data8);
     port_.setParity(QSerialPort::NoParity);
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
 }
-
 QtSerialLink::~QtSerialLink()
 {
     close();
@@ -89,9 +92,13 @@ bool QtSerialLink::write(const uint8_t* bytes, int count)
         return false;
     if (count == 0)
         return true;
+    const qint64 limit = kWriteTotalBaseMs + qint64(kWriteTotalPerByteMs) * count;
+#ifdef Q_OS_UNIX
+    const int fd = int(port_.handle());
+    return unixio::writeAll(fd, bytes, count, limit) && unixio::drain(fd);
+#else
     QElapsedTimer elapsed;
     elapsed.start();
-    const qint64 limit = kWriteTotalBaseMs + qint64(kWriteTotalPerByteMs) * count;
     if (port_.write(reinterpret_cast<const char*>(bytes), count) != count) {
         port_.clearError();
         return false;
@@ -103,15 +110,33 @@ bool QtSerialLink::write(const uint8_t* bytes, int count)
             return false;
         }
     }
-#ifdef Q_OS_UNIX
-    // The bytes are in the driver's queue now; wait until they have left the
-    // line, so that the reply's read time-out counts from the end of the
-    // request as the controller sees it. (Without flow control the drain ends
-    // after the request's wire time; a pseudo-terminal drains at once.)
-    if (::tcdrain(int(port_.handle())) != 0 && errno != ENOTTY && errno != EINVAL)
-        return false;
-#endif
     return true;
+#endif
+}
+
+int QtSerialLink::readWaiting(uint8_t* into, int max)
+{
+#ifdef Q_OS_UNIX
+    return unixio::readWaiting(int(port_.handle()), into, max);
+#else
+    const qint64 got = port_.read(reinterpret_cast<char*>(into), max);
+    if (got < 0)
+        port_.clearError();
+    return int(got);
+#endif
+}
+
+int QtSerialLink::waitReadable(qint64 ms)
+{
+#ifdef Q_OS_UNIX
+    return unixio::waitReadable(int(port_.handle()), int(ms));
+#else
+    if (port_.waitForReadyRead(int(ms)))
+        return 1;
+    const bool failed = port_.error() != QSerialPort::TimeoutError && port_.error() != QSerialPort::NoError;
+    port_.clearError();
+    return failed ? -1 : 0;
+#endif
 }
 
 int QtSerialLink::read(uint8_t* buffer, int count)
@@ -121,42 +146,32 @@ int QtSerialLink::read(uint8_t* buffer, int count)
     QElapsedTimer total;
     total.start();
     const qint64 totalLimit = kReadTotalBaseMs + qint64(kReadTotalPerByteMs) * count;
+    if (count > 1) {
+        // A reply cannot be complete sooner than its wire time after the
+        // request: sleep through it, and a little for the controller to start
+        // answering, before the first look, rather than waking for the first
+        // byte and again for the rest.
+        QThread::msleep(std::min(wireMs(count) + kAnswerStartMs, totalLimit));
+    }
     qint64 lastByteAt = 0;
     int received = 0;
-    // Waits up to `ms` for bytes: true when some came, false on silence; a
-    // failed port reads as -1.
-    bool failed = false;
-    const auto waitForBytes = [&](qint64 ms) {
-        if (port_.waitForReadyRead(int(ms)))
-            return true;
-        failed = port_.error() != QSerialPort::TimeoutError && port_.error() != QSerialPort::NoError;
-        port_.clearError();
-        return false;
-    };
     while (true) {
-        const qint64 got = port_.read(reinterpret_cast<char*>(buffer) + received, count - received);
-        if (got < 0) {
-            port_.clearError();
+        const int got = readWaiting(buffer + received, count - received);
+        if (got < 0)
             return -1;
-        }
         if (got > 0)
             lastByteAt = total.elapsed();
-        received += int(got);
-        if (received >= count)
+        received += got;
+        if (received >= count || total.elapsed() >= totalLimit)
             break;
-        if (total.elapsed() >= totalLimit)
-            break;
-        if (received > 0) {
-            // The rest of the reply cannot arrive sooner than its wire time:
-            // sleep through all of it but the last byte at once rather than
-            // waking for every byte; the last byte's arrival ends the wait.
-            const qint64 restMs = qint64(count - received - 1) * kBitsPerByte * 1000 / port_.baudRate();
+        if (got > 0) {
+            // The rest cannot arrive sooner than its wire time: sleep through
+            // all of it but the last byte at once rather than waking for every
+            // byte; the last byte's arrival ends the wait.
+            const qint64 restMs = wireMs(count - received - 1);
             if (restMs >= 2) {
                 QThread::msleep(std::min(restMs, totalLimit - total.elapsed()));
-                if (waitForBytes(0))
-                    continue;
-                if (failed)
-                    return -1;
+                continue;
             }
         }
         const qint64 remaining = totalLimit - total.elapsed();
@@ -164,15 +179,14 @@ int QtSerialLink::read(uint8_t* buffer, int count)
             break;
         // The gap limit counts between bytes, so it starts with the first byte.
         const qint64 gapLeft = std::max<qint64>(kReadIntervalMs - (total.elapsed() - lastByteAt), 0);
-        if (!waitForBytes(received > 0 ? std::min(remaining, gapLeft) : remaining)) {
-            if (failed)
-                return -1;
+        const int waited = waitReadable(received > 0 ? std::min(remaining, gapLeft) : remaining);
+        if (waited < 0)
+            return -1;
+        if (waited == 0)
             break;
-        }
     }
     return received;
 }
-
 QStringList availablePorts()
 {
     QStringList names;

@@ -22,6 +22,11 @@ public:
     int read(uint8_t* buffer, int count) override;
 
 private:
+    // The bytes waiting now, up to `max`; -1 when the port failed.
+    int readWaiting(uint8_t* into, int max);
+    // 1 when bytes came within `ms`, 0 on silence, -1 when the port failed.
+    int waitReadable(qint64 ms);
+
     QString name_;
     QSerialPort port_;
 };

@@ -1,0 +1,92 @@
+#include "link/UnixPortIo.h"
+
+#ifdef Q_OS_UNIX
+
+#include <QElapsedTimer>
+#include <cerrno>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace vrm::unixio {
+
+int readWaiting(int fd, uint8_t* into, int max)
+{
+    if (max <= 0)
+        return 0;
+    while (true) {
+        const ssize_t got = ::read(fd, into, size_t(max));
+        if (got > 0)
+            return int(got);
+        // A raw terminal (no minimum count, no timer) reads 0 when nothing
+        // waits; a hang-up shows in waitReadable().
+        if (got == 0 || errno == EAGAIN || errno == EWOULDBLOCK)
+            return 0;
+        if (errno != EINTR)
+            return -1;
+    }
+}
+
+int waitReadable(int fd, int ms)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (true) {
+        pollfd port{fd, POLLIN, 0};
+        const int left = int(qMax<qint64>(0, ms - elapsed.elapsed()));
+        const int ready = ::poll(&port, 1, left);
+        if (ready > 0) {
+            // The caller reads what waits before it waits, so a hang-up
+            // (the other side of a pseudo-terminal closed, an adapter
+            // pulled out) is a failure even with bytes still flagged.
+            if (port.revents & (POLLERR | POLLHUP | POLLNVAL))
+                return -1;
+            return 1;
+        }
+        if (ready == 0)
+            return 0;
+        if (errno != EINTR)
+            return -1;
+    }
+}
+
+bool writeAll(int fd, const uint8_t* bytes, int count, qint64 limitMs)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    int written = 0;
+    while (written < count) {
+        const ssize_t put = ::write(fd, bytes + written, size_t(count - written));
+        if (put > 0) {
+            written += int(put);
+            continue;
+        }
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0 && errno != EAGAIN && errno != EWOULDBLOCK)
+            return false;
+        // The driver's queue is full: wait for room within the limit.
+        const qint64 left = limitMs - elapsed.elapsed();
+        pollfd port{fd, POLLOUT, 0};
+        if (left <= 0 || (::poll(&port, 1, int(left)) < 0 && errno != EINTR))
+            return false;
+        if (port.revents & (POLLERR | POLLHUP | POLLNVAL))
+            return false;
+    }
+    return true;
+}
+
+bool drain(int fd)
+{
+    while (::tcdrain(fd) != 0) {
+        if (errno == EINTR)
+            continue;
+        // Not a terminal that drains (ENOTTY, EINVAL): nothing to wait for.
+        return errno == ENOTTY || errno == EINVAL;
+    }
+    return true;
+}
+
+} // namespace vrm::unixio
+
+#endif
