@@ -1,6 +1,7 @@
 #include "session/TMainPanelControl.h"
 
 #include <QDateTime>
+#include <QScopeGuard>
 #include <exception>
 
 #include "link/HeldLink.h"
@@ -112,34 +113,60 @@ void TMainPanelControl::cycle(int page)
     }
     deviceAnswers_ = true;
     lowerPriority(false);
-    emit identityPolled(generation_, true, identity, text);
+    // The identity goes to the window with the page's own result, just before
+    // it, so that the window wakes once a cycle instead of twice.
+    const QString identityText = text;
+    bool identityHandedOver = false;
+    const auto handOverIdentity = [&] {
+        if (!identityHandedOver)
+            emit identityPolled(generation_, true, identity, identityText);
+        identityHandedOver = true;
+    };
+    const auto atCycleEnd = qScopeGuard(handOverIdentity);
 
-    const QString refusal = decodeIdentity(identity).unsupportedText();
+    // The record is the same cycle after cycle: decoded once (its texts are code page 1251).
+    if (identity != checkedIdentity_) {
+        checkedIdentity_ = identity;
+        refusal_ = decodeIdentity(identity).unsupportedText();
+    }
+    const QString refusal = refusal_;
     if (!refusal.isEmpty()) {
+        handOverIdentity();
         emit unsupported(generation_, refusal);
         return;
     }
 
     if (page == 14) {
-        emit pcClock(generation_, QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yy hh:mm:ss")));
-        if (inputs_->editingControllerTime)
-            return;
+        const QString pcTime = QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yy hh:mm:ss"));
+        QByteArray status(live::kStatusSize, '\0');
+        // The controller clock is not read while the user types into it.
+        const bool read = !inputs_->editingControllerTime;
+        const bool ok = read && transact(int(TransactionKind::Status), status, text) == 0;
+        handOverIdentity();
+        emit pcClock(generation_, pcTime);
+        if (read)
+            emit statusPolled(generation_, page, ok, ok ? status : QByteArray(), text);
+        return;
     }
-    const bool readsStatus = page == 0 || page == 14 || page == 15 || (page >= 21 && page <= 28);
+    const bool readsStatus = page == 0 || page == 15 || (page >= 21 && page <= 28);
     if (readsStatus) {
         QByteArray status(live::kStatusSize, '\0');
         const bool ok = transact(int(TransactionKind::Status), status, text) == 0;
+        handOverIdentity();
         emit statusPolled(generation_, page, ok, ok ? status : QByteArray(), text);
         return;
     }
     if (page >= 16 && page <= 19) {
         QByteArray password = inputs_->password();
         if (transact(int(TransactionKind::Password), password, text) != 0) {
+            handOverIdentity();
             emit keyPolled(generation_, page, ControllerAccess::PasswordRefused, QString(), text);
             return;
         }
         QByteArray key(live::kKeySize, '\0');
-        if (transact(int(TransactionKind::KeyCode), key, text) != 0)
+        const int read = transact(int(TransactionKind::KeyCode), key, text);
+        handOverIdentity();
+        if (read != 0)
             emit keyPolled(generation_, page, ControllerAccess::KeyQueryFailed, QString(), text);
         else if (keyPresented(key))
             emit keyPolled(generation_, page, ControllerAccess::KeyRead, keyCodeText(key), text);

@@ -69,6 +69,8 @@ private:
     std::shared_ptr<const PollerInputs> inputs_;
     const int generation_;
     HeldLink* link_ = nullptr; // the port of the running loop
+    QByteArray checkedIdentity_; // the identity record last checked, and what it refused
+    QString refusal_;
     std::atomic<bool> deviceAnswers_{false};
     std::atomic<bool> stop_{false};
     QMutex mutex_;
