@@ -9,7 +9,7 @@
 #include <exception>
 
 #include "model/UiText.h"
-#include "ui/GroupFrameStyle.h"
+#include "ui/AppStyle.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/LanguageFile.h"
 #include "ui/LanguageLines.h"
@@ -67,7 +67,7 @@ int main(int argc, char** argv)
     // The icons live in the static interface library: register them explicitly.
     Q_INIT_RESOURCE(vrm530);
     QApplication::setApplicationName(kApplicationTitle);
-    vrm::useLineDrawnGroupFrames(app);
+    vrm::useAppStyle(app);
     // Ties the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("vrm530-config"));
     QIcon icon;

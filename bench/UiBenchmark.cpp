@@ -31,7 +31,7 @@
 #endif
 
 #include "support/SimProcess.h"
-#include "ui/GroupFrameStyle.h"
+#include "ui/AppStyle.h"
 #include "ui/TForm1.h"
 #include "ui/pages/status/StatusPage.h"
 
@@ -183,7 +183,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    useLineDrawnGroupFrames(app); // as the tool does
+    useAppStyle(app); // as the tool does
     QStringList args = QCoreApplication::arguments();
     if (args.size() == 3 && args[1] == QLatin1String("--start-up-child"))
         return startUpChild(args[2]);
