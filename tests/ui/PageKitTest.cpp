@@ -8,11 +8,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QSlider>
 
 #include "model/ConfigImage.h"
 #include "model/Cp1251.h"
 #include "ui/pages/kit/Bindings.h"
+#include "ui/pages/kit/CachedHeightLabel.h"
+#include "ui/pages/kit/Widgets.h"
 
 using namespace vrm;
 using namespace vrm::kit;
@@ -156,4 +159,74 @@ TEST(PageKit, UnreadableNumbersTakeTheirFallback)
     page.fields.store(image, kAt);
     EXPECT_EQ(image.get(kAt, k::count), 7u);
     EXPECT_EQ(image.real(kAt, k::value), 0.0f);
+}
+
+TEST(PageKit, SetItemsReplacesAListOnlyWhenItDiffers)
+{
+    const QStringList items{QStringLiteral("Реле 1"), QStringLiteral("Реле 2"), QStringLiteral("Выход 1")};
+    struct Case {
+        const char* name;
+        QStringList before;
+        QStringList after;
+        bool replaced;
+    };
+    const Case cases[] = {
+        {"empty box", {}, items, true},
+        {"same items", items, items, false},
+        {"one text differs", {QStringLiteral("Реле 1"), QStringLiteral("Реле 2"), QStringLiteral("Выход 2")}, items,
+         true},
+        {"shorter list", items, items.mid(0, 2), true},
+        {"emptied", items, {}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QComboBox box;
+        box.addItems(c.before);
+        box.setCurrentIndex(int(c.before.size()) - 1);
+        QSignalSpy resets(box.model(), &QAbstractItemModel::rowsRemoved);
+        setItems(&box, c.after);
+        ASSERT_EQ(box.count(), c.after.size());
+        for (int i = 0; i < box.count(); ++i)
+            EXPECT_EQ(box.itemText(i), c.after[i]);
+        // As clearing and refilling would leave it: the first item selected.
+        EXPECT_EQ(box.currentIndex(), c.after.isEmpty() ? -1 : 0);
+        EXPECT_EQ(resets.isEmpty(), !c.replaced || c.before.isEmpty());
+    }
+}
+
+TEST(PageKit, ACachedHeightLabelAnswersAsAPlainOneAndFollowsItsText)
+{
+    const QString shortText = QStringLiteral("Баланс");
+    const QString longText = QStringLiteral("Баланс лицевого счета: 152.40 руб., пакет минут до 31.12, интернет 2 Гб");
+    CachedHeightLabel cached;
+    QLabel plain;
+    for (QLabel* label : {static_cast<QLabel*>(&cached), &plain}) {
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    // Each step changes one thing the height depends on; the cached label
+    // must follow every one of them.
+    const auto expectSame = [&](int width, const char* step) {
+        SCOPED_TRACE(step);
+        EXPECT_EQ(cached.heightForWidth(width), plain.heightForWidth(width));
+        EXPECT_EQ(cached.heightForWidth(width), plain.heightForWidth(width)); // asked again: the kept answer
+    };
+    for (QLabel* label : {static_cast<QLabel*>(&cached), &plain})
+        label->setText(longText);
+    expectSame(400, "long text");
+    expectSame(120, "narrower");
+    for (QLabel* label : {static_cast<QLabel*>(&cached), &plain})
+        label->setText(shortText);
+    expectSame(120, "short text at the same width");
+    QFont big = plain.font();
+    big.setPointSizeF(big.pointSizeF() * 2);
+    for (QLabel* label : {static_cast<QLabel*>(&cached), &plain}) {
+        label->setText(longText);
+        label->setFont(big);
+    }
+    expectSame(120, "bigger font");
+    for (QLabel* label : {static_cast<QLabel*>(&cached), &plain})
+        label->setMargin(10);
+    expectSame(120, "margin");
+    EXPECT_GT(cached.heightForWidth(120), cached.heightForWidth(600)) << "the long text wraps at 120";
 }

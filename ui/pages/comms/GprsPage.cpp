@@ -219,10 +219,8 @@ void GprsPage::bindConnection()
 void GprsPage::enter(int)
 {
     sources_.showFullSet();
-    pingPeriod_->clear();
-    pingPeriod_->addItems(numberedItems(1, 30, minutesSuffix()));
-    onlineTime_->clear();
-    onlineTime_->addItems(numberedItems(0, 30, minutesSuffix()));
+    setItems(pingPeriod_, numberedItems(1, 30, minutesSuffix()));
+    setItems(onlineTime_, numberedItems(0, 30, minutesSuffix()));
 }
 
 void GprsPage::strategyChanged()

@@ -8,6 +8,7 @@
 
 #include "model/ConfigImage.h"
 #include "model/Cp1251.h"
+#include "ui/pages/kit/CachedHeightLabel.h"
 
 namespace vrm::kit {
 
@@ -40,10 +41,23 @@ QLabel* makeLabel(const QString& text, const QString& objectName)
 
 QLabel* makeNote(const QString& text, const QString& objectName)
 {
-    QLabel* label = makeLabel(text, objectName);
+    auto* label = new CachedHeightLabel(text);
+    label->setObjectName(objectName);
     label->setWordWrap(true);
     label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
     return label;
+}
+
+void setItems(QComboBox* box, const QStringList& items)
+{
+    bool same = box->count() == items.size();
+    for (int i = 0; same && i < items.size(); ++i)
+        same = box->itemText(i) == items[i];
+    if (!same) {
+        box->clear();
+        box->addItems(items);
+    }
+    box->setCurrentIndex(items.isEmpty() ? -1 : 0);
 }
 
 QCheckBox* makeCheckBox(const QString& objectName, const QString& caption)
@@ -81,7 +95,9 @@ QGroupBox* makeGroup(const QString& objectName, const QString& caption)
 
 QLabel* makeTitle(const QString& objectName)
 {
-    QLabel* title = makeLabel({}, objectName);
+    // A long title may be set to wrap.
+    auto* title = new CachedHeightLabel;
+    title->setObjectName(objectName);
     QFont bold = title->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.15);

@@ -38,6 +38,11 @@ struct PageFrame {
 };
 PageFrame makePageFrame(const QString& panelName, const QString& titleName, bool scrolled);
 
+// Gives `box` these items with the first one selected, as clearing it and
+// adding them would; a box that has them already keeps them, so an entry step
+// that refills its lists costs nothing on a revisit.
+void setItems(QComboBox* box, const QStringList& items);
+
 // Numbered item texts: prefix + n + suffix for n in [first, last].
 QStringList numberedItems(int first, int last, const QString& suffix = {}, const QString& prefix = {});
 

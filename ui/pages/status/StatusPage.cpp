@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 
 #include "model/UiText.h"
+#include "ui/pages/kit/CachedHeightLabel.h"
+#include "ui/pages/kit/Widgets.h"
 #include "session/LiveStatus.h"
 #include "ui/ProgressBars.h"
 #include "ui/pages/PageHost.h"
@@ -64,7 +66,7 @@ QPushButton* makeButton(const QString& name, const QString& caption, const QStri
 
 QLabel* makeValue(const QString& name, QWidget* parent)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new kit::CachedHeightLabel({}, parent);
     label->setObjectName(name);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
@@ -338,7 +340,7 @@ QWidget* StatusPage::buildFooter()
                             footer);
     connect(mail, &QPushButton::clicked, this, [this] { QDesktopServices::openUrl(supportMailUrl()); });
 
-    actionName_ = new QLabel(footer);
+    actionName_ = new kit::CachedHeightLabel({}, footer);
     actionName_->setObjectName(QStringLiteral("ActionName"));
     actionName_->setWordWrap(true);
     actionName_->setMinimumHeight(2 * actionName_->fontMetrics().lineSpacing() + 4);
@@ -372,12 +374,8 @@ void StatusPage::fillTestCombos()
     const QStringList outputs = host().textList(texts::outputNames);
     // The reactions after "no reaction", "on" and "off": scenario 1-14.
     const QStringList scenarios = host().textList(texts::reactions).mid(3, 14);
-    testOutput_->clear();
-    testOutput_->addItems(outputs);
-    testOutput_->setCurrentIndex(0);
-    testScenario_->clear();
-    testScenario_->addItems(scenarios);
-    testScenario_->setCurrentIndex(0);
+    kit::setItems(testOutput_, outputs);
+    kit::setItems(testScenario_, scenarios);
     for (int k = 0; k < 7 && k < outputs.size(); ++k)
         outputLabels_[k]->setText(outputs[k]);
 }

@@ -1,6 +1,7 @@
 #include "ui/pages/io/clock/SchedulerGrid.h"
 
 #include "model/UiText.h"
+#include "ui/pages/kit/Widgets.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -153,8 +154,7 @@ void SchedulerGrid::rebuildParameterList(int row)
     if (count == 0) {
         box->hide();
     } else {
-        box->clear();
-        box->addItems(action <= 2 ? lists_.perimeters : lists_.outputActions);
+        kit::setItems(box, action <= 2 ? lists_.perimeters : lists_.outputActions);
         box->show();
     }
     box->setCurrentIndex(0);

@@ -1,6 +1,7 @@
 #include "ui/pages/io/outputs/PowerPage.h"
 
 #include "model/UiText.h"
+#include "ui/pages/kit/Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -328,16 +329,13 @@ void PowerPage::enter(int)
 {
     // Both lists are rebuilt on every entry; the show step then picks the items.
     const QStringList levels = limits::temperatureLevelItems(kDegrees);
-    for (QComboBox* box : {highLevel_, lowLevel_}) {
-        box->clear();
-        box->addItems(levels);
-    }
+    for (QComboBox* box : {highLevel_, lowLevel_})
+        kit::setItems(box, levels);
     const QStringList modes = host().textList(texts::indicationModes);
     QStringList items;
     for (int entry : kIndicationEntries)
         items << modes.value(entry);
-    indication_->clear();
-    indication_->addItems(items);
+    kit::setItems(indication_, items);
 }
 
 void PowerPage::store(int page, ConfigImage& image)

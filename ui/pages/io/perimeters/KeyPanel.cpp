@@ -1,6 +1,7 @@
 #include "ui/pages/io/perimeters/KeyPanel.h"
 
 #include "model/UiText.h"
+#include "ui/pages/kit/CachedHeightLabel.h"
 
 #include <QVBoxLayout>
 
@@ -22,10 +23,10 @@ KeyPanel::KeyPanel(Texts texts, QLabel* pageDescription, QWidget* parent)
     QFont bold = title_->font();
     bold.setBold(true);
     title_->setFont(bold);
-    readerTitle_ = new QLabel(Ui::tr("Приложите ключ к считывателю - его код будет внесен в таблицу"));
+    readerTitle_ = new kit::CachedHeightLabel(Ui::tr("Приложите ключ к считывателю - его код будет внесен в таблицу"));
     readerTitle_->setObjectName(QStringLiteral("LabelPerimTouchReader"));
     readerTitle_->setWordWrap(true);
-    description_ = new QLabel;
+    description_ = new kit::CachedHeightLabel;
     description_->setObjectName(QStringLiteral("LabelPerimTouchDiscription"));
     description_->setWordWrap(true);
     for (QLabel* label : {title_, readerTitle_})
