@@ -19,12 +19,14 @@ constexpr int kWriteTotalPerByteMs = 4;
 constexpr int kBaud = 19200;
 // A start bit, eight data bits and a stop bit.
 constexpr int kBitsPerByte = 10;
-// What a controller takes to start its reply after the request.
-constexpr int kAnswerStartMs = 2;
-
 qint64 wireMs(int bytes)
 {
     return qint64(bytes) * kBitsPerByte * 1000 / kBaud;
+}
+
+qint64 wireMicros(int bytes)
+{
+    return qint64(bytes) * kBitsPerByte * 1000000 / kBaud;
 }
 
 } // namespace
@@ -148,10 +150,10 @@ int QtSerialLink::read(uint8_t* buffer, int count)
     const qint64 totalLimit = kReadTotalBaseMs + qint64(kReadTotalPerByteMs) * count;
     if (count > 1) {
         // A reply cannot be complete sooner than its wire time after the
-        // request: sleep through it, and a little for the controller to start
-        // answering, before the first look, rather than waking for the first
-        // byte and again for the rest.
-        QThread::msleep(std::min(wireMs(count) + kAnswerStartMs, totalLimit));
+        // request: sleep through it, and one byte's time more for the
+        // controller to start answering, before the first look, rather than
+        // waking for the first byte and again for the rest.
+        QThread::usleep(std::min(wireMicros(count + 1), totalLimit * 1000));
     }
     qint64 lastByteAt = 0;
     int received = 0;
