@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QSlider>
 
@@ -15,6 +16,7 @@
 #include "model/Cp1251.h"
 #include "ui/pages/kit/Bindings.h"
 #include "ui/pages/kit/CachedHeightLabel.h"
+#include "ui/pages/kit/CachedPicture.h"
 #include "ui/pages/kit/Widgets.h"
 
 using namespace vrm;
@@ -229,4 +231,42 @@ TEST(PageKit, ACachedHeightLabelAnswersAsAPlainOneAndFollowsItsText)
         label->setMargin(10);
     expectSame(120, "margin");
     EXPECT_GT(cached.heightForWidth(120), cached.heightForWidth(600)) << "the long text wraps at 120";
+}
+
+namespace {
+// A picture that fills itself with one colour and counts its drawings.
+class CountingPicture : public CachedPicture {
+public:
+    mutable int drawings = 0;
+    mutable QSize drawnAt;
+
+protected:
+    void draw(QPainter& painter, const QSize& size) const override
+    {
+        ++drawings;
+        drawnAt = size;
+        painter.fillRect(QRect(QPoint(0, 0), size), Qt::darkGreen);
+    }
+};
+} // namespace
+
+TEST(PageKit, ACachedPictureIsDrawnOncePerSizeAndAnewAfterAPaletteChange)
+{
+    CountingPicture picture;
+    picture.resize(200, 100);
+    QImage shown = picture.grab().toImage();
+    EXPECT_EQ(picture.drawings, 1);
+    EXPECT_EQ(shown.pixelColor(199, 99), QColor(Qt::darkGreen));
+    picture.grab();
+    EXPECT_EQ(picture.drawings, 1) << "the same size: copied, not drawn";
+    picture.resize(300, 150);
+    shown = picture.grab().toImage();
+    EXPECT_EQ(picture.drawings, 2);
+    EXPECT_EQ(picture.drawnAt, QSize(300, 150));
+    EXPECT_EQ(shown.pixelColor(299, 149), QColor(Qt::darkGreen)) << "drawn over the whole new size";
+    QPalette palette = picture.palette();
+    palette.setColor(QPalette::Window, Qt::yellow);
+    picture.setPalette(palette);
+    picture.grab();
+    EXPECT_EQ(picture.drawings, 3);
 }

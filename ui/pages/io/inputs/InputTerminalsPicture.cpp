@@ -151,7 +151,7 @@ void drawLabel(QPainter& p, const QRectF& at, const QString& title, const QStrin
 
 } // namespace
 
-InputTerminalsPicture::InputTerminalsPicture(QWidget* parent) : QWidget(parent)
+InputTerminalsPicture::InputTerminalsPicture(QWidget* parent) : kit::CachedPicture(parent)
 {
     setObjectName(QStringLiteral("InputTerminalsPicture"));
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
@@ -216,10 +216,9 @@ void InputTerminalsPicture::paint(QPainter& p, const QRect& target)
     p.restore();
 }
 
-void InputTerminalsPicture::paintEvent(QPaintEvent*)
+void InputTerminalsPicture::draw(QPainter& painter, const QSize& size) const
 {
-    QPainter painter(this);
-    paint(painter, rect());
+    paint(painter, QRect(QPoint(0, 0), size));
 }
 
 } // namespace vrm

@@ -4,11 +4,11 @@
 // wired as examples. Drawn with QPainter in its own coordinates, so it stays
 // sharp at any size and keeps its proportions.
 
-#include <QWidget>
+#include "ui/pages/kit/CachedPicture.h"
 
 namespace vrm {
 
-class InputTerminalsPicture : public QWidget {
+class InputTerminalsPicture : public kit::CachedPicture {
     Q_OBJECT
 public:
     explicit InputTerminalsPicture(QWidget* parent = nullptr);
@@ -29,7 +29,7 @@ public:
     static void paint(QPainter& painter, const QRect& target);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void draw(QPainter& painter, const QSize& size) const override;
 };
 
 } // namespace vrm

@@ -89,7 +89,7 @@ void drawOutput(QPainter& painter, int terminal, int number)
 
 } // namespace
 
-OutputTerminalsPicture::OutputTerminalsPicture(QWidget* parent) : QWidget(parent)
+OutputTerminalsPicture::OutputTerminalsPicture(QWidget* parent) : kit::CachedPicture(parent)
 {
     setObjectName(QStringLiteral("ImageOutputs"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -101,13 +101,12 @@ QSize OutputTerminalsPicture::minimumSizeHint() const { return {kWidth / 2, kHei
 
 int OutputTerminalsPicture::heightForWidth(int width) const { return width * kHeight / kWidth; }
 
-void OutputTerminalsPicture::paintEvent(QPaintEvent*)
+void OutputTerminalsPicture::draw(QPainter& painter, const QSize& size) const
 {
-    QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const double scale = std::min(width() / double(kWidth), height() / double(kHeight));
-    painter.translate((width() - kWidth * scale) / 2, (height() - kHeight * scale) / 2);
+    const double scale = std::min(size.width() / double(kWidth), size.height() / double(kHeight));
+    painter.translate((size.width() - kWidth * scale) / 2, (size.height() - kHeight * scale) / 2);
     painter.scale(scale, scale);
     paintTerminals(painter);
 }

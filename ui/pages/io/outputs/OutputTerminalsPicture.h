@@ -4,11 +4,11 @@
 // board. Drawn in its own coordinates and scaled to the widget, so it stays
 // sharp at any size.
 
-#include <QWidget>
+#include "ui/pages/kit/CachedPicture.h"
 
 namespace vrm {
 
-class OutputTerminalsPicture : public QWidget {
+class OutputTerminalsPicture : public kit::CachedPicture {
     Q_OBJECT
 public:
     explicit OutputTerminalsPicture(QWidget* parent = nullptr);
@@ -24,7 +24,7 @@ public:
     static constexpr int kHeight = 300;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void draw(QPainter& painter, const QSize& size) const override;
 };
 
 } // namespace vrm
