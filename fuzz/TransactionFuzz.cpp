@@ -118,11 +118,11 @@ private:
 
 class RecordingSink : public TransactionSink {
 public:
-    void status(const QString& text, const QColor& colour) override
+    void status(const QString& text, StatusKind kind) override
     {
-        FUZZ_CHECK(colour == colours::progress || colour == colours::success || colour == colours::failure);
-        successShown = successShown || colour == colours::success;
-        lastColour = colour;
+        FUZZ_CHECK(kind == StatusKind::Progress || kind == StatusKind::Success || kind == StatusKind::Failure);
+        successShown = successShown || kind == StatusKind::Success;
+        lastKind = kind;
         lastText = text;
     }
     void progress(int position, int maximum) override
@@ -130,7 +130,7 @@ public:
         FUZZ_CHECK(position >= 0 && position <= maximum);
     }
     bool successShown = false;
-    QColor lastColour;
+    StatusKind lastKind = StatusKind::Progress;
     QString lastText;
 };
 
@@ -161,7 +161,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     FUZZ_CHECK(request.kind >= 0 && request.kind <= 11);
-    FUZZ_CHECK(sink.lastColour == colours::success);
+    FUZZ_CHECK(sink.lastKind == StatusKind::Success);
     const bool query = request.kind == 3 || request.kind == 4 || request.kind == 6 || request.kind == 11;
     if (request.kind == 0) {
         for (size_t i = 0; i < buffer.size(); ++i)
