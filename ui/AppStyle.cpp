@@ -54,6 +54,11 @@ public:
         const auto* bar = qstyleoption_cast<const QStyleOptionToolBar*>(option);
         if (element == CE_ToolBar && bar && drawMainToolBar(*bar, painter, widget))
             return;
+        const auto* progress = qstyleoption_cast<const QStyleOptionProgressBar*>(option);
+        if (element == CE_ProgressBarGroove && progress && drawProgressGroove(*progress, painter))
+            return;
+        if (element == CE_ProgressBarContents && progress && drawProgress(*progress, painter))
+            return;
         QProxyStyle::drawControl(element, option, painter, widget);
     }
 
@@ -108,6 +113,51 @@ private:
         painter->fillRect(rect, gradient);
         painter->fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), blended(window, Qt::white, 90));
         painter->fillRect(QRect(rect.left(), rect.bottom() - 1, rect.width(), 1), blended(window, Qt::black, 60));
+        return true;
+    }
+
+    // A horizontal progress bar's groove as Fusion draws it: the base colour
+    // in an outline, with a faint shadow line inside the top edge.
+    bool drawProgressGroove(const QStyleOptionProgressBar& bar, QPainter* painter) const
+    {
+        if (!(bar.state & State_Horizontal))
+            return false;
+        const QColor base = bar.palette.color(QPalette::Base);
+        painter->fillRect(bar.rect, base);
+        outline(painter, bar.rect, outlineColor(bar.palette));
+        if (bar.rect.width() > 2)
+            painter->fillRect(QRect(bar.rect.left() + 1, bar.rect.top() + 1, bar.rect.width() - 2, 1),
+                              blended(base, Qt::black, 18));
+        return true;
+    }
+
+    // The filled part of a horizontal progress bar as Fusion draws it (a
+    // highlight gradient with an outline and a light inner line), with square
+    // corners and filled edges. False for a vertical or busy bar.
+    bool drawProgress(const QStyleOptionProgressBar& bar, QPainter* painter) const
+    {
+        const bool horizontal = bar.state & State_Horizontal;
+        if (!horizontal || bar.minimum >= bar.maximum)
+            return false;
+        if (bar.progress <= bar.minimum)
+            return true; // nothing filled
+        const QRect& rect = bar.rect;
+        const qint64 steps = qint64(bar.maximum) - bar.minimum;
+        const qint64 done = qint64(std::min(bar.progress, bar.maximum)) - bar.minimum;
+        const int width = int(done * rect.width() / steps);
+        if (width <= 0)
+            return true;
+        const bool reverse = (bar.direction == Qt::RightToLeft) != bar.invertedAppearance;
+        const QRect filled = reverse ? QRect(rect.right() - width + 1, rect.top(), width, rect.height())
+                                     : QRect(rect.left(), rect.top(), width, rect.height());
+        const QColor highlight = bar.palette.color(QPalette::Highlight);
+        QLinearGradient gradient(rect.topLeft(), rect.bottomLeft()); // a bar's height of lines: drawn at once
+        gradient.setColorAt(0, highlight.lighter(120));
+        gradient.setColorAt(1, highlight);
+        painter->fillRect(filled, gradient);
+        outline(painter, filled, highlight.darker(140));
+        if (filled.width() > 2 && filled.height() > 2)
+            outline(painter, filled.adjusted(1, 1, -1, -1), blended(highlight, Qt::white, 50));
         return true;
     }
 

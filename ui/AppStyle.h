@@ -4,10 +4,10 @@
 //
 // Qt's raster engine hands a fill of more than about a hundred scan lines to
 // worker threads and waits for them; Fusion draws group frames by scaling a
-// picture, and scroll bars and the main tool bar with long one-pixel lines
-// and tall gradients, each of which takes that path. On a machine where
-// waking a thread is dear, those hand-overs made up more than half of a page
-// switch. Other base styles are left as they are.
+// picture, and scroll bars, progress bars and the main tool bar with long
+// one-pixel lines and tall gradients, each of which takes that path. On a
+// machine where waking a thread is dear, those hand-overs made up more than
+// half of a page switch. Other base styles are left as they are.
 
 class QApplication;
 class QStyle;

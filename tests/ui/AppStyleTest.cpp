@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMainWindow>
+#include <QProgressBar>
 #include <QScrollBar>
 #include <QStyleFactory>
 #include <QStyleOptionSlider>
@@ -43,6 +44,12 @@ int threadsStartedToPaint(QStyle* style)
     tools->addAction(QStringLiteral("Программировать"));
     window.resize(1600, 200);
     window.grab();
+    QProgressBar progress;
+    progress.setStyle(style);
+    progress.setRange(0, 100);
+    progress.setValue(60);
+    progress.resize(600, 24);
+    progress.grab();
     return threadCount() - before;
 }
 
@@ -106,4 +113,33 @@ TEST(AppStyle, ShowsGrooveHandleAndArrowsWhereFusionPutsThem)
             arrowPixels += qGray(image.pixel(x, y)) < qGray(groove) - 40 ? 1 : 0;
     }
     EXPECT_GT(arrowPixels, 3) << "the up arrow";
+}
+
+TEST(AppStyle, FillsAProgressBarUpToItsValue)
+{
+    std::unique_ptr<QStyle> app(newAppStyle());
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QImage shown[2];
+    for (int k = 0; k < 2; ++k) {
+        QProgressBar bar;
+        bar.setStyle(k == 0 ? app.get() : fusion.get());
+        bar.setTextVisible(false);
+        bar.setRange(0, 100);
+        bar.setValue(60);
+        bar.resize(400, 24);
+        shown[k] = bar.grab().toImage();
+        // With VRM_STYLE_GRABS set to a folder, both bars are written there for a look.
+        if (const QString grabs = qEnvironmentVariable("VRM_STYLE_GRABS"); !grabs.isEmpty())
+            shown[k].save(QDir(grabs).filePath(k == 0 ? QStringLiteral("progress-app.png") : QStringLiteral("progress-fusion.png")));
+    }
+    const QImage& image = shown[0];
+    const int middle = image.height() / 2;
+    // Filled in the highlight's hue up to 60% of the bar, as Fusion fills it; the groove after that.
+    const auto isHighlight = [](QRgb pixel) { return qBlue(pixel) > qRed(pixel) + 40; };
+    EXPECT_TRUE(isHighlight(image.pixel(100, middle)));
+    EXPECT_TRUE(isHighlight(image.pixel(230, middle)));
+    EXPECT_FALSE(isHighlight(image.pixel(250, middle)));
+    EXPECT_FALSE(isHighlight(image.pixel(390, middle)));
+    EXPECT_EQ(isHighlight(shown[1].pixel(230, middle)), isHighlight(image.pixel(230, middle)));
+    EXPECT_EQ(isHighlight(shown[1].pixel(250, middle)), isHighlight(image.pixel(250, middle)));
 }
