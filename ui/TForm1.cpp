@@ -480,6 +480,48 @@ void TForm1::buildNextGroupWhenIdle()
     if (DeferredPageGroup* group = nextUnbuiltGroup()) {
         group->build();
         QTimer::singleShot(0, this, &TForm1::buildNextGroupWhenIdle);
+        return;
+    }
+    // Every panel joins the page area before any is prepared, so that the
+    // area has taken its final size by then.
+    for (int page = 0; page < PageTree::kPageCount; ++page) {
+        PageGroup* group = pageGroup(page);
+        if (QWidget* panel = group ? group->panel(page) : nullptr; panel && stack_->indexOf(panel) < 0)
+            stack_->addWidget(panel);
+    }
+    QTimer::singleShot(0, this, &TForm1::prepareNextPanelWhenIdle);
+}
+
+void TForm1::prepareNextPanelWhenIdle()
+{
+    // Each page's panel is polished, laid out at the page area's size and
+    // drawn once off screen, one per idle pass: the first visit to a page
+    // then costs no more than later ones (polishing, laying out and the
+    // first drawing of its pictures took twice as long as a switch).
+    for (; nextPanelToPrepare_ < PageTree::kPageCount; ++nextPanelToPrepare_) {
+        PageGroup* group = pageGroup(nextPanelToPrepare_);
+        QWidget* panel = group ? group->panel(nextPanelToPrepare_) : nullptr;
+        if (!panel || panel->isVisible()
+            || (panel->testAttribute(Qt::WA_WState_Polished) && panel->size() == stack_->size()))
+            continue;
+        panel->setGeometry(stack_->rect());
+        panel->grab();
+        ++nextPanelToPrepare_;
+        QTimer::singleShot(0, this, &TForm1::prepareNextPanelWhenIdle);
+        return;
+    }
+    // Laying the panels out may change the area's size once (its scroll bar
+    // comes or goes): then the panels are laid out again at the new size.
+    if (++panelPreparePasses_ < 3) {
+        nextPanelToPrepare_ = 0;
+        for (int page = 0; page < PageTree::kPageCount; ++page) {
+            PageGroup* group = pageGroup(page);
+            QWidget* panel = group ? group->panel(page) : nullptr;
+            if (panel && !panel->isVisible() && panel->size() != stack_->size()) {
+                QTimer::singleShot(0, this, &TForm1::prepareNextPanelWhenIdle);
+                return;
+            }
+        }
     }
 }
 

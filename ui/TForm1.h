@@ -131,6 +131,7 @@ private:
     void startUp();
     // Builds the next settings page group not built yet, then schedules the one after.
     void buildNextGroupWhenIdle();
+    void prepareNextPanelWhenIdle();
     DeferredPageGroup* nextUnbuiltGroup() const;
 
     QAction* addAction(const char* name, const QString& caption, const QString& menuCaption, const QString& hint,
@@ -164,6 +165,8 @@ private:
     QTreeWidget* tree_ = nullptr;
     QSplitter* splitter_ = nullptr;
     QStackedWidget* stack_ = nullptr;
+    int nextPanelToPrepare_ = 0; // the next page whose panel is drawn once in idle time
+    int panelPreparePasses_ = 0;
     OpenDocument* document_ = nullptr;
     RecentFiles* recent_ = nullptr;
     std::array<QLabel*, 4> statusPanels_{};

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "tests/ui/MainWindowFixture.h"
+#include "ui/PageTree.h"
 #include "ui/TForm1.h"
 #include "ui/pages/DeferredPageGroup.h"
 #include "ui/pages/PageGroup.h"
@@ -154,6 +155,47 @@ TEST(MainWindowPages, SettingsPagesAreBuiltAfterTheStartUp)
         window.selectPage(page);
         EXPECT_EQ(window.shownPage(), page);
     }
+}
+
+TEST(MainWindowPages, EveryPageIsLaidOutInIdleTimeBeforeItsFirstVisit)
+{
+    WorkingFolder folder;
+    TForm1 window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    WindowShowCounter windows;
+    windows.mainWindow = &window;
+    qApp->installEventFilter(&windows);
+    auto* stack = window.findChild<QStackedWidget*>(QStringLiteral("PageArea"));
+    ASSERT_NE(stack, nullptr);
+    // Polished and as large as the page area: a first visit has nothing
+    // left to do but show it.
+    const auto ready = [&](int page) {
+        QWidget* panel = window.pageGroup(page)->panel(page);
+        return panel && panel->testAttribute(Qt::WA_WState_Polished) && panel->size() == stack->size();
+    };
+    int notReady = -1;
+    EXPECT_TRUE(waitFor(
+        [&] {
+            for (int page = 1; page < PageTree::kPageCount; ++page) {
+                if (!ready(page)) {
+                    notReady = page;
+                    return false;
+                }
+            }
+            return true;
+        },
+        15000))
+        << "page " << notReady << " is not ready: panel "
+        << window.pageGroup(notReady)->panel(notReady)->width() << "x"
+        << window.pageGroup(notReady)->panel(notReady)->height() << ", page area " << stack->width() << "x"
+        << stack->height() << ", polished "
+        << window.pageGroup(notReady)->panel(notReady)->testAttribute(Qt::WA_WState_Polished);
+    qApp->removeEventFilter(&windows);
+    EXPECT_EQ(windows.shown.join(QStringLiteral(", ")), QString());
+    EXPECT_EQ(window.shownPage(), 0);
+    EXPECT_EQ(stack->currentWidget(), window.pageGroup(0)->panel(0));
+    EXPECT_TRUE(stack->currentWidget()->isVisible());
 }
 
 TEST(MainWindowPages, SwitchingStoresThePageLeftAndShowsThePageEntered)
