@@ -1,6 +1,8 @@
 #pragma once
 // SerialLink over a real serial port (or pseudo-terminal) through QSerialPort,
 // used blocking on the thread that created it: every transaction makes its own.
+// That thread must run no event loop: on Unix the reads go to the port's
+// descriptor past QSerialPort's buffer, which its notifier would otherwise fill.
 
 #include <QSerialPort>
 
