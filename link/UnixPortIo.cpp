@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <cerrno>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -74,6 +75,14 @@ bool writeAll(int fd, const uint8_t* bytes, int count, qint64 limitMs)
             return false;
     }
     return true;
+}
+
+bool queuesEmpty(int fd)
+{
+    int waiting = 0;
+    int unsent = 0;
+    return ::ioctl(fd, FIONREAD, &waiting) == 0 && waiting == 0 && ::ioctl(fd, TIOCOUTQ, &unsent) == 0
+           && unsent == 0;
 }
 
 bool drain(int fd)

@@ -19,6 +19,9 @@ int readWaiting(int fd, uint8_t* into, int max);
 int waitReadable(int fd, int ms);
 // Writes all `count` bytes within `limitMs`; false on failure or time-out.
 bool writeAll(int fd, const uint8_t* bytes, int count, qint64 limitMs);
+// True when nothing waits to be read and nothing to be sent, as far as the
+// driver can tell; false when it cannot tell.
+bool queuesEmpty(int fd);
 // Waits until the written bytes have left the line, so that a reply's
 // time-out counts from the end of the request as the controller sees it. (A
 // pseudo-terminal drains at once.)
