@@ -485,11 +485,22 @@ void TForm1::buildNextGroupWhenIdle()
     // Every panel joins the page area before any is prepared, so that the
     // area has taken its final size by then.
     for (int page = 0; page < PageTree::kPageCount; ++page) {
-        PageGroup* group = pageGroup(page);
-        if (QWidget* panel = group ? group->panel(page) : nullptr; panel && stack_->indexOf(panel) < 0)
+        if (QWidget* panel = panelOf(page); panel && stack_->indexOf(panel) < 0)
             stack_->addWidget(panel);
     }
     QTimer::singleShot(0, this, &TForm1::prepareNextPanelWhenIdle);
+}
+
+QWidget* TForm1::panelOf(int page) const
+{
+    PageGroup* group = pageGroup(page);
+    return group ? group->panel(page) : nullptr;
+}
+
+bool TForm1::needsPreparing(const QWidget* panel) const
+{
+    return panel && !panel->isVisible()
+           && !(panel->testAttribute(Qt::WA_WState_Polished) && panel->size() == stack_->size());
 }
 
 void TForm1::prepareNextPanelWhenIdle()
@@ -499,10 +510,8 @@ void TForm1::prepareNextPanelWhenIdle()
     // then costs no more than later ones (polishing, laying out and the
     // first drawing of its pictures took twice as long as a switch).
     for (; nextPanelToPrepare_ < PageTree::kPageCount; ++nextPanelToPrepare_) {
-        PageGroup* group = pageGroup(nextPanelToPrepare_);
-        QWidget* panel = group ? group->panel(nextPanelToPrepare_) : nullptr;
-        if (!panel || panel->isVisible()
-            || (panel->testAttribute(Qt::WA_WState_Polished) && panel->size() == stack_->size()))
+        QWidget* panel = panelOf(nextPanelToPrepare_);
+        if (!needsPreparing(panel))
             continue;
         panel->setGeometry(stack_->rect());
         panel->grab();
@@ -515,9 +524,7 @@ void TForm1::prepareNextPanelWhenIdle()
     if (++panelPreparePasses_ < 3) {
         nextPanelToPrepare_ = 0;
         for (int page = 0; page < PageTree::kPageCount; ++page) {
-            PageGroup* group = pageGroup(page);
-            QWidget* panel = group ? group->panel(page) : nullptr;
-            if (panel && !panel->isVisible() && panel->size() != stack_->size()) {
+            if (needsPreparing(panelOf(page))) {
                 QTimer::singleShot(0, this, &TForm1::prepareNextPanelWhenIdle);
                 return;
             }

@@ -132,6 +132,10 @@ private:
     // Builds the next settings page group not built yet, then schedules the one after.
     void buildNextGroupWhenIdle();
     void prepareNextPanelWhenIdle();
+    // The panel of `page`, null when no group serves it.
+    QWidget* panelOf(int page) const;
+    // Not shown, and not yet polished and laid out at the page area's size.
+    bool needsPreparing(const QWidget* panel) const;
     DeferredPageGroup* nextUnbuiltGroup() const;
 
     QAction* addAction(const char* name, const QString& caption, const QString& menuCaption, const QString& hint,
