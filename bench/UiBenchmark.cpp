@@ -45,6 +45,10 @@ constexpr double kPageSwitchP99GoalMs = 3.0;
 constexpr double kStallGoalMs = 20.0;
 constexpr double kStartUpGoalMs = 100.0;
 constexpr double kPollerGoalPercent = 0.5;
+// A poll cycle asks for the identity and the status: per question the poller
+// waits for the answer to "BINARY" and for the reply; then it pauses once, and
+// the window wakes once for the results.
+constexpr int kLeastWaitsPerPollCycle = 6;
 
 bool waitUntil(const std::function<bool()>& done, int ms)
 {
@@ -287,9 +291,9 @@ int main(int argc, char** argv)
     idle(pollerSeconds * 1000);
     const double pollerCpu = processCpuSeconds() - cpuBefore;
     const ContextSwitches switchesAfter = contextSwitches();
-    const double cycleSeconds = double(wall.nsecsElapsed()) / 1e9;
+    const double idleSeconds = double(wall.nsecsElapsed()) / 1e9;
     QObject::disconnect(cycleCount);
-    const double pollerShare = pollerCpu / cycleSeconds * 100.0;
+    const double pollerShare = pollerCpu / idleSeconds * 100.0;
     const int lockFiles = locks.created();
 
     // Program, with a precise 1 ms timer showing how long the loop was away.
@@ -332,16 +336,13 @@ int main(int argc, char** argv)
     std::printf("idle polling for %d s on page 0: port lock files created: %d\n", pollerSeconds, lockFiles);
     report("idle poller, CPU share of one core", pollerShare, "%", kPollerGoalPercent);
     if (pollCycles > 0) {
-        // Each cycle asks for the identity and the status: per question the
-        // poller waits for the answer to "BINARY" and for the reply, then
-        // pauses once, and the window wakes once for the results. Preemptions
-        // come from the tasks a pseudo-terminal's write wakes (its kernel
-        // worker, the simulator), which a serial port's write does not.
+        // Preemptions come from the tasks a pseudo-terminal's write wakes (its
+        // kernel worker, the simulator), which a serial port's write does not.
         const double perCycle = 1.0 / pollCycles;
-        std::printf("  %d poll cycles (%.1f a second), each: %.0f us of CPU, %.1f waits (the protocol's least: 6), "
+        std::printf("  %d poll cycles (%.1f a second), each: %.0f us of CPU, %.1f waits (the protocol's least: %d), "
                     "%.1f preemptions\n",
-                    pollCycles, pollCycles / cycleSeconds, pollerCpu * 1e6 * perCycle,
-                    double(switchesAfter.waits - switchesBefore.waits) * perCycle,
+                    pollCycles, pollCycles / idleSeconds, pollerCpu * 1e6 * perCycle,
+                    double(switchesAfter.waits - switchesBefore.waits) * perCycle, kLeastWaitsPerPollCycle,
                     double(switchesAfter.preemptions - switchesBefore.preemptions) * perCycle);
     }
     return 0;
