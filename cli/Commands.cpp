@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -18,6 +19,9 @@
 #include "model/RegularFile.h"
 #include "model/TextForm.h"
 #include "model/UiText.h"
+#include "report/ReportContent.h"
+#include "report/ReportHtml.h"
+#include "report/ReportOutput.h"
 #include "session/LiveStatus.h"
 #include "session/TransactionRunner.h"
 
@@ -305,6 +309,26 @@ int showStatus(const QString& port, bool watch, bool json)
         for (int waited = 0; watch && !interrupted && waited < kWatchPeriodMs; waited += 100)
             QThread::msleep(100);
     } while (watch && !interrupted);
+    return Success;
+}
+
+int reportFromFile(const QString& path, const QString& output, bool changedOnly)
+{
+    if (reportFormatOf(output) == ReportFormat::Unknown) {
+        error(Ui::tr("report: файл отчёта -o с расширением .pdf или .html"));
+        return Failure;
+    }
+    ConfigImage image;
+    if (!loadConfiguration(path, image))
+        return Failure;
+    // A file says nothing of a controller: the report names the file.
+    const ReportHeader header{QFileInfo(path).fileName(), QDateTime::currentDateTime(), std::nullopt};
+    const QString html = reportHtml(buildReportContent(image, buildFactoryImage(), changedOnly), header);
+    QString reason;
+    if (!writeReport(output, html, reason)) {
+        error(output + QStringLiteral(": ") + reason);
+        return Failure;
+    }
     return Success;
 }
 

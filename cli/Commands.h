@@ -18,5 +18,8 @@ int diffFiles(const QString& first, const QString& second);
 int exportToText(const QString& path, const QString& output);
 int importFromText(const QString& path, const QString& output);
 int showStatus(const QString& port, bool watch, bool json);
+// The file's report into `output` (.pdf or .html); with `changedOnly` only the
+// fields that differ from the factory configuration.
+int reportFromFile(const QString& path, const QString& output, bool changedOnly);
 
 } // namespace vrm::cli

@@ -10,8 +10,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 #include "cli/Commands.h"
 #include "cli/TerminalStatus.h"
@@ -49,6 +51,8 @@ const SubCommand kSubCommands[] = {
     {"import", "IN.txt OUT.cnt", 2, false, QT_TRANSLATE_NOOP("Ui", "Текстовый вид обратно в файл конфигурации.")},
     {"status", "", 0, true,
      QT_TRANSLATE_NOOP("Ui", "Текущее состояние контроллера (часы, GSM, питание, входы, выходы).")},
+    {"report", "IN.cnt", 1, false,
+     QT_TRANSLATE_NOOP("Ui", "Отчёт о конфигурации из файла для печати: PDF или HTML по расширению файла -o.")},
 };
 
 // The options every command knows: those that take a value, then the flags.
@@ -168,11 +172,26 @@ CommandLine splitAtCommand(const QStringList& arguments)
     return line;
 }
 
+// A report is laid out with fonts, which takes a GUI application; on the
+// "offscreen" platform it needs no display. Every other command runs without Qt Gui.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
+{
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    if (splitAtCommand(raw).command == QLatin1String("report")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
+    QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("vrm530-cli"));
     const QStringList arguments = QCoreApplication::arguments();
     // Russian unless asked otherwise; installed before any text is made.
@@ -213,6 +232,10 @@ int main(int argc, char** argv)
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                     Ui::tr("Записать текст в файл, а не на стандартный вывод."),
                                     QStringLiteral("OUT.txt"));
+    const QCommandLineOption reportOutput(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                          Ui::tr("Файл отчёта: .pdf или .html."), QStringLiteral("OUT.pdf"));
+    const QCommandLineOption changed(QStringLiteral("changed"),
+                                     Ui::tr("Только поля, отличающиеся от заводской конфигурации."));
     const QCommandLineOption watch(QStringLiteral("watch"), Ui::tr("Повторять каждую секунду до Ctrl+C."));
     const QCommandLineOption json(QStringLiteral("json"), Ui::tr("Вывод в JSON, объект на строку."));
     const QCommandLineOption trace(QStringLiteral("trace"), Ui::tr("Записывать обмен с контроллером в файл FILE."),
@@ -234,6 +257,10 @@ int main(int argc, char** argv)
         parser.addOption(output);
     if (name == QStringLiteral("status"))
         parser.addOption(watch);
+    if (name == QStringLiteral("report")) {
+        parser.addOption(reportOutput);
+        parser.addOption(changed);
+    }
     for (const QString& argument : QString::fromLatin1(command->arguments).split(u' ', Qt::SkipEmptyParts))
         parser.addPositionalArgument(argument, QString());
 
@@ -281,5 +308,7 @@ int main(int argc, char** argv)
         return exportToText(files[0], parser.value(output));
     if (name == QStringLiteral("import"))
         return importFromText(files[0], files[1]);
+    if (name == QStringLiteral("report"))
+        return reportFromFile(files[0], parser.value(reportOutput), parser.isSet(changed));
     return showStatus(portName, parser.isSet(watch), parser.isSet(json));
 }

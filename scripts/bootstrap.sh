@@ -12,6 +12,7 @@ packages=(
   xvfb
   desktop-file-utils librsvg2-bin dpkg-dev file
   lintian appstream groff-base man-db bash
+  poppler-utils fonts-dejavu-core
 )
 
 missing=()

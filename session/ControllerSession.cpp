@@ -177,8 +177,16 @@ bool ControllerSession::programSystemParameters(StatusView& status)
     return operations_->programSystemParameters(status);
 }
 
-void ControllerSession::program() { operations_->program(); }
-void ControllerSession::read() { operations_->read(); }
+void ControllerSession::program()
+{
+    if (operations_->program())
+        emit configurationTransferred(true);
+}
+void ControllerSession::read()
+{
+    if (operations_->read())
+        emit configurationTransferred(false);
+}
 void ControllerSession::compare()
 {
     const CompareOutcome outcome = operations_->compare();

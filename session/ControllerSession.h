@@ -77,6 +77,9 @@ signals:
     void identityShown(const QByteArray& record);
     // Compare found a difference; `mainBlock` is what the controller holds.
     void controllerDiffers(const QByteArray& mainBlock);
+    // The image's main block now equals the shown controller's: read whole
+    // from it, or written into it and verified (`programmed`).
+    void configurationTransferred(bool programmed);
     // Page 0's live status; on a failed read `ok` is false and `status` blank.
     void pageZeroPolled(bool ok, const vrm::LiveStatus& status, const QString& gsmStateText);
 

@@ -3233,5 +3233,93 @@ Exit status: 0 success or equal, 1 different (compare, diff), 2 a device or file
         <source># [страница] название = значение; поле, которого нет в тексте, получает заводское значение</source>
         <translation># [page] name = value; a field missing from the text gets its factory value</translation>
     </message>
+    <message>
+        <source>Печать</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Экспорт отчёта</source>
+        <translation>Export report</translation>
+    </message>
+    <message>
+        <source>Отчёт PDF (*.pdf)</source>
+        <translation>PDF report (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Отчёт HTML (*.html *.htm)</source>
+        <translation>HTML report (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>Печать…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Экспорт отчёта…</source>
+        <translation>Export report…</translation>
+    </message>
+    <message>
+        <source>report: файл отчёта -o с расширением .pdf или .html</source>
+        <translation>report: the report file -o must end in .pdf or .html</translation>
+    </message>
+    <message>
+        <source>Отчёт о конфигурации из файла для печати: PDF или HTML по расширению файла -o.</source>
+        <translation>Configuration report of a file, to print or hand over: PDF or HTML by the extension of the -o file.</translation>
+    </message>
+    <message>
+        <source>Файл отчёта: .pdf или .html.</source>
+        <translation>The report file: .pdf or .html.</translation>
+    </message>
+    <message>
+        <source>Только поля, отличающиеся от заводской конфигурации.</source>
+        <translation>Only the fields that differ from the factory configuration.</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Конфигурация контроллера VRM530</source>
+        <translation>VRM530 controller configuration</translation>
+    </message>
+    <message>
+        <source>Конфигурация контроллера VRM530: отличия от заводской</source>
+        <translation>VRM530 controller configuration: differences from the factory configuration</translation>
+    </message>
+    <message>
+        <source>Дата отчёта</source>
+        <translation>Report date</translation>
+    </message>
+    <message>
+        <source>Устройство</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Версия ПО</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Записана в контроллер</source>
+        <translation>Programmed into the controller</translation>
+    </message>
+    <message>
+        <source>Считана из контроллера</source>
+        <translation>Read from the controller</translation>
+    </message>
+    <message>
+        <source>Содержание</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>только поля, отличающиеся от заводской конфигурации</source>
+        <translation>only the fields that differ from the factory configuration</translation>
+    </message>
+    <message>
+        <source>Конфигурация совпадает с заводской.</source>
+        <translation>The configuration is the factory configuration.</translation>
+    </message>
+    <message>
+        <source>Отчёт сохраняется в файл .pdf или .html</source>
+        <translation>A report is saved as a .pdf or .html file</translation>
+    </message>
 </context>
 </TS>

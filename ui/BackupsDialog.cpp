@@ -15,7 +15,7 @@
 #include "model/UiText.h"
 #include "session/OperationHost.h"
 #include "ui/LoadFailureText.h"
-#include "ui/ShownName.h"
+#include "model/ShownName.h"
 
 namespace vrm {
 namespace {

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "model/UiText.h"
-#include "ui/ShownName.h"
+#include "model/ShownName.h"
 
 namespace vrm {
 

@@ -24,7 +24,7 @@
 #include "model/UiText.h"
 #include "session/ControllerSession.h"
 #include "session/LiveSeries.h"
-#include "ui/ShownName.h"
+#include "model/ShownName.h"
 
 namespace vrm {
 namespace {

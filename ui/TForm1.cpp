@@ -44,6 +44,7 @@
 #include "ui/OpenDocument.h"
 #include "ui/PortRefusal.h"
 #include "ui/RecentFiles.h"
+#include "ui/ReportActions.h"
 #include "ui/WindowGeometry.h"
 #include "ui/PortSettingsFile.h"
 #include "ui/LanguageFileToolBar.h"
@@ -118,6 +119,7 @@ TForm1::TForm1(PageGroupFactory leadingGroups, QWidget* parent) : QMainWindow(pa
     createStatusBar();
     createPages(leadingGroups);
     installFieldCompare(*this);
+    installReportActions(*this);
     startUp();
 }
 

@@ -65,7 +65,7 @@ TEST(BashCompletion, OffersCommandsOptionsLanguagesAndFilesByPosition)
         QStringList words;
         QStringList expected; // exactly these, in any order
     } cases[] = {
-        {{v, ""}, {"compare", "diff", "export", "identify", "import", "ports", "program", "read", "status"}},
+        {{v, ""}, {"compare", "diff", "export", "identify", "import", "ports", "program", "read", "report", "status"}},
         {{v, "--port", "pts/3", "st"}, {"status"}},
         {{v, "--"}, {"--help", "--json", "--language", "--port", "--trace", "--version"}},
         {{v, "--language", ""}, {"en", "ru"}},
@@ -74,6 +74,8 @@ TEST(BashCompletion, OffersCommandsOptionsLanguagesAndFilesByPosition)
         {{v, "status", "--"}, {"--help", "--json", "--language", "--port", "--trace", "--watch"}},
         {{v, "export", "--"}, {"--help", "--language", "--output"}},
         {{v, "export", ""}, {"backups", "site.cnt"}},
+        {{v, "report", "--"}, {"--changed", "--help", "--language", "--output"}},
+        {{v, "report", ""}, {"backups", "site.cnt"}},
         {{v, "diff", "site.cnt", ""}, {"backups", "site.cnt"}},
         {{v, "diff", "site.cnt", "site.cnt", ""}, {}},
         {{v, "import", ""}, {"backups", "site.txt"}},

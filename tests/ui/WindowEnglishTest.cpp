@@ -31,7 +31,7 @@
 #include "ui/LivePlotWindow.h"
 #include "ui/LoadFailureText.h"
 #include "ui/PortRefusal.h"
-#include "ui/ShownName.h"
+#include "model/ShownName.h"
 #include "ui/TAboutBox.h"
 #include "ui/TFormCOMPortConfig.h"
 #include "ui/TFormClearConfig.h"

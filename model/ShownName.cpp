@@ -1,4 +1,4 @@
-#include "ui/ShownName.h"
+#include "model/ShownName.h"
 
 #include <QRegularExpression>
 #include <QStringList>
