@@ -101,7 +101,8 @@ TEST_F(EndToEnd, TheFileMenuOffersCompareWithAFileAndTheTextForm)
                                      QStringLiteral("Сохранить текущую конфигурацию в файл..."),
                                      QStringLiteral("Последние файлы"), QStringLiteral("Резервные копии…"),
                                      QStringLiteral("Сравнить с файлом…"), QStringLiteral("Экспорт в текст…"),
-                                     QStringLiteral("Импорт из текста…"), QStringLiteral("Закрыть")}));
+                                     QStringLiteral("Импорт из текста…"), QStringLiteral("Печать…"),
+                                     QStringLiteral("Экспорт отчёта…"), QStringLiteral("Закрыть")}));
 }
 
 TEST_F(EndToEnd, CompareWithAFileAndTheTextFormFromTheFileMenu)
