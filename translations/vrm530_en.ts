@@ -1780,10 +1780,6 @@
         <translation>the value is not a number: &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>значение %1 вне диапазона %2..%3</source>
-        <translation>value %1 is outside the range %2..%3</translation>
-    </message>
-    <message>
         <source>ожидается адрес вида 192.168.1.10</source>
         <translation>an address like 192.168.1.10 is expected</translation>
     </message>
@@ -3034,6 +3030,38 @@ The controller operation has been completed. Backups are saved in the folder &qu
     <message>
         <source> %1 не найден.</source>
         <translation> %1 not found.</translation>
+    </message>
+    <message>
+        <source>значение %1 вне диапазона %2</source>
+        <translation>value %1 out of range %2</translation>
+    </message>
+    <message>
+        <source>вне допустимых значений %1</source>
+        <translation>outside the allowed values %1</translation>
+    </message>
+    <message>
+        <source>с</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ч</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>мин</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>WardLink</source>
+        <translation>WardLink</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>поле «%1»: %2</source>
+        <translation>field “%1”: %2</translation>
     </message>
 </context>
 </TS>

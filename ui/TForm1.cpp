@@ -532,12 +532,6 @@ void TForm1::prepareNextPanelWhenIdle()
     }
 }
 
-void TForm1::buildAllPageGroups()
-{
-    while (DeferredPageGroup* group = nextUnbuiltGroup())
-        group->build();
-}
-
 void TForm1::applyDefaultGeometry()
 {
     // Wide enough for every tree text without a sideways scroll bar, the

@@ -97,9 +97,6 @@ public:
     OpenDocument* document() const { return document_; }
     RecentFiles* recentFiles() const { return recent_; }
     PageGroup* pageGroup(int page) const;
-    // Builds the settings page groups not built yet (their lists name the
-    // values of a comparison).
-    void buildAllPageGroups();
     // False while a device operation runs: closing is refused then.
     bool closeAllowed() const;
     // Opens the named port and closes it again; true when it opened.

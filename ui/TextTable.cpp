@@ -1,6 +1,7 @@
 #include "ui/TextTable.h"
 
 #include "link/Transaction.h"
+#include "model/FieldDomain.h"
 #include "model/UiText.h"
 #include "session/LiveStatus.h"
 
@@ -34,17 +35,13 @@ TextTable::TextTable()
     lists_.insert(texts::modeNames, translated({QT_TRANSLATE_NOOP("Ui", "ОХРАНА"), QT_TRANSLATE_NOOP("Ui", "НАБЛЮДЕНИЕ"),
                                                 QT_TRANSLATE_NOOP("Ui", "ЗАЩИТА"),
                                                 QT_TRANSLATE_NOOP("Ui", "Смена режима")}));
-    lists_.insert(texts::outputNames,
-                  translated({QT_TRANSLATE_NOOP("Ui", "Реле 1"), QT_TRANSLATE_NOOP("Ui", "Реле 2")})
-                      + numbered(QT_TRANSLATE_NOOP("Ui", "Выход %1"), 1, 5));
+    // The output names and the actions are the declared lists that fields are chosen from.
+    lists_.insert(texts::outputNames, itemTexts(lists::outputs, true));
     lists_.insert(texts::reactions,
                   translated({QT_TRANSLATE_NOOP("Ui", "Нет реакции"), QT_TRANSLATE_NOOP("Ui", "Включить"),
                               QT_TRANSLATE_NOOP("Ui", "Выключить")})
                       + numbered(QT_TRANSLATE_NOOP("Ui", "сценарий %1"), 1, 14));
-    lists_.insert(texts::actions,
-                  translated({QT_TRANSLATE_NOOP("Ui", "нет реакции"), QT_TRANSLATE_NOOP("Ui", "включить"),
-                              QT_TRANSLATE_NOOP("Ui", "выключить")})
-                      + numbered(QT_TRANSLATE_NOOP("Ui", "сценарий %1"), 1, 14));
+    lists_.insert(texts::actions, itemTexts(lists::actions, true));
     lists_.insert(texts::controlActions,
                   translated({QT_TRANSLATE_NOOP("Ui", "Нет действия"), QT_TRANSLATE_NOOP("Ui", "Перейти в реж. Охрана"),
                               QT_TRANSLATE_NOOP("Ui", "Перейти в реж. Наблюдение"),

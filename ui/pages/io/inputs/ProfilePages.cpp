@@ -32,7 +32,7 @@ void ProfilePages::build()
     QComboBox* name = f.textChoice(profile::name, QStringLiteral("ComboBoxProfileName"),
                                    {QStringLiteral("КОМФОРТ"), QStringLiteral("ЭКОНОМ")}, 16);
     const std::array<QComboBox*, 7> actions =
-        f.actionRow(profile::actions, QStringLiteral("ComboBoxProfileToR"), host().textList(texts::actions));
+        f.actionRow(profile::actions, QStringLiteral("ComboBoxProfileToR"));
 
     // The threshold area: a row per input, odd inputs left, even inputs right.
     QGroupBox* area = makeGroup(QStringLiteral("GroupBoxProfileThresholds"), Ui::tr(" Границы тревожной зоны "));

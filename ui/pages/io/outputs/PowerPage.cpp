@@ -94,8 +94,8 @@ PowerPage::OutputActionBoxes PowerPage::reaction(Bindings<R>& bindings,
 {
     Bindings<outputAction::Record>& pair = bindings.sub(field);
     OutputActionBoxes boxes;
-    boxes.output = pair.combo(outputAction::output, outputName, host().textList(texts::outputNames));
-    boxes.action = pair.combo(outputAction::action, actionName, host().textList(texts::actions));
+    boxes.output = pair.combo(outputAction::output, outputName);
+    boxes.action = pair.combo(outputAction::action, actionName);
     return boxes;
 }
 
@@ -108,7 +108,8 @@ static void addReaction(QGridLayout* layout, int& row, const QString& caption, Q
 }
 
 PowerPage::PowerPage(PageHost& host, QObject* parent)
-    : RecordPages(host, layout::powerBlock, QStringLiteral("Panel3"), QStringLiteral("LabelPowerTitle"), true, parent)
+    : RecordPages(host, layout::powerBlock, QStringLiteral("Panel3"), QStringLiteral("LabelPowerTitle"), true, parent),
+      temperatureFields_(&host)
 {
     title()->setText(Ui::tr("Питание, температура системной платы, индикация, контроль вскрытия корпуса"));
     title()->setWordWrap(true);
@@ -129,12 +130,10 @@ QWidget* PowerPage::buildSupplyGroup()
     auto& f = fields();
     QGroupBox* group = makeGroup(QStringLiteral("GroupBoxMainPower"), Ui::tr(" Основное питание "));
     QGridLayout* layout = groupGrid(group);
-    averaging_ = f.combo(power::averagingTime, QStringLiteral("ComboBoxPowerSignAverTime"),
-                         limits::doublingItems(QStringLiteral(" Sec.")));
+    averaging_ = f.combo(power::averagingTime, QStringLiteral("ComboBoxPowerSignAverTime"));
     supplyFault_ = f.check(power::failureMessage, QStringLiteral("CheckBoxExtPowerFault"),
                            Ui::tr("Формировать сообщение при отключении"));
-    messageInterval_ = f.combo(power::messageInterval, QStringLiteral("ComboBoxRecoveryTime"),
-                               limits::doublingItems(QStringLiteral(" Min.")));
+    messageInterval_ = f.combo(power::messageInterval, QStringLiteral("ComboBoxRecoveryTime"));
     supplyRecovery_ = f.check(power::recoveryMessage, QStringLiteral("CheckBoxExtPowerRec"),
                               Ui::tr("Формировать сообщение при восстановлении"));
     supplyGps_ = f.check(power::failureGps, QStringLiteral("CheckBoxAsFaultSendGPSPos"),

@@ -34,14 +34,6 @@ constexpr int kFirstPage = 16;
 constexpr int kArmDelayMax = 240;
 constexpr int kNameLength = 16;
 
-QStringList profileItems()
-{
-    QStringList items{Ui::tr("Не применять профиль")};
-    for (int n = 1; n <= 8; ++n)
-        items << Ui::tr("Применить профиль %1").arg(n);
-    return items;
-}
-
 // The name of a text field as shown: up to its NUL, at most its width less one.
 QString shownName(QByteArray bytes, int width)
 {
@@ -193,8 +185,7 @@ QGroupBox* PerimeterPages::buildLinkGroup()
 QWidget* PerimeterPages::buildActionGroups()
 {
     auto& f = fields();
-    const QStringList actions = host().textList(texts::actions);
-    const QStringList outputs = host().textList(texts::outputNames);
+    const QStringList outputs = f.items(layout::outputAction::output.info);
     struct Event {
         const char* groupName;
         const char* caption; // translated where shown
@@ -218,7 +209,7 @@ QWidget* PerimeterPages::buildActionGroups()
         const Event& e = events[i];
         groups[std::size_t(i)] = makeGroup(QString::fromLatin1(e.groupName), Ui::tr(e.caption));
         auto* grid = new QGridLayout(groups[std::size_t(i)]);
-        const auto boxes = f.actionRow(e.actions, QString::fromLatin1(e.prefix), actions);
+        const auto boxes = f.actionRow(e.actions, QString::fromLatin1(e.prefix));
         for (int k = 0; k < 7; ++k) {
             grid->addWidget(makeLabel(outputs.value(k)), k, 0);
             grid->addWidget(boxes[std::size_t(k)], k, 1);
@@ -227,7 +218,7 @@ QWidget* PerimeterPages::buildActionGroups()
     }
     for (int i : storeOrder) {
         const Event& e = events[i];
-        QComboBox* profile = f.combo(e.profile, QString::fromLatin1(e.profileName), profileItems());
+        QComboBox* profile = f.combo(e.profile, QString::fromLatin1(e.profileName));
         profile->hide();
         profiles_[std::size_t(i)] = profile;
         qobject_cast<QGridLayout*>(groups[std::size_t(i)]->layout())->addWidget(profile, 7, 0, 1, 2);
