@@ -101,7 +101,7 @@ QString allowedValues(const FieldInfo& field)
         return text;
     // The items with their values, the first few where the list is long.
     constexpr int kNamed = 8;
-    const QStringList items = itemTexts(*field.domain.items, false);
+    const QStringList items = itemTexts(*field.domain.items, true);
     QStringList named;
     for (int i = 0; i < items.size() && i < kNamed; ++i)
         named << QStringLiteral("%1 «%2»").arg(field.domain.valueOf(i)).arg(items[i]);

@@ -31,7 +31,8 @@ NumberBounds domainBounds(const FieldInfo& field);
 // (without either) anything its kind holds.
 bool inDomain(const FieldInfo& field, long long value);
 
-// What the field allows, for a refusal: "1..247", or the items with their values.
+// What the field allows, for a refusal: "1..247", or the items (in the
+// interface language) with their values.
 QString allowedValues(const FieldInfo& field);
 
 // The unit of a number, translated or as its source; empty when it has none.

@@ -296,12 +296,12 @@ QString exportComment(const ConfigImage& image, const FieldEntry& entry)
         if (value == numberValue(factory(), entry))
             return {};
         // Marked, so that the installer sees why an import of this line is refused.
-        return QString::fromUtf8(QT_TRANSLATE_NOOP("Ui", "вне допустимых значений %1")).arg(allowedValues(field));
+        return Ui::tr("вне допустимых значений %1").arg(allowedValues(field));
     }
     QStringList parts;
-    if (const std::optional<QString> item = itemText(field, value, false))
+    if (const std::optional<QString> item = itemText(field, value, true))
         parts << *item;
-    if (const QString unit = unitText(field, false); !unit.isEmpty())
+    if (const QString unit = unitText(field, true); !unit.isEmpty())
         parts << unit;
     return parts.join(u' ');
 }

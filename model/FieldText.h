@@ -32,7 +32,8 @@ QString exactValue(const ConfigImage& image, const OtherBytes& other);
 bool parseExactValue(const QString& text, const FieldEntry& entry, ConfigImage& image, QString& reason);
 bool parseExactValue(const QString& text, const OtherBytes& other, ConfigImage& image, QString& reason);
 
-// What the text form writes after a number as a comment, in Russian: the item
+// What the text form writes after a number as a comment, in the interface
+// language (the import reads no comment): the item
 // it stands for ("включить", "Реле 2") and its unit; a value outside the
 // field's domain (other than its factory value) is marked with what is allowed.
 // Empty when there is nothing to say.

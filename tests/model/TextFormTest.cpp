@@ -20,8 +20,8 @@ void keepInsideDomains(ConfigImage& image)
         const FieldInfo& field = *entry.field;
         if (!field.domain.hasItems() && !field.domain.ranged)
             continue;
-        const long long value = field.kind == FieldKind::I8 ? int8_t(image.byte(entry.offset()))
-                                                            : image.numberAt(entry.base, field, entry.element);
+        const long long value = field.kind == FieldKind::I8 ? (long long)int8_t(image.byte(entry.offset()))
+                                                            : (long long)image.numberAt(entry.base, field, entry.element);
         if (inDomain(field, value))
             continue;
         const NumberBounds bounds = domainBounds(field);

@@ -26,8 +26,7 @@ const QString kPhoneNumber = QStringLiteral("#00000000000000; ");
 } // namespace
 
 CommonParametersPage::CommonParametersPage(PageHost& host, QObject* parent)
-    : RecordPages(host, layout::commonBlock, QStringLiteral("Panel1"), QStringLiteral("Label15"), true, parent),
-      balance_(&host)
+    : RecordPages(host, layout::commonBlock, QStringLiteral("Panel1"), QStringLiteral("Label15"), true, parent)
 {
     build();
 }
@@ -190,18 +189,16 @@ QWidget* CommonParametersPage::buildBalance()
         templatesLayout->addWidget(radio);
     }
     templatesLayout->addStretch(1);
-    ussdCommand_ = balance_.text(balance::ussdCommand, QStringLiteral("MaskEditBalansReqCMD"), 8, TextStore::Padded,
+    // The balance request lies in a record of its own, stored with this page.
+    Bindings<balance::Record>& balance = fields().elsewhere(layout::balanceBlock);
+    ussdCommand_ = balance.text(balance::ussdCommand, QStringLiteral("MaskEditBalansReqCMD"), 8, TextStore::Padded,
                                  {}, Trim::Both);
     // Trailing blanks belong to the keyword: the operator's text continues after them.
-    balanceKeyword_ = balance_.text(balance::keyword, QStringLiteral("MaskEditBalansIdWord"), 8, TextStore::Padded,
+    balanceKeyword_ = balance.text(balance::keyword, QStringLiteral("MaskEditBalansIdWord"), 8, TextStore::Padded,
                                     {}, Trim::Leading);
     // Negative numbers are clamped to 0 rather than wrapped round.
-    QLineEdit* threshold = balance_.number(balance::threshold, QStringLiteral("EditBalansMinVal"), {}, 5);
-    QLineEdit* requestPeriod = balance_.number(balance::requestPeriod, QStringLiteral("EditReqPeriodH"), {}, 3);
-    fields().add([this](ConfigImage& image, RecordAt<common::Record>) { balance_.store(image, layout::balanceBlock[0]); },
-                 [this](const ConfigImage& image, RecordAt<common::Record>) {
-                     balance_.show(image, layout::balanceBlock[0]);
-                 });
+    QLineEdit* threshold = balance.number(balance::threshold, QStringLiteral("EditBalansMinVal"), {}, 5);
+    QLineEdit* requestPeriod = balance.number(balance::requestPeriod, QStringLiteral("EditReqPeriodH"), {}, 3);
     int row = 0;
     balanceLayout->addWidget(templates, row++, 0, 1, 2);
     balanceLayout->addWidget(

@@ -31,6 +31,7 @@
 #include "model/UiText.h"
 #include "ui/pages/PageHost.h"
 #include "ui/pages/kit/EditText.h"
+#include "ui/pages/kit/UpDownEdit.h"
 #include "ui/pages/kit/Widgets.h"
 
 namespace vrm::kit {
@@ -189,6 +190,8 @@ public:
         QComboBox* box = makeComboBox(name, suggestions);
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
+        // What is typed is what is stored: no suggestion completes it inline.
+        box->setCompleter(nullptr);
         box->lineEdit()->setMaxLength(maxLength);
         add([&field, box, how](ConfigImage& image,
                                RecordAt<R> at) { storeText(image, at, field, box->currentText(), how); },
@@ -268,6 +271,20 @@ public:
         return boxes;
     }
 
+    // An edit with its up-down over the field's range (kit/UpDownEdit.h: an
+    // emptied edit is 0, a number typed past the range its end); its edit field
+    // is named `editName`.
+    template <FieldKind K>
+        requires NumberKind<K>
+    UpDownEdit* upDown(const Field<R, K>& field, const QString& name, const QString& editName)
+    {
+        const NumberBounds range = domainBounds(field.info);
+        UpDownEdit* box = makeUpDown(name, editName, int(range.low), int(range.high));
+        add([&field, box](ConfigImage& image, RecordAt<R> at) { image.set(at, field, uint32_t(box->value())); },
+            [&field, box](const ConfigImage& image, RecordAt<R> at) { box->setValue(int(image.get(at, field))); });
+        return box;
+    }
+
     // One check box per bit of a mask field: box n keeps bit n.
     template <FieldKind K, std::size_t N>
         requires NumberKind<K>
@@ -298,6 +315,19 @@ public:
             [&field, bindings, index](const ConfigImage& image, RecordAt<R> at) {
                 bindings->show(image, field(at, index));
             });
+        return *bindings;
+    }
+
+    // The bindings of a record elsewhere in the image (`index` of `array`),
+    // run at this point of the order whatever record the page edits.
+    template <class Other> Bindings<Other>& elsewhere(const RecordArray<Other>& array, std::size_t index = 0)
+    {
+        auto child = std::make_unique<Bindings<Other>>(host_);
+        Bindings<Other>* bindings = child.get();
+        children_.push_back(std::move(child));
+        const RecordAt<Other> place = array[index];
+        add([bindings, place](ConfigImage& image, RecordAt<R>) { bindings->store(image, place); },
+            [bindings, place](const ConfigImage& image, RecordAt<R>) { bindings->show(image, place); });
         return *bindings;
     }
 

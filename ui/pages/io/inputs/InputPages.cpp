@@ -9,14 +9,13 @@
 #include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "model/InputRange.h"
 #include "model/InputThresholds.h"
-#include "ui/pages/PageHost.h"
 #include "ui/TextTable.h"
 #include "ui/pages/PageHost.h"
+#include "ui/pages/kit/UpDownEdit.h"
 #include "ui/pages/io/inputs/InputItems.h"
 #include "ui/pages/io/inputs/TFormCalibration.h"
 
@@ -62,17 +61,7 @@ void InputPages::build()
     QComboBox* averaging = f.combo(input::averagingTime, QStringLiteral("ComboBoxAverageTime"));
     QComboBox* delay = f.combo(input::delayTime, QStringLiteral("ComboBoxDelayTime"));
 
-    // The recovery time: an edit with its up-down, 0-63 minutes.
-    recoveryTime_ = new QSpinBox;
-    recoveryTime_->setObjectName(QStringLiteral("UpDownRecoveryTime"));
-    // Its edit field keeps the name of the edit that the up-down drives.
-    recoveryTime_->findChild<QLineEdit*>()->setObjectName(QStringLiteral("EditRecoveryTime"));
-    recoveryTime_->setRange(0, 63);
-    f.add([this](ConfigImage& image,
-                 RecordAt<input::Record> at) { image.set(at, input::recoveryTime, uint32_t(recoveryTime_->value())); },
-          [this](const ConfigImage& image, RecordAt<input::Record> at) {
-              recoveryTime_->setValue(int(image.get(at, input::recoveryTime)));
-          });
+    QSpinBox* recoveryTime = f.upDown(input::recoveryTime, QStringLiteral("UpDownRecoveryTime"), QStringLiteral("EditRecoveryTime"));
 
     QComboBox* relayControl = f.combo(input::relayControl, QStringLiteral("ComboBoxReleToAlarm"));
     QComboBox* triggers = f.combo(input::triggerCount, QStringLiteral("ComboBoxActiveTriggerNum"));
@@ -85,8 +74,8 @@ void InputPages::build()
     QComboBox* alarmTries = f.combo(input::alarmTries, QStringLiteral("ComboBoxAlarmTry"));
 
     // Minimum and maximum: "," reads as "."; two equal values are spread by 1 each way.
-    c_.min = makeEdit(QStringLiteral("MaskEditMinVal"), 10);
-    c_.max = makeEdit(QStringLiteral("MaskEditMaxVal"), 10);
+    c_.min = makeTypedEdit(QStringLiteral("MaskEditMinVal"), kScaleTypedLength);
+    c_.max = makeTypedEdit(QStringLiteral("MaskEditMaxVal"), kScaleTypedLength);
     f.add(
         [this](ConfigImage& image, RecordAt<input::Record> at) {
             const StoredRange range = storedRange(c_.min->text(), c_.max->text());
@@ -94,8 +83,8 @@ void InputPages::build()
             image.setReal(at, input::maximum, range.max);
         },
         [this](const ConfigImage& image, RecordAt<input::Record> at) {
-            c_.min->setText(userValueText(image.real(at, input::minimum)));
-            c_.max->setText(userValueText(image.real(at, input::maximum)));
+            showWholeText(c_.min, userValueText(image.real(at, input::minimum)));
+            showWholeText(c_.max, userValueText(image.real(at, input::maximum)));
         });
 
     const std::array<QComboBox*, 7> onActive = f.actionRow(input::activationActions, QStringLiteral("ComboBoxActRele"));
@@ -192,7 +181,7 @@ void InputPages::build()
         alarm->addWidget(control, row++, 1);
         control->setMinimumWidth(320);
     };
-    addRow(Ui::tr("Время восстановления опроса входа  после возникновения тревожного события, Мин"), recoveryTime_);
+    addRow(Ui::tr("Время восстановления опроса входа  после возникновения тревожного события, Мин"), recoveryTime);
     addRow(Ui::tr("Задержка формирования тревожного события и управления реле при активизации входа"), delay);
     addRow(Ui::tr("Все реле/выходы управляются"), relayControl);
     addRow(Ui::tr("В одной охранной сессии формировать тревожные события"), alarmTries);
@@ -253,8 +242,8 @@ void InputPages::thresholdMoved(bool high)
 void InputPages::typeChosen()
 {
     if (c_.type->currentIndex() == int(input::kTypeTs42)) {
-        c_.min->setText(QStringLiteral("-50"));
-        c_.max->setText(QStringLiteral("150"));
+        showWholeText(c_.min, QStringLiteral("-50"));
+        showWholeText(c_.max, QStringLiteral("150"));
     }
     display_->refresh();
 }

@@ -261,23 +261,13 @@ QWidget* PowerPage::buildTemperatureGroup()
               highNotify_->setValue(image.getSigned(at, temperature::highBorder));
               highNotifyMoved(highNotify_->value());
           });
-    // The output-control levels: item i stands for 89 - i degrees; items come on every entry.
+    // The output-control levels: item i stands for 89 - i degrees (as declared); items come on every entry.
     lowLevel_ = makeComboBox(QStringLiteral("ComboBoxLoBorderLevel"), {});
     highLevel_ = makeComboBox(QStringLiteral("ComboBoxHiBorderLevel"), {});
-    auto bindLevel = [&t](const Field<temperature::Record, FieldKind::I8>& field, QComboBox* box) {
-        t.add(
-            [&field, box](ConfigImage& image, TemperatureAt at) {
-                if (box->currentIndex() >= 0)
-                    image.setSigned(at, field, limits::levelFromIndex(box->currentIndex()));
-            },
-            [&field, box](const ConfigImage& image, TemperatureAt at) {
-                box->setCurrentIndex(limits::levelIndex(int8_t(image.getSigned(at, field))));
-            });
-    };
-    bindLevel(temperature::lowLevel, lowLevel_);
+    t.bind(temperature::lowLevel, lowLevel_);
     onLowLevel_ = reaction(t, temperature::lowReaction, QStringLiteral("ComboBoxLoBorderOut"),
                            QStringLiteral("ComboBoxLoBorderScn"));
-    bindLevel(temperature::highLevel, highLevel_);
+    t.bind(temperature::highLevel, highLevel_);
     onHighLevel_ = reaction(t, temperature::highReaction, QStringLiteral("ComboBoxHiBorderOut"),
                             QStringLiteral("ComboBoxHiBorderScn"));
     temperatureCaption_ = makeLabel({}, QStringLiteral("LabelTemperature"));

@@ -10,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "model/ArmInMode.h"
@@ -20,6 +19,7 @@
 #include "model/PerimeterLink.h"
 #include "ui/TextTable.h"
 #include "ui/pages/PageHost.h"
+#include "ui/pages/kit/UpDownEdit.h"
 
 namespace vrm {
 
@@ -31,7 +31,6 @@ using At = RecordAt<perimeter::Record>;
 namespace {
 
 constexpr int kFirstPage = 16;
-constexpr int kArmDelayMax = 240;
 constexpr int kNameLength = 16;
 
 // The name of a text field as shown: up to its NUL, at most its width less one.
@@ -59,15 +58,10 @@ void PerimeterPages::build()
     QComboBox* name = f.textChoice(perimeter::name, QStringLiteral("ComboBoxPerimetrName"),
                                    numberedItems(1, 4, {}, QStringLiteral("ПЕРИМЕТР")), kNameLength);
     name->setMinimumWidth(180);
-    armDelay_ = new QSpinBox;
-    armDelay_->setObjectName(QStringLiteral("UpDownPerimDelayARM"));
-    armDelay_->setRange(0, kArmDelayMax);
-    armDelay_->findChild<QLineEdit*>()->setObjectName(QStringLiteral("EditPerimDelayARM"));
     auto* top = new QGridLayout;
     top->addWidget(makeLabel(Ui::tr("Название периметра")), 0, 0);
     top->addWidget(name, 0, 1);
     top->addWidget(makeLabel(Ui::tr("Задержка взвода после поступления активного уровня, С")), 1, 0);
-    top->addWidget(armDelay_, 1, 1, Qt::AlignLeft);
     top->setColumnStretch(2, 1);
     body()->addLayout(top);
 
@@ -83,8 +77,8 @@ void PerimeterPages::build()
             if (const auto mode = armInMode(uint8_t(image.get(at, perimeter::armInputMode))))
                 armInButtons_->button(int(*mode))->setChecked(true);
         });
-    f.add([this](ConfigImage& image, At at) { image.set(at, perimeter::armDelay, uint32_t(armDelay_->value())); },
-          [this](const ConfigImage& image, At at) { armDelay_->setValue(int(image.get(at, perimeter::armDelay))); });
+    QSpinBox* armDelay = f.upDown(perimeter::armDelay, QStringLiteral("UpDownPerimDelayARM"), QStringLiteral("EditPerimDelayARM"));
+    top->addWidget(armDelay, 1, 1, Qt::AlignLeft);
 
     // 4. The perimeter's mode on an output (perimeters 2-4).
     armOutLabel_ = makeLabel(Ui::tr("Режим (ОХРАНА/НАБЛЮДЕНИЕ) отображается на выходе ARMOut"),
