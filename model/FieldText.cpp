@@ -142,12 +142,6 @@ QString ipv4Text(uint32_t value)
     return QStringLiteral("%1.%2.%3.%4").arg(value >> 24).arg((value >> 16) & 0xFF).arg((value >> 8) & 0xFF).arg(value & 0xFF);
 }
 
-bool isNumberKind(FieldKind kind)
-{
-    return kind == FieldKind::Bits || kind == FieldKind::U8 || kind == FieldKind::I8 || kind == FieldKind::U16
-           || kind == FieldKind::U32;
-}
-
 long long numberValue(const ConfigImage& image, const FieldEntry& entry)
 {
     if (entry.field->kind == FieldKind::I8)
@@ -288,7 +282,7 @@ bool parseBytes(const QString& text, std::size_t size, QByteArray& bytes, QStrin
 
 QString exportComment(const ConfigImage& image, const FieldEntry& entry)
 {
-    if (!isNumberKind(entry.field->kind))
+    if (entry.field->shown != Shown::Number)
         return {};
     const FieldInfo& field = *entry.field;
     const long long value = numberValue(image, entry);
@@ -308,16 +302,14 @@ QString exportComment(const ConfigImage& image, const FieldEntry& entry)
 
 QString exactValue(const ConfigImage& image, const FieldEntry& entry)
 {
-    const FieldInfo& field = *entry.field;
-    switch (field.kind) {
-    case FieldKind::I8: return QString::number(int8_t(image.byte(entry.offset())));
-    case FieldKind::Float: return floatText(image.dword(entry.offset()));
-    case FieldKind::IPv4: return ipv4Text(image.dword(entry.offset()));
-    case FieldKind::Text: return textValue(image, entry);
-    case FieldKind::Raw:
-    case FieldKind::Records: return hexBytes(elementBytes(image, entry));
-    default: return QString::number(image.numberAt(entry.base, field, entry.element));
+    switch (entry.field->shown) {
+    case Shown::Number: return QString::number(numberValue(image, entry));
+    case Shown::Float: return floatText(image.dword(entry.offset()));
+    case Shown::IPv4: return ipv4Text(image.dword(entry.offset()));
+    case Shown::Text: return textValue(image, entry);
+    case Shown::Hex: break;
     }
+    return hexBytes(elementBytes(image, entry));
 }
 
 QString exactValue(const ConfigImage& image, const OtherBytes& other)
@@ -330,20 +322,17 @@ QString exactValue(const ConfigImage& image, const OtherBytes& other)
 
 bool parseExactValue(const QString& text, const FieldEntry& entry, ConfigImage& image, QString& reason)
 {
+    // Read in the form it is shown in.
     QByteArray bytes;
-    switch (entry.field->kind) {
-    case FieldKind::I8:
-    case FieldKind::Bits:
-    case FieldKind::U8:
-    case FieldKind::U16:
-    case FieldKind::U32: return parseNumber(text, entry, image, reason);
-    case FieldKind::Float: return parseFloat(text, entry, image, reason);
-    case FieldKind::IPv4: return parseIpv4(text, entry, image, reason);
-    case FieldKind::Text:
+    switch (entry.field->shown) {
+    case Shown::Number: return parseNumber(text, entry, image, reason);
+    case Shown::Float: return parseFloat(text, entry, image, reason);
+    case Shown::IPv4: return parseIpv4(text, entry, image, reason);
+    case Shown::Text:
         if (!parseText(text, entry, bytes, reason))
             return false;
         break;
-    default:
+    case Shown::Hex:
         if (!parseBytes(text, entry.size(), bytes, reason))
             return false;
         break;
@@ -375,7 +364,7 @@ QString readableValue(const ConfigImage& image, const FieldEntry& entry)
     const FieldInfo& field = *entry.field;
     if (field.domain.secret)
         return image.byte(entry.offset()) == 0 ? Ui::tr("(не задан)") : Ui::tr("(задан)");
-    if (!isNumberKind(field.kind))
+    if (field.shown != Shown::Number)
         return exactValue(image, entry);
     const long long value = numberValue(image, entry);
     QString shown = itemText(field, value, true).value_or(QString::number(value));

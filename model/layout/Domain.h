@@ -127,8 +127,7 @@ struct Domain {
     std::string_view unit; // interface text source after a number ("мин")
     bool secret = false;   // never shown (the administrator password)
     bool shownSet = false;
-    Shown shown = Shown::Number;
-    uint16_t maxLength = 0; // a text's characters; 0: its width less the terminating NUL
+    Shown shown = Shown::Number; // where `shownSet`: instead of the form of the field's kind
 
     constexpr Domain in(std::string_view unitText) const
     {
@@ -190,13 +189,6 @@ constexpr Domain range(int32_t low, int32_t high, int32_t fallback = 0)
 constexpr Domain unit(std::string_view unitText)
 {
     return Domain{}.in(unitText);
-}
-// A text of at most `characters`.
-constexpr Domain text(uint16_t characters)
-{
-    Domain d;
-    d.maxLength = characters;
-    return d;
 }
 constexpr Domain secretText()
 {

@@ -56,7 +56,7 @@ VRM_DECLARE_FIELDS(KIT_TEST_SUB_FIELDS)
     F(address, ipv4(14), "Адрес")                   \
     F(value, real(18), "Значение")                  \
     F(actions, u8(22, 7), "Действия", list(lists::actions)) \
-    F(level, u8(29), "Уровень")                     \
+    F(level, u8(29), "Уровень", range(0, 200))      \
     F(parts, records<sub::Record>(30, 3), "Части")  \
     F(temperature, i8(39), "Температура", list(lists::degrees, 5, -1))
 VRM_DECLARE_FIELDS(KIT_TEST_FIELDS)
@@ -77,7 +77,7 @@ struct KitPage {
     QLineEdit* address = fields.ipv4(k::address, "Address");
     QLineEdit* value = fields.real(k::value, "Value", 10);
     std::array<QComboBox*, 7> actions = fields.actionRow(k::actions, "Action");
-    QSlider* level = fields.trackBar(k::level, "Level", 0, 200);
+    QSlider* level = fields.trackBar(k::level, "Level");
     QComboBox* part = fields.sub(k::parts, 2).combo(k::sub::word, "Part");
     QComboBox* temperature = fields.combo(k::temperature, "Temperature");
 };
@@ -162,6 +162,7 @@ TEST(PageKit, BoxesOfferTheDeclaredItemsOrTheHostsList)
     QComboBox* index = fields.combo(k::index, "Index");
     EXPECT_EQ(action->count(), 4);
     EXPECT_EQ(action->itemText(1), QStringLiteral("вкл"));
+    EXPECT_EQ(page.level->maximum(), 200); // a track bar spans the declared range
     EXPECT_EQ(index->itemText(0), QStringLiteral("a"));
 }
 

@@ -250,14 +250,21 @@ public:
     // A track bar whose position is the field's value.
     template <FieldKind K>
         requires NumberKind<K>
-    QSlider* trackBar(const Field<R, K>& field, const QString& name, int minimum, int maximum,
-                      Qt::Orientation orientation = Qt::Horizontal)
+    void bind(const Field<R, K>& field, QSlider* bar)
+    {
+        add([&field, bar](ConfigImage& image, RecordAt<R> at) { image.set(at, field, uint32_t(bar->value())); },
+            [&field, bar](const ConfigImage& image, RecordAt<R> at) { bar->setValue(int(image.get(at, field))); });
+    }
+    // The same, made over the field's range.
+    template <FieldKind K>
+        requires NumberKind<K>
+    QSlider* trackBar(const Field<R, K>& field, const QString& name, Qt::Orientation orientation = Qt::Horizontal)
     {
         auto* bar = new QSlider(orientation);
         bar->setObjectName(name);
-        bar->setRange(minimum, maximum);
-        add([&field, bar](ConfigImage& image, RecordAt<R> at) { image.set(at, field, uint32_t(bar->value())); },
-            [&field, bar](const ConfigImage& image, RecordAt<R> at) { bar->setValue(int(image.get(at, field))); });
+        const NumberBounds range = domainBounds(field.info);
+        bar->setRange(int(range.low), int(range.high));
+        bind(field, bar);
         return bar;
     }
 

@@ -54,8 +54,8 @@ void InputPages::build()
         f.textChoice(input::passiveName, QStringLiteral("ComboBoxSensPassSt"), inputs::stateNameSuggestions(), 16);
     c_.activeLevel = f.combo(input::activeLevel, QStringLiteral("ComboBoxSensActLevel"));
     // High before low: showing a consistent pair in this order never moves the other bar.
-    c_.high = f.trackBar(input::highThreshold, QStringLiteral("TrackBarHiBarrier"), 0, kRawMax);
-    c_.low = f.trackBar(input::lowThreshold, QStringLiteral("TrackBarLoBarrier"), 0, kRawMax);
+    c_.high = f.trackBar(input::highThreshold, QStringLiteral("TrackBarHiBarrier"));
+    c_.low = f.trackBar(input::lowThreshold, QStringLiteral("TrackBarLoBarrier"));
     QCheckBox* always = f.check(input::alwaysMonitored, QStringLiteral("CheckBox24HZone"),
                                 Ui::tr("Всегда контролировать этот вход (24 часа в сутки)"));
     QComboBox* averaging = f.combo(input::averagingTime, QStringLiteral("ComboBoxAverageTime"));

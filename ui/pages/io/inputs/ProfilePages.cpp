@@ -46,16 +46,8 @@ void ProfilePages::build()
         // Check box, upper bar, lower bar, in the order of the steps.
         Bindings<threshold::Record>& entry = f.sub(profile::thresholds, std::size_t(i - 1));
         entry.bind(threshold::applies, row->enabled());
-        entry.add([row](ConfigImage& image,
-                        RecordAt<threshold::Record> at) { image.set(at, threshold::high, uint32_t(row->upper()->value())); },
-                  [row](const ConfigImage& image, RecordAt<threshold::Record> at) {
-                      row->upper()->setValue(int(image.get(at, threshold::high)));
-                  });
-        entry.add([row](ConfigImage& image,
-                        RecordAt<threshold::Record> at) { image.set(at, threshold::low, uint32_t(row->lower()->value())); },
-                  [row](const ConfigImage& image, RecordAt<threshold::Record> at) {
-                      row->lower()->setValue(int(image.get(at, threshold::low)));
-                  });
+        entry.bind(threshold::high, row->upper());
+        entry.bind(threshold::low, row->lower());
     }
     // Value labels by the type and scale of each input as the image holds them.
     f.add({}, [this](const ConfigImage& image, RecordAt<profile::Record>) {
