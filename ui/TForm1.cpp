@@ -287,14 +287,17 @@ void TForm1::createCentralArea()
 
     tree_ = new QTreeWidget(splitter_);
     tree_->setObjectName(QStringLiteral("TreeView1"));
-    tree_->setMinimumWidth(kTreeWidth / 2);
+    tree_->setMinimumWidth(kLeastTreeWidth / 2);
     tree_->setHeaderHidden(true);
     tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
     tree_->setItemsExpandable(true);
     tree_->setIndentation(14);
-    tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tree_->header()->setStretchLastSection(false);
+    // Never sideways: a text longer than the tree's width is elided, its whole
+    // text in the node's tool tip.
+    tree_->header()->setStretchLastSection(true);
+    tree_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tree_->setTextElideMode(Qt::ElideRight);
     // Keep the selection clearly visible when the tree has no focus.
     QPalette palette = tree_->palette();
     palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
@@ -427,7 +430,6 @@ void TForm1::startUp()
         root->setText(0, rootNodeText());
 
     tree_->expandAll();
-    tree_->resizeColumnToContents(0); // long node texts scroll rather than being cut
     for (int i = 0; i < pages_.count(); ++i)
         pages_.node(i)->setToolTip(0, pages_.node(i)->text(0));
     connect(tree_, &QTreeWidget::currentItemChanged, this,
@@ -540,22 +542,22 @@ void TForm1::buildAllPageGroups()
 
 void TForm1::applyDefaultGeometry()
 {
-    // Wide enough for every tree text without a sideways scroll bar, the
-    // pages as large as their first layout, the whole within the screen.
-    const int treeWidth = std::max(kTreeWidth, tree_->header()->sectionSize(0) + tree_->indentation()
-                                                   + 2 * tree_->frameWidth()
-                                                   + tree_->verticalScrollBar()->sizeHint().width());
-    const int pageWidth = kClientWidth - kTreeWidth;
-    QSize size(treeWidth + splitter_->handleWidth() + pageWidth, kClientHeight + menuBar()->sizeHint().height());
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        size = size.boundedTo(area.size());
-        resize(size);
-        move(area.center() - rect().center());
-    } else {
-        resize(size);
-    }
-    splitter_->setSizes({treeWidth, std::max(0, size.width() - treeWidth - splitter_->handleWidth())});
+    // The pages as large as they are laid out for, the tree as wide as its
+    // texts, the whole within the screen; on a narrow screen the tree elides.
+    WindowParts parts;
+    const QAbstractItemView* view = tree_; // the tree answers for its indented texts
+    parts.treeTextWidth = view->sizeHintForColumn(0) + 2 * tree_->frameWidth()
+                          + tree_->verticalScrollBar()->sizeHint().width();
+    const QToolBar* toolBar = findChild<QToolBar*>(QStringLiteral("ToolBar1"));
+    parts.chrome = QSize(splitter_->handleWidth(), menuBar()->sizeHint().height() + toolBar->sizeHint().height()
+                                                       + statusBar()->sizeHint().height());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
+    const FirstWindowLayout first = firstWindowLayout(available, parts);
+    resize(first.geometry.size());
+    move(first.geometry.topLeft());
+    splitter_->setSizes({first.treeWidth,
+                         std::max(0, first.geometry.width() - first.treeWidth - splitter_->handleWidth())});
 }
 
 void TForm1::loadWorkingConfiguration()

@@ -40,10 +40,6 @@ class StatusPage;
 class TForm1 : public QMainWindow, public PageHost, public OperationHost {
     Q_OBJECT
 public:
-    static constexpr int kClientWidth = 925;
-    static constexpr int kClientHeight = 554;
-    static constexpr int kTreeWidth = 209;
-
     using PageGroupFactory = std::function<std::vector<std::unique_ptr<PageGroup>>(PageHost&)>;
 
     // Builds the window and runs the start-up: page tree, pages, port settings,
