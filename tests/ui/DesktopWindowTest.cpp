@@ -175,7 +175,7 @@ TEST_F(DesktopWindow, EveryPageIsLaidOutWholeInASmallAndALargeWindow)
     }
 }
 
-// The test screen (800 x 600) is narrower than the tree's texts and the pages
+// The test screen (offscreen, 800 x 800) is narrower than the tree's texts and the pages
 // together: the tree gives up width and elides, never scrolling sideways (the
 // laptop screens, with room for every text, are LaptopScreenTest's).
 TEST_F(DesktopWindow, OnANarrowScreenTheTreeElidesWithTheWholeTextAsToolTip)

@@ -54,6 +54,14 @@ bool insideItemView(const QWidget* w)
     return false;
 }
 
+// A scroll bar, its container or a corner of a scroll area: the area's own
+// frame, which lies where the area does.
+bool isScrollAreaPart(const QWidget* w)
+{
+    auto* area = qobject_cast<const QAbstractScrollArea*>(w->parentWidget());
+    return qobject_cast<const QScrollBar*>(w) || (area && w != area->viewport());
+}
+
 // The scroll area whose viewport shows `w`, null when none does.
 QAbstractScrollArea* scrollAreaOf(const QWidget* w, const QWidget* stopAt)
 {
@@ -72,7 +80,7 @@ void expectNothingCutOff(TForm1& window, QWidget* pageScroll, const std::string&
     QList<QWidget*> widgets = pageScroll->findChildren<QWidget*>();
     widgets.prepend(pageScroll);
     for (QWidget* w : widgets) {
-        if (!w->isVisible() || w->width() <= 0 || insideItemView(w) || qobject_cast<QScrollBar*>(w))
+        if (!w->isVisible() || w->width() <= 0 || insideItemView(w) || isScrollAreaPart(w))
             continue;
         const std::string name = where + " " + w->metaObject()->className() + " '" + w->objectName().toStdString() + "'";
         if (auto* area = qobject_cast<QAbstractScrollArea*>(w); area && !qobject_cast<QAbstractItemView*>(w)) {
