@@ -52,6 +52,7 @@
 #include "ui/TFormClearConfig.h"
 #include "ui/pages/DeferredPageGroup.h"
 #include "ui/pages/PlaceholderPages.h"
+#include "ui/pages/UserEdits.h"
 #include "ui/pages/io/inputs/InputsPages.h"
 #include "ui/pages/comms/CommsPages.h"
 #include "ui/pages/io/outputs/OutputsPageGroups.h"
@@ -389,9 +390,7 @@ void TForm1::createPages(const PageGroupFactory& leadingGroups)
             groupOfPage_[page] = group.get();
             if (dynamic_cast<DeferredPageGroup*>(group.get()))
                 continue; // its panels join the stack when their pages are first shown
-            QWidget* panel = group->panel(page);
-            if (panel && stack_->indexOf(panel) < 0)
-                stack_->addWidget(panel);
+            addPanel(group->panel(page));
         }
     }
 
@@ -486,10 +485,8 @@ void TForm1::buildNextGroupWhenIdle()
     }
     // Every panel joins the page area before any is prepared, so that the
     // area has taken its final size by then.
-    for (int page = 0; page < PageTree::kPageCount; ++page) {
-        if (QWidget* panel = panelOf(page); panel && stack_->indexOf(panel) < 0)
-            stack_->addWidget(panel);
-    }
+    for (int page = 0; page < PageTree::kPageCount; ++page)
+        addPanel(panelOf(page));
     QTimer::singleShot(0, this, &TForm1::prepareNextPanelWhenIdle);
 }
 
@@ -578,7 +575,7 @@ void TForm1::loadWorkingConfiguration()
         }
     }
     setStatusPanel(0, kWorkingConfiguration);
-    document_->setFile(kWorkingConfiguration, image_);
+    document_->setFile(kWorkingConfiguration);
 }
 
 bool TForm1::testOpenPort(const QString& name)
@@ -641,15 +638,18 @@ void TForm1::switchPage(int page)
             ownTransfersShown_ = true; // the page has its own program and read buttons
             applyActionStates();
         }
+        ++showing_; // the entry step's preparation is no edit either
         group->enter(page);
+        --showing_;
         showStep(page);
         if (QWidget* panel = group->panel(page)) {
-            if (stack_->indexOf(panel) < 0)
-                stack_->addWidget(panel);
+            addPanel(panel);
             stack_->setCurrentWidget(panel);
         }
     }
     shownPage_ = page;
+    if (document_)
+        document_->imageShown(image_);
     if (session_)
         session_->pageShown(page);
     emit shownPageChanged(page);
@@ -665,8 +665,23 @@ void TForm1::storeStep(int page)
 void TForm1::showStep(int page)
 {
     PageGroup* group = pageGroup(page);
-    if (group && group->hasStoreStep(page))
+    if (group && group->hasStoreStep(page)) {
+        ++showing_;
         group->show(page, image_);
+        --showing_;
+    }
+}
+
+void TForm1::addPanel(QWidget* panel)
+{
+    if (!panel || stack_->indexOf(panel) >= 0)
+        return;
+    stack_->addWidget(panel);
+    connectUserEdits(panel, this, [this] {
+        // A value that a show step sets is no edit (imageShown looks after it).
+        if (document_ && showing_ == 0)
+            document_->edited();
+    });
 }
 
 void TForm1::storeShownPage()
@@ -677,6 +692,8 @@ void TForm1::storeShownPage()
 void TForm1::showShownPage()
 {
     showStep(shownPage_);
+    if (document_)
+        document_->imageShown(image_);
 }
 
 void TForm1::storeAndShowShownPage()
@@ -812,7 +829,7 @@ void TForm1::newConfiguration()
     restoreFactoryMainBlock(image_);
     showShownPage();
     setStatusPanel(0, kWorkingConfiguration);
-    document_->setFile(kWorkingConfiguration, image_);
+    document_->setFile(kWorkingConfiguration);
 }
 
 void TForm1::saveConfiguration()
@@ -847,7 +864,7 @@ void TForm1::saveConfiguration()
         return;
     }
     setStatusPanel(0, path);
-    document_->setFile(path, image_);
+    document_->setFile(path);
     recent_->add(path);
 }
 
@@ -878,7 +895,7 @@ bool TForm1::openConfigurationFile(const QString& file)
     case LoadResult::Loaded:
         showShownPage();
         setStatusPanel(0, path);
-        document_->setFile(path, image_);
+        document_->setFile(path);
         recent_->add(path);
         return true;
     case LoadResult::CannotOpen:
@@ -917,7 +934,7 @@ bool TForm1::settleUnsavedChanges()
             warn(this, saveTitle(), Ui::tr("Невозможно сохранить файл"));
             return false;
         }
-        document_->setFile(path, image_);
+        document_->setFile(path);
         return true;
     case QMessageBox::Discard:
         return true;

@@ -141,6 +141,8 @@ private:
     void switchPage(int page);
     void storeStep(int page);
     void showStep(int page);
+    // Puts `panel` into the page area once, with its controls' edits marking the configuration changed.
+    void addPanel(QWidget* panel);
     void applyActionStates();
     void testPortIntoStatus();
     void loadWorkingConfiguration();
@@ -158,6 +160,7 @@ private:
     QString portName_ = QStringLiteral("COM1");
     QString programDirectory_;
     int shownPage_ = -1;
+    int showing_ = 0; // inside a show step: the values the controls take are no edits
     bool actionsUnlocked_ = false;
     // The shown page has its own read and program buttons (PageGroup::hasOwnTransfers).
     bool ownTransfersShown_ = false;
