@@ -170,11 +170,14 @@ QString loadAverage()
 }
 
 // Counts what is written while it lives: any file created, changed, moved in
-// or removed in `folders` (but `ignored`), and port lock files ("LCK..*")
-// created in the usual lock folders, where other programs' files are not ours.
+// or removed in `folders` (but `ignored`), and the lock files of `port`
+// ("LCK..pts_3" for /dev/pts/3) created in the usual lock folders, where the
+// files of other programs on the machine are not the tool's.
 class FileWrites {
 public:
-    FileWrites(const QStringList& folders, QString ignored) : ignored_(std::move(ignored))
+    FileWrites(const QStringList& folders, QString ignored, const QString& port)
+        : ignored_(std::move(ignored)),
+          lockName_("LCK.." + QFile::encodeName(port.startsWith(QLatin1String("/dev/")) ? port.mid(5) : port).replace('/', '_'))
     {
 #ifdef Q_OS_LINUX
         fd_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
@@ -206,7 +209,7 @@ public:
                 auto* event = reinterpret_cast<inotify_event*>(p);
                 const QByteArray name = event->len > 0 ? QByteArray(event->name) : QByteArray();
                 if (name.startsWith("LCK..")) {
-                    if (event->mask & IN_CREATE)
+                    if ((event->mask & IN_CREATE) && name == lockName_)
                         ++lockFiles;
                 } else if (std::find(ours_.begin(), ours_.end(), event->wd) != ours_.end()
                            && QString::fromLocal8Bit(name) != ignored_) {
@@ -225,6 +228,7 @@ public:
 
 private:
     QString ignored_;
+    QByteArray lockName_;
     std::vector<int> ours_;
     int fd_ = -1;
 };
@@ -406,7 +410,7 @@ int main(int argc, char** argv)
     QStringList watched{dir.path()};
     if (const QString settings = QFileInfo(userSettings()->fileName()).absolutePath(); QFileInfo::exists(settings))
         watched << settings;
-    FileWrites files(watched, QFileInfo(state).fileName()); // the simulator keeps its memory there
+    FileWrites files(watched, QFileInfo(state).fileName(), sim.path()); // the simulator keeps its memory there
     int pollCycles = 0;
     const auto cycleCount = QObject::connect(form->session(), &ControllerSession::pageZeroPolled,
                                              [&pollCycles] { ++pollCycles; });
