@@ -14,6 +14,7 @@
 #include "ui/LanguageFile.h"
 #include "ui/LanguageLines.h"
 #include "link/SerialTrace.h"
+#include "session/ProgramVersion.h"
 #include "ui/ShutdownSignals.h"
 #include "ui/SingleInstance.h"
 #include "ui/StartupFile.h"
@@ -36,6 +37,25 @@ QString languageOnCommandLine(const QStringList& arguments)
             return argument.mid(int(qstrlen("--language=")));
     }
     return {};
+}
+
+// --version answers without a display: it is looked for before the window's
+// application, which needs one, is made.
+bool versionAsked(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "--version") == 0)
+            return true;
+    return false;
+}
+
+int printVersion(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    vrm::installInterfaceLanguage(app, vrm::chosenInterfaceLanguage(languageOnCommandLine(app.arguments())));
+    std::printf("%s\n", qPrintable(vrm::programVersionText(QStringLiteral("vrm530-config"),
+                                                           Ui::tr("Поддерживаемые версии устройства"))));
+    return 0;
 }
 
 int run(QApplication& app, bool instanceUnchecked, const QString& file)
@@ -63,6 +83,8 @@ int run(QApplication& app, bool instanceUnchecked, const QString& file)
 
 int main(int argc, char** argv)
 {
+    if (versionAsked(argc, argv))
+        return printVersion(argc, argv);
     QApplication app(argc, argv);
     // The icons live in the static interface library: register them explicitly.
     Q_INIT_RESOURCE(vrm530);
@@ -82,6 +104,9 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(Ui::tr("Конфигуратор GSM контроллера VRM530"));
     parser.addHelpOption();
+    // Answered before the window's application is made (printVersion); listed here for --help.
+    parser.addOption(QCommandLineOption(QStringLiteral("version"),
+                                        Ui::tr("Показать версию программы и поддерживаемые версии устройства.")));
     const QCommandLineOption trace(QStringLiteral("trace"),
                                    Ui::tr("Записывать обмен с контроллером в файл FILE."), QStringLiteral("FILE"));
     parser.addOption(trace);

@@ -17,6 +17,7 @@
 #include "model/FieldCompare.h"
 #include "model/RegularFile.h"
 #include "model/TextForm.h"
+#include "model/UiText.h"
 #include "session/LiveStatus.h"
 #include "session/TransactionRunner.h"
 
@@ -50,14 +51,14 @@ bool loadConfiguration(const QString& path, ConfigImage& image)
     case LoadResult::Loaded:
         return true;
     case LoadResult::CannotOpen:
-        error(path + QStringLiteral(": Невозможно открыть файл"));
+        error(path + QStringLiteral(": ") + Ui::tr("Невозможно открыть файл"));
         return false;
     case LoadResult::UnknownFormat:
-        error(path + QStringLiteral(": Неизвестный формат файла"));
+        error(path + QStringLiteral(": ") + Ui::tr("Неизвестный формат файла"));
         return false;
     case LoadResult::VersionMismatch:
-        error(path + QStringLiteral(": Несоответствие версий! Файл не может быть использован для "
-                                    "конфигурирования этого устройства."));
+        error(path + QStringLiteral(": ") + Ui::tr("Несоответствие версий! Файл не может быть использован для "
+                                                   "конфигурирования этого устройства."));
         return false;
     }
     return false;
@@ -67,7 +68,7 @@ bool saveConfiguration(const QString& path, ConfigImage& image)
 {
     if (writeConfigFile(path, image) == 0)
         return true;
-    error(path + QStringLiteral(": Невозможно сохранить файл"));
+    error(path + QStringLiteral(": ") + Ui::tr("Невозможно сохранить файл"));
     return false;
 }
 
@@ -91,7 +92,7 @@ void printDifferences(const QList<FieldDifference>& differences, const QString& 
 
 QString versionLine(const IdentityTexts& id)
 {
-    return QStringLiteral("Аппаратная версия: %1\nВерсия ПО: %2\nВерсия загрузчика: %3")
+    return Ui::tr("Аппаратная версия: %1\nВерсия ПО: %2\nВерсия загрузчика: %3")
         .arg(id.hardwareVersion, id.softwareVersion, id.bootVersion);
 }
 
@@ -140,15 +141,15 @@ QString statusText(const LiveStatus& s)
     const BatteryView battery = batteryView(s.battery);
     const TemperatureView temperature = temperatureView(s.temperature, s.temperaturePresent());
     QStringList lines{
-        QStringLiteral("Часы контроллера: %1").arg(controllerClockText(s)),
-        QStringLiteral("GSM: %1, сигнал %2").arg(gsmStateText(s.gsmState, defaultGsmStates())).arg(s.signalQuality()),
-        QStringLiteral("Питание: %1").arg(mainsView(s.mains).volts),
-        QStringLiteral("Батарея: %1 %2").arg(battery.percent, battery.message.simplified()).trimmed(),
-        QStringLiteral("Входы 1-8: %1").arg(onOff(s.inputs, 8)),
-        QStringLiteral("Реле 1-2, выходы 1-5: %1").arg(onOff(s.outputs, 7)),
+        Ui::tr("Часы контроллера: %1").arg(controllerClockText(s)),
+        Ui::tr("GSM: %1, сигнал %2").arg(gsmStateText(s.gsmState, defaultGsmStates())).arg(s.signalQuality()),
+        Ui::tr("Питание: %1").arg(mainsView(s.mains).volts),
+        Ui::tr("Батарея: %1 %2").arg(battery.percent, battery.message.simplified()).trimmed(),
+        Ui::tr("Входы 1-8: %1").arg(onOff(s.inputs, 8)),
+        Ui::tr("Реле 1-2, выходы 1-5: %1").arg(onOff(s.outputs, 7)),
     };
     if (s.temperaturePresent())
-        lines << QStringLiteral("Температура: %1").arg(temperature.value);
+        lines << Ui::tr("Температура: %1").arg(temperature.value);
     const QString balance = balanceText(s.balancePresent(), s.balance);
     if (!balance.isEmpty())
         lines << balance;
@@ -177,8 +178,8 @@ int identify(const QString& port)
     const IdentityTexts& id = session.shownIdentity();
     if (!supported && id.deviceName == decodeIdentity(blankIdentityRecord()).deviceName)
         return failed(session); // nobody answered
-    printLine(stdout, QStringLiteral("Устройство: %1\nМодификация: %2\n%3\nДата: %4\nКод страны: %5\nIMEI: %6\n"
-                                     "Серийный номер: %7")
+    printLine(stdout, Ui::tr("Устройство: %1\nМодификация: %2\n%3\nДата: %4\nКод страны: %5\nIMEI: %6\n"
+                             "Серийный номер: %7")
                           .arg(id.deviceName, id.modification, versionLine(id), id.date, id.countryCode, id.imei,
                                QString(id.deviceSerial).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
     return supported ? Success : failed(session);
@@ -193,7 +194,7 @@ int readToFile(const QString& port, const QString& path)
         return failed(session);
     if (!saveConfiguration(path, session.image()))
         return Failure;
-    printLine(stdout, QStringLiteral("Конфигурация контроллера записана в %1").arg(path));
+    printLine(stdout, Ui::tr("Конфигурация контроллера записана в %1").arg(path));
     return Success;
 }
 
@@ -209,7 +210,7 @@ int programFromFile(const QString& port, const QString& path, bool clearModes)
         return failed(session);
     printLine(stdout, session.status().lastKind() == StatusKind::Success
                           ? session.status().lastText()
-                          : QStringLiteral("Программирование завершено успешно"));
+                          : Ui::tr("Программирование завершено успешно"));
     return Success;
 }
 
@@ -231,7 +232,7 @@ int compareWithFile(const QString& port, const QString& path)
     ConfigImage held = image;
     std::copy(outcome.held.cbegin(), outcome.held.cend(), held.data() + blocks::main.offset);
     printLine(stdout, session.status().lastText());
-    printDifferences(compareMainBlocks(image, held), QFileInfo(path).fileName(), QStringLiteral("контроллер"));
+    printDifferences(compareMainBlocks(image, held), QFileInfo(path).fileName(), Ui::tr("контроллер"));
     return Different;
 }
 
@@ -258,7 +259,7 @@ int exportToText(const QString& path, const QString& output)
     }
     QSaveFile file(output);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        error(output + QStringLiteral(": Невозможно сохранить файл"));
+        error(output + QStringLiteral(": ") + Ui::tr("Невозможно сохранить файл"));
         return Failure;
     }
     return Success;
@@ -268,7 +269,7 @@ int importFromText(const QString& path, const QString& output)
 {
     QFile file;
     if (!openRegularFileForReading(file, path)) {
-        error(path + QStringLiteral(": Невозможно открыть файл"));
+        error(path + QStringLiteral(": ") + Ui::tr("Невозможно открыть файл"));
         return Failure;
     }
     const QByteArray text = file.readAll();

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "model/Cp1251.h"
+#include "model/UiText.h"
 
 namespace vrm::cli {
 
@@ -17,7 +18,7 @@ constexpr int kPasswordChars = 8;
 // Reads one line from the terminal on standard input with its echo off.
 QString askWithoutEcho()
 {
-    std::fputs("Пароль администратора (пусто: без пароля): ", stderr);
+    std::fputs(qPrintable(Ui::tr("Пароль администратора (пусто: без пароля): ")), stderr);
     std::fflush(stderr);
     termios saved{};
     const bool haveTerminal = ::tcgetattr(STDIN_FILENO, &saved) == 0;

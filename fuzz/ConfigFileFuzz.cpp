@@ -17,7 +17,9 @@ namespace {
 LoadResult expectedResult(const uint8_t* data, size_t size)
 {
     char header[36] = "[VRMControllerConfiguration_v--.--]";
-    std::memcpy(header, data, std::min<size_t>(size, 35));
+    // An empty input may come as a null pointer, which memcpy must not be given.
+    if (size > 0)
+        std::memcpy(header, data, std::min<size_t>(size, 35));
     if (std::memcmp(header, "[VRMControllerConfiguration_v", 29) != 0)
         return LoadResult::UnknownFormat;
     if (std::strcmp(header, "[VRMControllerConfiguration_v01.02]") != 0)

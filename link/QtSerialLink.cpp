@@ -31,7 +31,7 @@ qint64 wireMicros(int bytes)
 
 } // namespace
 
-QtSerialLink::QtSerialLink(const QString& portName) : name_(portName)
+QtSerialLink::QtSerialLink(const QString& portName, UnsentBytes unsent) : name_(portName), unsent_(unsent)
 {
     port_.setPortName(portName);
     port_.setBaudRate(kBaud);
@@ -103,8 +103,12 @@ bool QtSerialLink::write(const uint8_t* bytes, int count)
         return true;
     const qint64 limit = kWriteTotalBaseMs + qint64(kWriteTotalPerByteMs) * count;
 #ifdef Q_OS_UNIX
+    // The limit bounds the whole write, the wait for the bytes to leave included.
+    QElapsedTimer elapsed;
+    elapsed.start();
     const int fd = int(port_.handle());
-    return unixio::writeAll(fd, bytes, count, limit) && unixio::drain(fd);
+    return unixio::writeAll(fd, bytes, count, limit)
+           && unixio::drainWithin(fd, limit - elapsed.elapsed(), unsent_ ? unsent_ : unixio::unsentBytes);
 #else
     QElapsedTimer elapsed;
     elapsed.start();

@@ -12,7 +12,10 @@ namespace vrm {
 
 class QtSerialLink : public SerialLink {
 public:
-    explicit QtSerialLink(const QString& portName);
+    // `unsent` tells how many written bytes the driver still holds (Unix;
+    // null: the driver's own count); tests give one that never empties.
+    using UnsentBytes = int (*)(int fd);
+    explicit QtSerialLink(const QString& portName, UnsentBytes unsent = nullptr);
     ~QtSerialLink() override;
 
     QString name() const override;
@@ -30,6 +33,7 @@ private:
     int waitReadable(qint64 ms);
 
     QString name_;
+    [[maybe_unused]] UnsentBytes unsent_ = nullptr;
     QSerialPort port_;
 };
 

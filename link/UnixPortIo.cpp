@@ -3,6 +3,7 @@
 #ifdef Q_OS_UNIX
 
 #include <QElapsedTimer>
+#include <algorithm>
 #include <cerrno>
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -85,15 +86,29 @@ bool queuesEmpty(int fd)
            && unsent == 0;
 }
 
-bool drain(int fd)
+int unsentBytes(int fd)
 {
-    while (::tcdrain(fd) != 0) {
-        if (errno == EINTR)
-            continue;
-        // Not a terminal that drains (ENOTTY, EINVAL): nothing to wait for.
-        return errno == ENOTTY || errno == EINVAL;
+    int unsent = 0;
+    return ::ioctl(fd, TIOCOUTQ, &unsent) == 0 ? unsent : -1;
+}
+
+bool drainWithin(int fd, qint64 limitMs, UnsentBytes unsent)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (true) {
+        const int queued = unsent(fd);
+        // Nothing queued, or not a terminal that queues: nothing to wait for.
+        if (queued <= 0)
+            return true;
+        const qint64 left = limitMs - elapsed.elapsed();
+        if (left <= 0)
+            return false;
+        // The queued bytes cannot leave sooner than their wire time at
+        // 19,200 baud (ten bits a byte); look again then.
+        const qint64 wireMicros = qint64(queued) * 10 * 1000000 / 19200 + 500;
+        ::usleep(useconds_t(std::min(wireMicros, left * 1000)));
     }
-    return true;
 }
 
 } // namespace vrm::unixio

@@ -22,10 +22,17 @@ bool writeAll(int fd, const uint8_t* bytes, int count, qint64 limitMs);
 // True when nothing waits to be read and nothing to be sent, as far as the
 // driver can tell; false when it cannot tell.
 bool queuesEmpty(int fd);
+// The bytes written but not yet sent by the driver; -1 when it cannot tell
+// (not a terminal).
+int unsentBytes(int fd);
+using UnsentBytes = int (*)(int fd);
 // Waits until the written bytes have left the line, so that a reply's
-// time-out counts from the end of the request as the controller sees it. (A
-// pseudo-terminal drains at once.)
-bool drain(int fd);
+// time-out counts from the end of the request as the controller sees it, but
+// no longer than `limitMs`: an adapter that stops sending (pulled out in the
+// middle of a write) must not hold the caller for good, as tcdrain would.
+// False when bytes are still queued at the limit. (A pseudo-terminal drains
+// at once.)
+bool drainWithin(int fd, qint64 limitMs, UnsentBytes unsent = unsentBytes);
 
 } // namespace vrm::unixio
 

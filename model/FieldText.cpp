@@ -275,29 +275,19 @@ bool parseBytes(const QString& text, std::size_t size, QByteArray& bytes, QStrin
 
 } // namespace
 
-namespace {
-// The item a number stands for; `display` translates it, the text export
-// keeps the Russian source.
-QString itemTextFor(FieldMeaning meaning, uint32_t value, bool display)
+QString itemText(FieldMeaning meaning, uint32_t value)
 {
-    auto text = [display](const char* source) { return display ? Ui::tr(source) : QString::fromUtf8(source); };
     if (meaning == FieldMeaning::OutputNumber && value < layout::output::kNames.size())
-        return text(layout::output::kNames[value].data());
+        return Ui::tr(layout::output::kNames[value].data());
     if (meaning == FieldMeaning::Action) {
         static const char* const fixed[] = {QT_TRANSLATE_NOOP("Ui", "нет реакции"), QT_TRANSLATE_NOOP("Ui", "включить"),
                                             QT_TRANSLATE_NOOP("Ui", "выключить")};
         if (value < 3)
-            return text(fixed[value]);
+            return Ui::tr(fixed[value]);
         if (value <= 16)
-            return text(QT_TRANSLATE_NOOP("Ui", "сценарий %1")).arg(value - 2);
+            return Ui::tr(QT_TRANSLATE_NOOP("Ui", "сценарий %1")).arg(value - 2);
     }
     return {};
-}
-} // namespace
-
-QString itemText(FieldMeaning meaning, uint32_t value)
-{
-    return itemTextFor(meaning, value, false);
 }
 
 QString exactValue(const ConfigImage& image, const FieldEntry& entry)
@@ -370,7 +360,7 @@ QString readableValue(const ConfigImage& image, const FieldEntry& entry)
         return image.byte(entry.offset()) == 0 ? Ui::tr("(не задан)") : Ui::tr("(задан)");
     if (entry.meaning != FieldMeaning::Plain && isUnsignedKind(entry.field->kind)) {
         const QString item =
-            itemTextFor(entry.meaning, image.numberAt(entry.base, *entry.field, entry.element), true);
+            itemText(entry.meaning, image.numberAt(entry.base, *entry.field, entry.element));
         if (!item.isEmpty())
             return item;
     }

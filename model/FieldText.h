@@ -29,7 +29,8 @@ QString exactValue(const ConfigImage& image, const OtherBytes& other);
 bool parseExactValue(const QString& text, const FieldEntry& entry, ConfigImage& image, QString& reason);
 bool parseExactValue(const QString& text, const OtherBytes& other, ConfigImage& image, QString& reason);
 
-// The item a number stands for ("включить", "Реле 2"), empty when it is none.
+// The item a number stands for ("включить", "Реле 2") in the interface language,
+// empty when it is none. The text form writes it as a comment.
 QString itemText(FieldMeaning meaning, uint32_t value);
 
 // What an installer reads, in the interface language: item texts for lists,

@@ -14,9 +14,10 @@ namespace vrm {
 
 namespace {
 
-const QString kHeading = QStringLiteral("# VRM530: конфигурация в текстовом виде, формат 1");
-const QString kLegend = QStringLiteral("# [страница] название = значение; поле, которого нет в тексте, получает "
-                                       "заводское значение");
+// The comments are in the interface language; names and values are not.
+const char* const kHeading = QT_TRANSLATE_NOOP("Ui", "# VRM530: конфигурация в текстовом виде, формат 1");
+const char* const kLegend = QT_TRANSLATE_NOOP("Ui", "# [страница] название = значение; поле, которого нет в тексте, "
+                                                    "получает заводское значение");
 
 QString pageText(int page)
 {
@@ -53,7 +54,7 @@ QString TextImportError::message() const
 QByteArray exportText(const ConfigImage& image)
 {
     const FieldMap& map = mainBlockMap();
-    QStringList lines{kHeading, kLegend};
+    QStringList lines{Ui::tr(kHeading), Ui::tr(kLegend)};
     for (const FieldEntry& entry : map.fields) {
         QString value = exactValue(image, entry);
         if (isUnsignedKind(entry.field->kind)) {

@@ -11,6 +11,7 @@ packages=(
   qt6-base-private-dev clang
   xvfb
   desktop-file-utils librsvg2-bin dpkg-dev file
+  lintian appstream groff-base man-db bash
 )
 
 missing=()

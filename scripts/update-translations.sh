@@ -14,7 +14,7 @@ lupdate=/usr/lib/qt6/bin/lupdate
 lrelease=/usr/lib/qt6/bin/lrelease
 
 "$lupdate" -locations none -no-obsolete -source-language ru_RU -target-language en_GB \
-  app ui session link model -ts translations/vrm530_en.ts
+  app ui cli session link model -ts translations/vrm530_en.ts
 
 if [ "${1:-}" = "--check" ]; then
   report="$("$lrelease" translations/vrm530_en.ts -qm /dev/null)"

@@ -19,6 +19,7 @@
 #include "sim/PortConfigFile.h"
 #include "sim/PseudoTerminal.h"
 #include "sim/StateFile.h"
+#include "session/ProgramVersion.h"
 
 using namespace vrm::sim;
 
@@ -189,6 +190,8 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(description());
     parser.addHelpOption();
+    const QCommandLineOption version{"version", "Print the version and the firmware the tool supports, then exit."};
+    parser.addOption(version);
     for (const QCommandLineOption* option :
          {&o.writeConfig, &o.state, &o.pace, &o.noPace, &o.noDrift, &o.trace, &o.deviceName, &o.modification,
           &o.hardware, &o.software, &o.boot, &o.date, &o.country, &o.imei, &o.serial, &o.lockedSerial,
@@ -196,6 +199,10 @@ int main(int argc, char* argv[])
           &o.restartSilence, &o.resetCountdown, &o.imitation})
         parser.addOption(*option);
     parser.process(app);
+    if (parser.isSet(version)) {
+        say(stdout, vrm::programVersionText(QStringLiteral("vrm530-sim"), QStringLiteral("Supported device versions")));
+        return 0;
+    }
     if (parser.isSet(o.pace) && parser.isSet(o.noPace))
         giveUp(QStringLiteral("--pace and --no-pace exclude each other"));
 

@@ -3036,6 +3036,204 @@ The controller operation has been completed. Backups are saved in the folder &qu
         <translation> %1 not found.</translation>
     </message>
     <message>
+        <source>Поддерживаемые версии устройства</source>
+        <translation>Supported device versions</translation>
+    </message>
+    <message>
+        <source>Показать версию программы и поддерживаемые версии устройства.</source>
+        <translation>Show the program version and the supported device versions.</translation>
+    </message>
+    <message>
+        <source>Аппаратная версия: %1
+Версия ПО: %2
+Версия загрузчика: %3</source>
+        <translation>Hardware version: %1
+Software version: %2
+Boot loader version: %3</translation>
+    </message>
+    <message>
+        <source>Часы контроллера: %1</source>
+        <translation>Controller clock: %1</translation>
+    </message>
+    <message>
+        <source>GSM: %1, сигнал %2</source>
+        <translation>GSM: %1, signal %2</translation>
+    </message>
+    <message>
+        <source>Питание: %1</source>
+        <translation>Supply: %1</translation>
+    </message>
+    <message>
+        <source>Батарея: %1 %2</source>
+        <translation>Battery: %1 %2</translation>
+    </message>
+    <message>
+        <source>Входы 1-8: %1</source>
+        <translation>Inputs 1-8: %1</translation>
+    </message>
+    <message>
+        <source>Реле 1-2, выходы 1-5: %1</source>
+        <translation>Relays 1-2, outputs 1-5: %1</translation>
+    </message>
+    <message>
+        <source>Температура: %1</source>
+        <translation>Temperature: %1</translation>
+    </message>
+    <message>
+        <source>Устройство: %1
+Модификация: %2
+%3
+Дата: %4
+Код страны: %5
+IMEI: %6
+Серийный номер: %7</source>
+        <translation>Device: %1
+Modification: %2
+%3
+Date: %4
+Country code: %5
+IMEI: %6
+Serial number: %7</translation>
+    </message>
+    <message>
+        <source>Конфигурация контроллера записана в %1</source>
+        <translation>Controller configuration written to %1</translation>
+    </message>
+    <message>
+        <source>контроллер</source>
+        <translation>controller</translation>
+    </message>
+    <message>
+        <source>Список последовательных портов с описаниями.</source>
+        <translation>List the serial ports with their descriptions.</translation>
+    </message>
+    <message>
+        <source>Идентификация контроллера: устройство, модификация, версии, IMEI.</source>
+        <translation>Identify the controller: device, modification, versions, IMEI.</translation>
+    </message>
+    <message>
+        <source>Считать конфигурацию контроллера в файл.</source>
+        <translation>Read the controller configuration into a file.</translation>
+    </message>
+    <message>
+        <source>Записать конфигурацию из файла в контроллер (с проверкой) и перезапустить его.</source>
+        <translation>Write the configuration from a file into the controller (verified) and restart it.</translation>
+    </message>
+    <message>
+        <source>Сравнить файл с конфигурацией контроллера; различия по полям на стандартный вывод.</source>
+        <translation>Compare a file with the controller configuration; field differences go to standard output.</translation>
+    </message>
+    <message>
+        <source>Сравнить два файла конфигурации по полям.</source>
+        <translation>Compare two configuration files field by field.</translation>
+    </message>
+    <message>
+        <source>Файл конфигурации в текстовом виде (UTF-8, строка на поле).</source>
+        <translation>A configuration file as text (UTF-8, one line per field).</translation>
+    </message>
+    <message>
+        <source>Текстовый вид обратно в файл конфигурации.</source>
+        <translation>Text back into a configuration file.</translation>
+    </message>
+    <message>
+        <source>Текущее состояние контроллера (часы, GSM, питание, входы, выходы).</source>
+        <translation>Live controller status (clock, GSM, supply, inputs, outputs).</translation>
+    </message>
+    <message>
+        <source>Пароль администратора берётся из переменной окружения VRM530_PASSWORD, а если её нет и ввод идёт с терминала, запрашивается без эха. В командной строке пароль не задаётся.</source>
+        <translation>The administrator password comes from the environment variable VRM530_PASSWORD; without it, when input comes from a terminal, it is asked for without echo. The password is never given on the command line.</translation>
+    </message>
+    <message>
+        <source>Порт: COM3, ttyUSB0, pts/4 (по умолчанию из VRMConfig.cfg в текущей папке).</source>
+        <translation>Port: COM3, ttyUSB0, pts/4 (by default the one VRMConfig.cfg in the current folder names).</translation>
+    </message>
+    <message>
+        <source>Использование: vrm530-cli [общие параметры] КОМАНДА [параметры] [файлы]</source>
+        <translation>Usage: vrm530-cli [common options] COMMAND [options] [files]</translation>
+    </message>
+    <message>
+        <source>Команды:</source>
+        <translation>Commands:</translation>
+    </message>
+    <message>
+        <source>Общие параметры, до или после команды:</source>
+        <translation>Common options, before or after the command:</translation>
+    </message>
+    <message>
+        <source>ИМЯ</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Вывод в JSON, объект на строку.</source>
+        <translation>Output as JSON, one object per line.</translation>
+    </message>
+    <message>
+        <source>Язык сообщений: ru (по умолчанию) или en.</source>
+        <translation>Message language: ru (default) or en.</translation>
+    </message>
+    <message>
+        <source>vrm530-cli КОМАНДА --help: параметры команды.
+Код завершения: 0 успех или совпадение, 1 различия (compare, diff), 2 ошибка устройства или файла.</source>
+        <translation>vrm530-cli COMMAND --help: the options of a command.
+Exit status: 0 success or equal, 1 different (compare, diff), 2 a device or file error.</translation>
+    </message>
+    <message>
+        <source>vrm530-cli --help: список команд</source>
+        <translation>vrm530-cli --help: list of commands</translation>
+    </message>
+    <message>
+        <source>параметру --%1 нужно значение</source>
+        <translation>option --%1 needs a value</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр «%1» перед командой</source>
+        <translation>unknown option “%1” before the command</translation>
+    </message>
+    <message>
+        <source>неизвестная команда «%1»</source>
+        <translation>unknown command “%1”</translation>
+    </message>
+    <message>
+        <source>Эта справка.</source>
+        <translation>This help.</translation>
+    </message>
+    <message>
+        <source>Очистить память режимов при программировании.</source>
+        <translation>Clear the modes memory when programming.</translation>
+    </message>
+    <message>
+        <source>Записать текст в файл, а не на стандартный вывод.</source>
+        <translation>Write the text to a file instead of standard output.</translation>
+    </message>
+    <message>
+        <source>Повторять каждую секунду до Ctrl+C.</source>
+        <translation>Repeat every second until Ctrl+C.</translation>
+    </message>
+    <message>
+        <source>параметр --%1 не относится к команде %2</source>
+        <translation>option --%1 does not apply to the command %2</translation>
+    </message>
+    <message>
+        <source>%1: ожидается %2</source>
+        <translation>%1: expects %2</translation>
+    </message>
+    <message>
+        <source>без файлов</source>
+        <translation>no files</translation>
+    </message>
+    <message>
+        <source>Пароль администратора (пусто: без пароля): </source>
+        <translation>Administrator password (empty: none): </translation>
+    </message>
+    <message>
+        <source># VRM530: конфигурация в текстовом виде, формат 1</source>
+        <translation># VRM530: configuration as text, format 1</translation>
+    </message>
+    <message>
+        <source># [страница] название = значение; поле, которого нет в тексте, получает заводское значение</source>
+        <translation># [page] name = value; a field missing from the text gets its factory value</translation>
+    </message>
+    <message>
         <source>Закрыть</source>
         <comment>backups</comment>
         <translation>Close</translation>
@@ -3056,6 +3254,16 @@ The controller operation has been completed. Backups are saved in the folder &qu
         <translation>Program</translation>
     </message>
     <message>
+        <source>ОХРАНА</source>
+        <comment>mode choice</comment>
+        <translation>ARMED</translation>
+    </message>
+    <message>
+        <source>НАБЛЮДЕНИЕ</source>
+        <comment>mode choice</comment>
+        <translation>DISARMED</translation>
+    </message>
+    <message>
         <source>Входы</source>
         <comment>page title</comment>
         <translation>Inputs</translation>
@@ -3069,6 +3277,16 @@ The controller operation has been completed. Backups are saved in the folder &qu
         <source>Реле 2</source>
         <comment>terminal</comment>
         <translation>Relay 2</translation>
+    </message>
+    <message>
+        <source>Первая граница разряда</source>
+        <comment>hint</comment>
+        <translation>First discharge threshold</translation>
+    </message>
+    <message>
+        <source>Вторая граница разряда</source>
+        <comment>hint</comment>
+        <translation>Second discharge threshold</translation>
     </message>
     <message>
         <source> GSM </source>
@@ -3115,34 +3333,14 @@ The controller operation has been completed. Backups are saved in the folder &qu
         <translation>Enabled</translation>
     </message>
     <message>
-        <source>Текущее значение</source>
-        <comment>temperature</comment>
-        <translation>Current value</translation>
-    </message>
-    <message>
-        <source>ОХРАНА</source>
-        <comment>mode choice</comment>
-        <translation>ARMED</translation>
-    </message>
-    <message>
-        <source>НАБЛЮДЕНИЕ</source>
-        <comment>mode choice</comment>
-        <translation>DISARMED</translation>
-    </message>
-    <message>
-        <source>Первая граница разряда</source>
-        <comment>hint</comment>
-        <translation>First discharge threshold</translation>
-    </message>
-    <message>
-        <source>Вторая граница разряда</source>
-        <comment>hint</comment>
-        <translation>Second discharge threshold</translation>
-    </message>
-    <message>
         <source>Установить стандартную конфигурацию</source>
         <comment>hint</comment>
         <translation>Set the standard configuration</translation>
+    </message>
+    <message>
+        <source>Текущее значение</source>
+        <comment>temperature</comment>
+        <translation>Current value</translation>
     </message>
 </context>
 </TS>

@@ -10,6 +10,7 @@
 #include <QUrlQuery>
 
 #include "model/UiText.h"
+#include "session/ProgramVersion.h"
 #include "ui/Glyphs.h"
 
 namespace vrm {
@@ -54,7 +55,7 @@ TAboutBox::TAboutBox(const QString& caption, const QString& programCaption, cons
     bold.setBold(true);
     product->setFont(bold);
 
-    auto* version = new QLabel(QString::fromLatin1(kProgramVersion) + QLatin1Char(' ') + forDeviceVersions, this);
+    auto* version = new QLabel(QStringLiteral("Ver. ") + projectVersion() + QLatin1Char(' ') + forDeviceVersions, this);
     version->setObjectName(QStringLiteral("Version"));
 
     auto* versions = new QListWidget(this);

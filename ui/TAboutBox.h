@@ -8,7 +8,6 @@
 
 namespace vrm {
 
-inline constexpr char kProgramVersion[] = "Ver. 1.3.24";
 inline constexpr char kWebSite[] = "https://www.example.com/vrm530";
 inline constexpr char kSupportMail[] = "support@example.com";
 

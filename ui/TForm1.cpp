@@ -1,5 +1,7 @@
 #include "ui/TForm1.h"
 
+#include "session/IdentityRecord.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -132,8 +134,7 @@ QString TForm1::configFileFilter()
 
 QStringList TForm1::supportedVersions()
 {
-    return {QStringLiteral("QT.01.02"), QStringLiteral("QT-PRISM.01.03"), QStringLiteral("QT.01.03"),
-            QStringLiteral("QT-PRISM.01.04")};
+    return identity::supportedFirmware();
 }
 
 // ---------------------------------------------------------------- construction

@@ -9,6 +9,7 @@
 #include "PseudoTerminal.h"
 #include "RecordingSink.h"
 #include "link/QtSerialLink.h"
+#include "link/TransactionMessages.h"
 #include "sim/Controller.h"
 
 using namespace vrm;
@@ -174,4 +175,36 @@ TEST(QtSerialLinkTransactionTest, RunsTransactionsOverAPseudoTerminal)
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(identity.data()), 88), controller.identityRecord());
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(main.data()), 5292), controller.area(1));
     EXPECT_EQ(controller.area(4), QByteArray("\x09\x08\x07\x06\x05\x04\x03\x02\x01\x00", 10));
+}
+
+namespace {
+
+// A driver that never sends what it was given, as a USB adapter pulled out in
+// the middle of a write can behave.
+int neverDrains(int)
+{
+    return 16;
+}
+
+} // namespace
+
+TEST(QtSerialLinkStuckDriverTest, AWriteThatNeverDrainsFailsWithinItsLimit)
+{
+    PseudoTerminal terminal;
+    ASSERT_TRUE(terminal.valid());
+    QtSerialLink link(terminal.deviceName(), neverDrains);
+    const QStringList messages = defaultTransactionMessages();
+    std::vector<uint8_t> identity(88, 0);
+    RecordingSink sink;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    // The first write is "BINARY\r": 7 bytes, so 200 + 4 x 7 ms at most.
+    const int result = runTransaction(link, {.kind = int(TransactionKind::Identity), .data = identity}, messages, sink);
+    const qint64 took = elapsed.elapsed();
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(sink.last().kind, StatusKind::Failure);
+    EXPECT_EQ(sink.last().text, messages.value(message::PortError) + terminal.deviceName());
+    EXPECT_GE(took, 200);
+    EXPECT_LT(took, 228 + 400);
+    EXPECT_FALSE(link.isOpen());
 }

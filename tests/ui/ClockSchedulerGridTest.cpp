@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 
 #include "ui/pages/io/clock/SchedulerGrid.h"
 
@@ -55,4 +57,37 @@ TEST(ClockSchedulerGrid, ParameterListFollowsTheChosenAction)
     emit action->activated(12);
     EXPECT_TRUE(parameter->isHidden());
     EXPECT_EQ(grid.rows()[2].action, (TaskActionChoice{12, 0}));
+}
+
+// The drawn widths (20 px check box columns, 46 px time, 40 px test and info,
+// 180 and 120 px lists) grow together with the font; the wide columns' headings
+// keep the blanks that bring them towards the middle.
+TEST(ClockSchedulerGrid, ColumnsKeepTheirDrawnProportionsAndHeadings)
+{
+    const QFont original = QApplication::font();
+    int previousBox = 0;
+    for (const int pixelSize : {11, 16, 24}) {
+        SCOPED_TRACE(pixelSize);
+        QFont font = original;
+        font.setPixelSize(pixelSize);
+        QApplication::setFont(font);
+        SchedulerGrid grid(lists());
+        const int box = grid.columnWidth(SchedulerGrid::Enabled);
+        EXPECT_GE(box, 20);
+        EXPECT_GE(box, previousBox);
+        previousBox = box;
+        for (int c = SchedulerGrid::Monday; c <= SchedulerGrid::Sunday; ++c)
+            EXPECT_EQ(grid.columnWidth(c), box);
+        const double unit = box / 20.0;
+        EXPECT_NEAR(grid.columnWidth(SchedulerGrid::Time), 46 * unit, 2);
+        EXPECT_NEAR(grid.columnWidth(SchedulerGrid::Test), 40 * unit, 2);
+        EXPECT_NEAR(grid.columnWidth(SchedulerGrid::Action), 180 * unit, 5);
+        EXPECT_NEAR(grid.columnWidth(SchedulerGrid::Parameter), 120 * unit, 4);
+    }
+    EXPECT_GT(previousBox, 20); // a 24-pixel font widens the columns
+    QApplication::setFont(original);
+    SchedulerGrid grid(lists());
+    EXPECT_EQ(grid.horizontalHeaderItem(SchedulerGrid::Action)->text(), "                Действие");
+    EXPECT_EQ(grid.horizontalHeaderItem(SchedulerGrid::Parameter)->text(), "  Доп. параметр");
+    EXPECT_EQ(grid.horizontalHeaderItem(SchedulerGrid::Time)->text(), "Время");
 }

@@ -9,6 +9,7 @@
 #include "sim/PseudoTerminal.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "session/ControllerSession.h"
+#include "session/ProgramVersion.h"
 #include "ui/TAboutBox.h"
 #include "ui/TFormCOMPortConfig.h"
 #include "ui/TFormClearConfig.h"
@@ -106,7 +107,7 @@ TEST_F(MainWindowDialogs, AboutBoxNamesTheProgramItsVersionsAndLinks)
         EXPECT_EQ(box->findChild<QLabel*>(QStringLiteral("ProductName"))->text(),
                   QStringLiteral("Конфигуратор GSM контроллера VRM530"));
         EXPECT_EQ(box->findChild<QLabel*>(QStringLiteral("Version"))->text(),
-                  QStringLiteral("Ver. 1.3.24 для версий устройства"));
+                  QStringLiteral("Ver. %1 для версий устройства").arg(projectVersion()));
         auto* versions = box->findChild<QListWidget*>(QStringLiteral("ListBoxVersions"));
         ASSERT_EQ(versions->count(), 4);
         EXPECT_EQ(versions->item(0)->text(), QStringLiteral("QT.01.02"));

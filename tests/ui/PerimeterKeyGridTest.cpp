@@ -110,3 +110,21 @@ TEST(PerimeterKeyGrid, TypedCodeIsUpperCasedAndLimitedToHexDigits)
     QApplication::processEvents(); // the delegate commits on a queued call
     EXPECT_EQ(grid.item(0, TouchKeyGrid::Code)->text(), "1F2");
 }
+
+// Number, arm, disarm and profile keep their drawn 20, 20, 20 and 35 pixels
+// (grown with the font); code and name share the rest equally.
+TEST(PerimeterKeyGrid, ColumnsKeepTheirDrawnWidths)
+{
+    TouchKeyGrid grid;
+    grid.resize(500, 400);
+    grid.show();
+    QApplication::processEvents();
+    const int number = grid.columnWidth(TouchKeyGrid::Number);
+    EXPECT_GE(number, 20);
+    EXPECT_EQ(grid.columnWidth(TouchKeyGrid::Arm), number);
+    EXPECT_EQ(grid.columnWidth(TouchKeyGrid::Disarm), number);
+    EXPECT_NEAR(grid.columnWidth(TouchKeyGrid::Profile), 35.0 * number / 20, 2);
+    const int rest = grid.viewport()->width() - 3 * number - grid.columnWidth(TouchKeyGrid::Profile);
+    EXPECT_NEAR(grid.columnWidth(TouchKeyGrid::Code), rest / 2.0, 1);
+    EXPECT_NEAR(grid.columnWidth(TouchKeyGrid::Name), rest / 2.0, 1);
+}

@@ -51,3 +51,18 @@ TEST(PerimeterKeyPanel, FullTableAndRefusedPassword)
     f.panel.keyPolled(KeyPanel::Poll::QueryFailed, {}); // leaves the page as it was
     EXPECT_EQ(f.pageDescription.text(), refused);
 }
+
+// The titles take their parent's colour once the password went through, before
+// the key query: a query that then fails leaves no red of a key shown earlier.
+TEST(PerimeterKeyPanel, TitlesLoseTheirRedWhenTheKeyQueryFails)
+{
+    PanelFixture f;
+    f.panel.keyPolled(KeyPanel::Poll::KeyRead, "0123456789ABCDEF");
+    ASSERT_TRUE(f.panel.title()->property("keyRead").toBool());
+    f.panel.keyPolled(KeyPanel::Poll::QueryFailed, {});
+    for (QLabel* title : {f.panel.title(), f.panel.readerTitle()}) {
+        EXPECT_FALSE(title->property("keyRead").toBool());
+        EXPECT_NE(title->palette().color(QPalette::Window), QColor(255, 0, 0));
+    }
+    EXPECT_EQ(f.panel.grid()->rows()[0].code, "0123456789ABCDEF"); // the table keeps the key
+}

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QSlider>
 
 #include "PageTestHost.h"
@@ -30,10 +31,14 @@ TEST(ProfilesPages, CommonPageExplainsProfiles)
     PageFixture<ProfilesCommonPage> page(38);
     auto* memo = page.control<QPlainTextEdit>("MemoProfiles");
     EXPECT_TRUE(memo->isReadOnly());
-    const QString text = memo->toPlainText();
-    EXPECT_TRUE(text.startsWith("Профиль - это совокупность параметров объединенных в группу, которые могут быть "
-                                "применены одновременно по команде SMS или в указанное время"));
-    EXPECT_TRUE(text.endsWith("профиль позволяет включить несколько реле или выходов одновременно, если потребуется."));
+    const QStringList lines = memo->toPlainText().split(u'\n');
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_EQ(memo->document()->blockCount(), 5);
+    EXPECT_EQ(lines[0], "Профиль - это совокупность параметров объединенных в группу, которые могут быть "
+                        "применены одновременно по команде SMS или ");
+    EXPECT_TRUE(lines[1].startsWith("в указанное время"));
+    EXPECT_TRUE(lines[3].endsWith("профиль позволяет "));
+    EXPECT_EQ(lines[4], "включить несколько реле или выходов одновременно, если потребуется.");
     const ConfigImage before = page.image();
     page.store();
     EXPECT_EQ(page.image(), before);

@@ -167,3 +167,23 @@ TEST_F(GridFixture, ScrollingMovesTheCurrentCellIntoView)
     EXPECT_EQ(grid.currentGridColumn(), grid.firstVisibleColumn());
     EXPECT_GT(grid.firstVisibleColumn(), 1);
 }
+
+// After an edit in a row that does not repeat, the grid takes no edit until
+// another cell is chosen; a repeating row stays editable.
+TEST_F(GridFixture, AnEditInARowThatDoesNotRepeatTurnsEditingOff)
+{
+    type(6, 4, "12");
+    ASSERT_EQ(grid.cell(6, 4), "12");
+    QTest::keyClick(&grid, Qt::Key_7);
+    QApplication::processEvents();
+    EXPECT_EQ(qobject_cast<QLineEdit*>(QApplication::focusWidget()), nullptr);
+    EXPECT_EQ(grid.cell(6, 4), "12");
+
+    type(6, 5, "3"); // another cell: editing is on again
+    EXPECT_EQ(grid.cell(6, 5), "3");
+
+    grid.toggleCell(7, ScenarioGrid::kCycleColumn);
+    type(7, 4, "5");
+    QTest::keyClick(&grid, Qt::Key_F2);
+    EXPECT_NE(qobject_cast<QLineEdit*>(QApplication::focusWidget()), nullptr);
+}

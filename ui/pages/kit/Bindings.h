@@ -160,6 +160,8 @@ public:
         QComboBox* box = makeComboBox(name, suggestions);
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
+        // What is typed is what is stored: no suggestion completes it inline.
+        box->setCompleter(nullptr);
         box->lineEdit()->setMaxLength(maxLength);
         add([&field, box, how](ConfigImage& image,
                                RecordAt<R> at) { storeText(image, at, field, box->currentText(), how); },

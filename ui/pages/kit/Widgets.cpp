@@ -1,6 +1,8 @@
 #include "ui/pages/kit/Widgets.h"
 
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QValidator>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -84,6 +86,51 @@ QLineEdit* makeEdit(const QString& objectName, int maxLength, const QString& qtM
         edit->setInputMask(qtMask);
     edit->setMaxLength(maxLength);
     return edit;
+}
+
+namespace {
+
+// Refuses typing that makes the text longer than the limit, or than the text
+// shown before it where that is longer already: so a long shown text may be
+// shortened but never lengthened.
+class TypedLength : public QValidator {
+public:
+    TypedLength(int limit, QLineEdit* edit) : QValidator(edit), limit_(limit)
+    {
+        QObject::connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { shown_ = text.size(); });
+    }
+    State validate(QString& input, int&) const override
+    {
+        return input.size() <= limit_ || input.size() <= shown_ ? Acceptable : Invalid;
+    }
+    void showing(const QString& text) { shown_ = text.size(); }
+
+private:
+    int limit_;
+    qsizetype shown_ = 0;
+};
+
+} // namespace
+
+int designWidth(const QWidget* widget, int pixels)
+{
+    constexpr double kDesignFontHeight = 13.0;
+    const double scale = std::max(1.0, widget->fontMetrics().height() / kDesignFontHeight);
+    return int(pixels * scale + 0.5);
+}
+
+QLineEdit* makeTypedEdit(const QString& objectName, int typedLimit)
+{
+    QLineEdit* edit = makeEdit(objectName, 32767);
+    edit->setValidator(new TypedLength(typedLimit, edit));
+    return edit;
+}
+
+void showWholeText(QLineEdit* edit, const QString& text)
+{
+    if (auto* limit = dynamic_cast<TypedLength*>(const_cast<QValidator*>(edit->validator())))
+        limit->showing(text);
+    edit->setText(text);
 }
 
 QGroupBox* makeGroup(const QString& objectName, const QString& caption)

@@ -25,6 +25,14 @@ QCheckBox* makeCheckBox(const QString& objectName, const QString& caption);
 QComboBox* makeComboBox(const QString& objectName, const QStringList& items);
 // `qtMask` is in Qt's notation (see the notes beside each page); empty = no mask.
 QLineEdit* makeEdit(const QString& objectName, int maxLength, const QString& qtMask = {});
+// An edit in which typing stops at `typedLimit` characters, while a text the
+// tool shows there (showWholeText) is never cut to that length.
+QLineEdit* makeTypedEdit(const QString& objectName, int typedLimit);
+void showWholeText(QLineEdit* edit, const QString& text);
+// A width given in pixels for the 13-pixel-high font the pages were drawn
+// with, grown in proportion to `widget`'s font (a larger font or a screen of
+// more dots per inch), never below the pixels given.
+int designWidth(const QWidget* widget, int pixels);
 QGroupBox* makeGroup(const QString& objectName, const QString& caption);
 // The bold page title.
 QLabel* makeTitle(const QString& objectName);

@@ -60,11 +60,15 @@ const char* const kHeaders[] = {"",
                                 QT_TRANSLATE_NOOP("Ui", "Действие"),
                                 QT_TRANSLATE_NOOP("Ui", "Доп. параметр")};
 
+// The headings stand left in their columns; the blanks before the last two
+// bring them towards the middle of their wide columns.
 QStringList headerLabels()
 {
     QStringList labels;
     for (const char* heading : kHeaders)
         labels << (*heading ? Ui::tr(heading) : QString());
+    labels[SchedulerGrid::Action].prepend(QString(16, u' '));
+    labels[SchedulerGrid::Parameter].prepend(QString(2, u' '));
     return labels;
 }
 
@@ -78,6 +82,9 @@ SchedulerGrid::SchedulerGrid(Lists lists, QWidget* parent)
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
+    // The style's least section width would widen the narrow drawn columns.
+    horizontalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                     | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
@@ -85,15 +92,17 @@ SchedulerGrid::SchedulerGrid(Lists lists, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    setColumnWidth(Number, 24);
-    setColumnWidth(Enabled, 24);
-    setColumnWidth(Time, 50);
+    // Design widths, scaled for the font.
+    const auto drawnWidth = [this](int column, int pixels) { setColumnWidth(column, kit::designWidth(this, pixels)); };
+    drawnWidth(Number, 20);
+    drawnWidth(Enabled, 20);
+    drawnWidth(Time, 46);
     for (int c = Monday; c <= Sunday; ++c)
-        setColumnWidth(c, 28);
-    setColumnWidth(Test, 40);
-    setColumnWidth(Info, 40);
-    setColumnWidth(Action, 180);
-    setColumnWidth(Parameter, 120);
+        drawnWidth(c, 20);
+    drawnWidth(Test, 40);
+    drawnWidth(Info, 40);
+    drawnWidth(Action, 180);
+    drawnWidth(Parameter, 120);
 
     for (int r = 0; r < kTaskCount; ++r) {
         setItem(r, Number, readOnlyItem(QStringLiteral(" %1").arg(r + 1)));

@@ -9,14 +9,13 @@
 #include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "model/InputRange.h"
 #include "model/InputThresholds.h"
-#include "ui/pages/PageHost.h"
 #include "ui/TextTable.h"
 #include "ui/pages/PageHost.h"
+#include "ui/pages/kit/UpDownEdit.h"
 #include "ui/pages/io/inputs/InputItems.h"
 #include "ui/pages/io/inputs/TFormCalibration.h"
 
@@ -81,11 +80,7 @@ void InputPages::build()
                                inputs::steppedItems(0, 63, 5, QStringLiteral(" Sec.")));
 
     // The recovery time: an edit with its up-down, 0-63 minutes.
-    recoveryTime_ = new QSpinBox;
-    recoveryTime_->setObjectName(QStringLiteral("UpDownRecoveryTime"));
-    // Its edit field keeps the name of the edit that the up-down drives.
-    recoveryTime_->findChild<QLineEdit*>()->setObjectName(QStringLiteral("EditRecoveryTime"));
-    recoveryTime_->setRange(0, 63);
+    recoveryTime_ = makeUpDown(QStringLiteral("UpDownRecoveryTime"), QStringLiteral("EditRecoveryTime"), 0, 63);
     f.add([this](ConfigImage& image,
                  RecordAt<input::Record> at) { image.set(at, input::recoveryTime, uint32_t(recoveryTime_->value())); },
           [this](const ConfigImage& image, RecordAt<input::Record> at) {
@@ -113,8 +108,8 @@ void InputPages::build()
         {Ui::tr("без ограничения"), Ui::tr("не более 1 раза"), Ui::tr("не более 3 раз"), Ui::tr("не более 7 раз")});
 
     // Minimum and maximum: "," reads as "."; two equal values are spread by 1 each way.
-    c_.min = makeEdit(QStringLiteral("MaskEditMinVal"), 10);
-    c_.max = makeEdit(QStringLiteral("MaskEditMaxVal"), 10);
+    c_.min = makeTypedEdit(QStringLiteral("MaskEditMinVal"), kScaleTypedLength);
+    c_.max = makeTypedEdit(QStringLiteral("MaskEditMaxVal"), kScaleTypedLength);
     f.add(
         [this](ConfigImage& image, RecordAt<input::Record> at) {
             const StoredRange range = storedRange(c_.min->text(), c_.max->text());
@@ -122,8 +117,8 @@ void InputPages::build()
             image.setReal(at, input::maximum, range.max);
         },
         [this](const ConfigImage& image, RecordAt<input::Record> at) {
-            c_.min->setText(userValueText(image.real(at, input::minimum)));
-            c_.max->setText(userValueText(image.real(at, input::maximum)));
+            showWholeText(c_.min, userValueText(image.real(at, input::minimum)));
+            showWholeText(c_.max, userValueText(image.real(at, input::maximum)));
         });
 
     const QStringList actions = host().textList(texts::actions);
@@ -284,8 +279,8 @@ void InputPages::thresholdMoved(bool high)
 void InputPages::typeChosen()
 {
     if (c_.type->currentIndex() == int(input::kTypeTs42)) {
-        c_.min->setText(QStringLiteral("-50"));
-        c_.max->setText(QStringLiteral("150"));
+        showWholeText(c_.min, QStringLiteral("-50"));
+        showWholeText(c_.max, QStringLiteral("150"));
     }
     display_->refresh();
 }

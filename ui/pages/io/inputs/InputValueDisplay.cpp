@@ -10,6 +10,7 @@
 #include "model/InputRange.h"
 #include "model/InputThresholds.h"
 #include "model/UiText.h"
+#include "ui/pages/kit/Widgets.h"
 
 namespace vrm {
 
@@ -94,8 +95,8 @@ void InputValueDisplay::toggleUnit()
 void InputValueDisplay::calibrate(double wanted)
 {
     const UserScale shifted = calibratedScale(typedScale(c_.min->text(), c_.max->text()), c_.current->value(), wanted);
-    c_.min->setText(userValueText(shifted.min));
-    c_.max->setText(userValueText(shifted.max));
+    kit::showWholeText(c_.min, userValueText(shifted.min));
+    kit::showWholeText(c_.max, userValueText(shifted.max));
     refresh();
 }
 

@@ -18,6 +18,10 @@ class QWidget;
 
 namespace vrm {
 
+// What may be typed into the minimum and maximum edits; what the tool shows
+// there (7 significant digits, "1.234568e+07") is never cut to it.
+inline constexpr int kScaleTypedLength = 10;
+
 struct InputValueControls {
     QComboBox* type = nullptr;        // ComboBoxSensType
     QComboBox* activeLevel = nullptr; // ComboBoxSensActLevel

@@ -99,7 +99,7 @@ ProfilesCommonPage::ProfilesCommonPage(PageHost& host, QObject* parent) : PageGr
     auto* memo = new QPlainTextEdit;
     memo->setObjectName(QStringLiteral("MemoProfiles"));
     memo->setReadOnly(true);
-    // Five lines of the explanation, each ending in a blank: read as one paragraph.
+    // Five lines of the explanation, shown as five lines (each but the last ends in a blank).
     const QStringList lines{
         Ui::tr("Профиль - это совокупность параметров объединенных в группу, которые могут быть применены "
                "одновременно по команде SMS или "),
@@ -110,8 +110,10 @@ ProfilesCommonPage::ProfilesCommonPage(PageHost& host, QObject* parent) : PageGr
         Ui::tr("заменяют ранее установленные, после чего устройство начинает работать с новыми значениями. "
                "Дополнительно, профиль позволяет "),
         Ui::tr("включить несколько реле или выходов одновременно, если потребуется.")};
-    memo->setPlainText(lines.join(QString()));
-    memo->setFixedHeight(130);
+    memo->setPlainText(lines.join(u'\n'));
+    // Room for the five lines, each wrapping to the memo's width.
+    memo->setMinimumHeight(memo->fontMetrics().lineSpacing() * 9 + 2 * memo->frameWidth() + 8);
+    memo->setMaximumHeight(memo->minimumHeight());
     frame.body->addWidget(memo);
     frame.body->addStretch(1);
 }

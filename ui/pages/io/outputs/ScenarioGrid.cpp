@@ -124,7 +124,10 @@ ScenarioGrid::ScenarioGrid(QWidget* parent) : QTableWidget(kScenarios, kColumns 
     connect(this, &QTableWidget::itemChanged, this, &ScenarioGrid::cellEdited);
     connect(this, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int column) { toggleCell(row + 1, column + 1); });
-    connect(this, &QTableWidget::currentCellChanged, this, &ScenarioGrid::refreshPreview);
+    connect(this, &QTableWidget::currentCellChanged, this, [this] {
+        editingOff_ = false;
+        refreshPreview();
+    });
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &ScenarioGrid::followScroll);
     setCurrentGridCell(1, kCycleColumn);
 }
@@ -217,7 +220,7 @@ void ScenarioGrid::toggleCell(int row, int column)
 bool ScenarioGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
 {
     if (index.isValid() && trigger != QAbstractItemView::NoEditTriggers
-        && !cellEditable(index.row() + 1, index.column() + 1))
+        && (editingOff_ || !cellEditable(index.row() + 1, index.column() + 1)))
         return false;
     return QTableWidget::edit(index, trigger, event);
 }
@@ -249,6 +252,7 @@ void ScenarioGrid::cellEdited(QTableWidgetItem* item)
     if (cell(row, kCountColumn) != QStringLiteral("1") && cell(row, kCycleColumn) != words_.cycle) {
         setCell(row, kCycleColumn, QString());
         setCell(row, kCountColumn, QString());
+        editingOff_ = true;
     }
     refreshPreview();
 }

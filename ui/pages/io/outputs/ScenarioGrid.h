@@ -77,6 +77,9 @@ private:
     Words words_;
     QLabel* corner_ = nullptr;
     bool filling_ = false;
+    // An edit in a row that does not repeat turns editing off until another
+    // cell is chosen: the cell just typed into takes no second edit at once.
+    bool editingOff_ = false;
 };
 
 } // namespace vrm

@@ -70,9 +70,10 @@ void KeyPanel::keyPolled(Poll poll, const QString& code)
             pageDescription_->setText(passwordRefusedText());
         return;
     case Poll::NoKey:
-        setTitlesRed(false);
-        return;
     case Poll::QueryFailed:
+        // The password went through: the titles lose the red of a key shown
+        // before, whatever the key query then answers.
+        setTitlesRed(false);
         return;
     case Poll::KeyRead:
         break;

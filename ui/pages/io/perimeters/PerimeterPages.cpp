@@ -10,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "model/ArmInMode.h"
@@ -20,6 +19,7 @@
 #include "model/PerimeterLink.h"
 #include "ui/TextTable.h"
 #include "ui/pages/PageHost.h"
+#include "ui/pages/kit/UpDownEdit.h"
 
 namespace vrm {
 
@@ -67,10 +67,7 @@ void PerimeterPages::build()
     QComboBox* name = f.textChoice(perimeter::name, QStringLiteral("ComboBoxPerimetrName"),
                                    numberedItems(1, 4, {}, QStringLiteral("ПЕРИМЕТР")), kNameLength);
     name->setMinimumWidth(180);
-    armDelay_ = new QSpinBox;
-    armDelay_->setObjectName(QStringLiteral("UpDownPerimDelayARM"));
-    armDelay_->setRange(0, kArmDelayMax);
-    armDelay_->findChild<QLineEdit*>()->setObjectName(QStringLiteral("EditPerimDelayARM"));
+    armDelay_ = makeUpDown(QStringLiteral("UpDownPerimDelayARM"), QStringLiteral("EditPerimDelayARM"), 0, kArmDelayMax);
     auto* top = new QGridLayout;
     top->addWidget(makeLabel(Ui::tr("Название периметра")), 0, 0);
     top->addWidget(name, 0, 1);

@@ -1,6 +1,7 @@
 #include "ui/pages/io/perimeters/TouchKeyGrid.h"
 
 #include "model/UiText.h"
+#include "ui/pages/kit/Widgets.h"
 
 #include <QDropEvent>
 #include <QHeaderView>
@@ -12,9 +13,10 @@ namespace vrm {
 
 namespace {
 
-constexpr int kNumberWidth = 28;
-constexpr int kBoxWidth = 28;
-constexpr int kProfileWidth = 44;
+// Design widths, scaled for the font (kit::designWidth).
+constexpr int kNumberWidth = 20;
+constexpr int kBoxWidth = 20;
+constexpr int kProfileWidth = 35;
 
 // Cell editors: the code takes up to 16 hexadecimal digits (shown in upper
 // case), the name up to 16 letters or digits (Latin or Cyrillic, which the
@@ -92,6 +94,8 @@ TouchKeyGrid::TouchKeyGrid(QWidget* parent) : QTableWidget(kTouchKeyCount, Colum
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
+    // The style's least section width would widen the narrow drawn columns.
+    horizontalHeader()->setMinimumSectionSize(1);
     setItemDelegate(new KeyCellDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -191,11 +195,16 @@ void TouchKeyGrid::resizeEvent(QResizeEvent* event)
 
 void TouchKeyGrid::fitColumns()
 {
-    setColumnWidth(Number, kNumberWidth);
-    setColumnWidth(Arm, kBoxWidth);
-    setColumnWidth(Disarm, kBoxWidth);
-    setColumnWidth(Profile, kProfileWidth);
-    const int rest = viewport()->width() - kNumberWidth - 2 * kBoxWidth - kProfileWidth;
+    const int number = kit::designWidth(this, kNumberWidth);
+    const int box = kit::designWidth(this, kBoxWidth);
+    const int profile = kit::designWidth(this, kProfileWidth);
+    setColumnWidth(Number, number);
+    setColumnWidth(Arm, box);
+    setColumnWidth(Disarm, box);
+    setColumnWidth(Profile, profile);
+    // Code and name share the rest; the viewport already leaves out the
+    // scroll bar that the 12 pixels of the original drawing made room for.
+    const int rest = viewport()->width() - number - 2 * box - profile;
     setColumnWidth(Code, qMax(rest / 2, 60));
     setColumnWidth(Name, qMax(rest - rest / 2, 60));
 }
