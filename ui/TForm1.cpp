@@ -160,7 +160,7 @@ QAction* TForm1::addAction(const char* name, const QString& caption, const QStri
 void TForm1::createActions()
 {
     QAction* fileNew = addAction("FileNew1", {}, Ui::tr("Установить стандартную конфигурацию"),
-                                 Ui::tr("Установить стандартную конфигурацию"), {}, 0);
+                                 Ui::tr("Установить стандартную конфигурацию", "hint"), {}, 0);
     QAction* fileOpen = addAction("FileOpen1", {}, Ui::tr("Открыть файл конфигурации..."),
                                   Ui::tr("Открыть файл конфигурации"), {}, 1);
     QAction* fileSave = addAction("FileSave1", {}, Ui::tr("Сохранить текущую конфигурацию в файл..."),

@@ -8,13 +8,24 @@ namespace vrm {
 
 namespace {
 
+// A built-in text; the disambiguation tells an entry from a caption of the
+// same spelling, which has a line of the language file of its own.
+struct Source {
+    constexpr Source(const char* text, const char* disambiguation = nullptr)
+        : text(text), disambiguation(disambiguation)
+    {
+    }
+    const char* text;
+    const char* disambiguation;
+};
+
 // The built-in wording, marked for translation and translated when a table is
 // made: the window makes its table after the interface language is installed.
-QStringList translated(std::initializer_list<const char*> sources)
+QStringList translated(std::initializer_list<Source> sources)
 {
     QStringList entries;
-    for (const char* source : sources)
-        entries << Ui::tr(source);
+    for (const Source& source : sources)
+        entries << Ui::tr(source.text, source.disambiguation);
     return entries;
 }
 
@@ -31,11 +42,13 @@ QStringList numbered(const char* pattern, int first, int last)
 
 TextTable::TextTable()
 {
-    lists_.insert(texts::modeNames, translated({QT_TRANSLATE_NOOP("Ui", "ОХРАНА"), QT_TRANSLATE_NOOP("Ui", "НАБЛЮДЕНИЕ"),
-                                                QT_TRANSLATE_NOOP("Ui", "ЗАЩИТА"),
+    lists_.insert(texts::modeNames, translated({QT_TRANSLATE_NOOP3("Ui", "ОХРАНА", "mode name"),
+                                                QT_TRANSLATE_NOOP3("Ui", "НАБЛЮДЕНИЕ", "mode name"),
+                                                QT_TRANSLATE_NOOP3("Ui", "ЗАЩИТА", "mode name"),
                                                 QT_TRANSLATE_NOOP("Ui", "Смена режима")}));
     lists_.insert(texts::outputNames,
-                  translated({QT_TRANSLATE_NOOP("Ui", "Реле 1"), QT_TRANSLATE_NOOP("Ui", "Реле 2")})
+                  translated({QT_TRANSLATE_NOOP3("Ui", "Реле 1", "output name"),
+                              QT_TRANSLATE_NOOP3("Ui", "Реле 2", "output name")})
                       + numbered(QT_TRANSLATE_NOOP("Ui", "Выход %1"), 1, 5));
     lists_.insert(texts::reactions,
                   translated({QT_TRANSLATE_NOOP("Ui", "Нет реакции"), QT_TRANSLATE_NOOP("Ui", "Включить"),
@@ -60,7 +73,8 @@ TextTable::TextTable()
                               QT_TRANSLATE_NOOP("Ui", "Показывать информацию попеременно"),
                               QT_TRANSLATE_NOOP("Ui", "Установлена плата расширенной индикации")}));
     lists_.insert(texts::enableCaptions,
-                  translated({QT_TRANSLATE_NOOP("Ui", "Разрешено"), QT_TRANSLATE_NOOP("Ui", "Разрешен")}));
+                  translated({QT_TRANSLATE_NOOP3("Ui", "Разрешено", "enable caption"),
+                              QT_TRANSLATE_NOOP3("Ui", "Разрешен", "enable caption")}));
     lists_.insert(
         texts::stimulusCaptions,
         translated({QT_TRANSLATE_NOOP("Ui", " События воздействующие на это реле [Вкладка | Воздействие | Событие] "),

@@ -176,7 +176,7 @@ QGroupBox* ConnectionPages::buildSmsGroup()
     protocolLabel_ = fieldLabel({}, QStringLiteral("LabelProtocolAlias"));
     smsLanguage_ = makeComboBox(QStringLiteral("ComboBoxLang"), {Ui::tr("Английский"), Ui::tr("Русский")});
     smsUserIdentity_ = makeComboBox(QStringLiteral("ComboBoxUserId"),
-                                    {Ui::tr("Код ключа TouchMem"), Ui::tr("Имя пользователя")});
+                                    {Ui::tr("Код ключа TouchMem"), Ui::tr("Имя пользователя", "sms identity")});
     controlErrorCheck_ = makeCheckBox(QStringLiteral("CheckBoxDebugMode"),
                                       Ui::tr("Контроль ошибок управляющих сообщений"));
     jointUse_ = makeCheckBox(QStringLiteral("CheckBoxJointUse"), Ui::tr("Режим управления подчиненным контроллером"));

@@ -30,7 +30,8 @@ constexpr int kFirstInputPage = 21;
 
 QStringList modeChangeItems()
 {
-    return {Ui::tr("не менять"), Ui::tr("ОХРАНА"), Ui::tr("НАБЛЮДЕНИЕ"), Ui::tr("Противоположный")};
+    return {Ui::tr("не менять"), Ui::tr("ОХРАНА", "mode choice"), Ui::tr("НАБЛЮДЕНИЕ", "mode choice"),
+            Ui::tr("Противоположный")};
 }
 
 } // namespace
