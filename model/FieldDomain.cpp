@@ -11,9 +11,13 @@ QString source(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-QString shown(std::string_view text, bool translate)
+QString shown(std::string_view text, bool translate, std::string_view disambiguation = {})
 {
-    return translate ? Ui::tr(QByteArray(text.data(), qsizetype(text.size())).constData()) : source(text);
+    if (!translate)
+        return source(text);
+    const QByteArray comment(disambiguation.data(), qsizetype(disambiguation.size()));
+    return Ui::tr(QByteArray(text.data(), qsizetype(text.size())).constData(),
+                  comment.isEmpty() ? nullptr : comment.constData());
 }
 
 QString runItem(const ItemRun& run, int index, bool translate)
@@ -38,8 +42,8 @@ QStringList itemTexts(const ItemList& list, bool translate)
     if (list.make)
         return list.make(translate);
     QStringList items;
-    for (std::string_view text : list.texts)
-        items << shown(text, translate && list.translated);
+    for (const ItemText& item : list.texts)
+        items << shown(item.text, translate && list.translated, item.disambiguation);
     for (int i = 0; i < list.run.count; ++i)
         items << runItem(list.run, i, translate);
     return items;

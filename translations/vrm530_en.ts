@@ -3230,6 +3230,115 @@ Exit status: 0 success or equal, 1 different (compare, diff), 2 a device or file
         <translation># [page] name = value; a field missing from the text gets its factory value</translation>
     </message>
     <message>
+        <source>Закрыть</source>
+        <comment>backups</comment>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Имя пользователя</source>
+        <comment>sms identity</comment>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <source>Общие параметры GPRS</source>
+        <comment>page title</comment>
+        <translation>GPRS common parameters</translation>
+    </message>
+    <message>
+        <source>Программировать</source>
+        <comment>system parameters</comment>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>ОХРАНА</source>
+        <comment>mode choice</comment>
+        <translation>ARMED</translation>
+    </message>
+    <message>
+        <source>НАБЛЮДЕНИЕ</source>
+        <comment>mode choice</comment>
+        <translation>DISARMED</translation>
+    </message>
+    <message>
+        <source>Входы</source>
+        <comment>page title</comment>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>Реле 1</source>
+        <comment>terminal</comment>
+        <translation>Relay 1</translation>
+    </message>
+    <message>
+        <source>Реле 2</source>
+        <comment>terminal</comment>
+        <translation>Relay 2</translation>
+    </message>
+    <message>
+        <source>Первая граница разряда</source>
+        <comment>hint</comment>
+        <translation>First discharge threshold</translation>
+    </message>
+    <message>
+        <source>Вторая граница разряда</source>
+        <comment>hint</comment>
+        <translation>Second discharge threshold</translation>
+    </message>
+    <message>
+        <source> GSM </source>
+        <translation> GSM </translation>
+    </message>
+    <message>
+        <source>Периметр %1</source>
+        <comment>status page</comment>
+        <translation>Perimeter %1</translation>
+    </message>
+    <message>
+        <source>ОХРАНА</source>
+        <comment>mode name</comment>
+        <translation>ARMED</translation>
+    </message>
+    <message>
+        <source>НАБЛЮДЕНИЕ</source>
+        <comment>mode name</comment>
+        <translation>DISARMED</translation>
+    </message>
+    <message>
+        <source>ЗАЩИТА</source>
+        <comment>mode name</comment>
+        <translation>PROTECTION</translation>
+    </message>
+    <message>
+        <source>Реле 1</source>
+        <comment>output name</comment>
+        <translation>Relay 1</translation>
+    </message>
+    <message>
+        <source>Реле 2</source>
+        <comment>output name</comment>
+        <translation>Relay 2</translation>
+    </message>
+    <message>
+        <source>Разрешено</source>
+        <comment>enable caption</comment>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>Разрешен</source>
+        <comment>enable caption</comment>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>Установить стандартную конфигурацию</source>
+        <comment>hint</comment>
+        <translation>Set the standard configuration</translation>
+    </message>
+    <message>
+        <source>Текущее значение</source>
+        <comment>temperature</comment>
+        <translation>Current value</translation>
+    </message>
+    <message>
         <source>значение %1 вне диапазона %2</source>
         <translation>value %1 out of range %2</translation>
     </message>

@@ -19,6 +19,15 @@ namespace vrm {
 // How a value is written for a reader.
 enum class Shown : uint8_t { Number, Text, IPv4, Float, Hex };
 
+// One item text, and where the same text means something else elsewhere, the
+// disambiguation its translation is looked up by: QT_TRANSLATE_NOOP3 gives both.
+struct ItemText {
+    std::string_view text;
+    std::string_view disambiguation;
+    constexpr ItemText(const char* source) : text(source) {}
+    constexpr ItemText(const char* source, const char* comment) : text(source), disambiguation(comment) {}
+};
+
 // A run of numbered items: item i is the number first + step * i (or
 // first * 2^i when doubling) followed by `text`, or put in place of the "%1"
 // that `text` holds.
@@ -34,7 +43,7 @@ struct ItemRun {
 
 // The items a number field is chosen from, in order: the fixed texts, then the run.
 struct ItemList {
-    std::span<const std::string_view> texts;
+    std::span<const ItemText> texts;
     bool translated = true;  // the fixed texts are interface text sources, else literals
     ItemRun run;
     // The window's text table may replace the whole list by this name (a language file does).
@@ -60,14 +69,14 @@ struct ItemList {
 // How item lists are declared.
 namespace items {
 // Interface texts (translated where shown).
-constexpr ItemList interfaceTexts(std::span<const std::string_view> sources)
+constexpr ItemList interfaceTexts(std::span<const ItemText> sources)
 {
     ItemList list;
     list.texts = sources;
     return list;
 }
 // Texts shown as they are.
-constexpr ItemList literals(std::span<const std::string_view> texts)
+constexpr ItemList literals(std::span<const ItemText> texts)
 {
     ItemList list;
     list.texts = texts;

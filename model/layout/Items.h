@@ -14,11 +14,12 @@ QStringList timeZoneItems(bool translate); // model/TimeZoneNames.cpp
 
 namespace lists {
 
-using T = std::string_view;
+using T = ItemText;
 using namespace items;
 
 // Output numbers 0-6; the window's text table may replace them ("output names").
-inline constexpr T kRelays[] = {QT_TRANSLATE_NOOP("Ui", "Реле 1"), QT_TRANSLATE_NOOP("Ui", "Реле 2")};
+inline constexpr T kRelays[] = {QT_TRANSLATE_NOOP3("Ui", "Реле 1", "output name"),
+                                QT_TRANSLATE_NOOP3("Ui", "Реле 2", "output name")};
 inline constexpr ItemList outputs{interfaceTexts(kRelays).then(textRun(1, 1, 5, QT_TRANSLATE_NOOP("Ui", "Выход %1"))).replacedBy("output names")};
 
 // What an event does to an output ("actions" in the text table).
@@ -72,8 +73,9 @@ inline constexpr ItemList listenNumbers{literals(kNoNumber).then(run(1, 1, 8, ""
 inline constexpr T kAlarmTries[] = {QT_TRANSLATE_NOOP("Ui", "без ограничения"), QT_TRANSLATE_NOOP("Ui", "не более 1 раза"),
                                     QT_TRANSLATE_NOOP("Ui", "не более 3 раз"), QT_TRANSLATE_NOOP("Ui", "не более 7 раз")};
 inline constexpr ItemList alarmTries{interfaceTexts(kAlarmTries)};
-inline constexpr T kModeChanges[] = {QT_TRANSLATE_NOOP("Ui", "не менять"), QT_TRANSLATE_NOOP("Ui", "ОХРАНА"),
-                                     QT_TRANSLATE_NOOP("Ui", "НАБЛЮДЕНИЕ"), QT_TRANSLATE_NOOP("Ui", "Противоположный")};
+inline constexpr T kModeChanges[] = {QT_TRANSLATE_NOOP("Ui", "не менять"), QT_TRANSLATE_NOOP3("Ui", "ОХРАНА", "mode choice"),
+                                     QT_TRANSLATE_NOOP3("Ui", "НАБЛЮДЕНИЕ", "mode choice"),
+                                     QT_TRANSLATE_NOOP("Ui", "Противоположный")};
 inline constexpr ItemList modeChanges{interfaceTexts(kModeChanges)};
 inline constexpr T kSupplyModes[] = {
     QT_TRANSLATE_NOOP("Ui", "Зависит от режима (Охрана - включен, Наблюдение - выключен)"),
@@ -117,7 +119,7 @@ inline constexpr ItemList waitTimes{numbers(run(1, 1, 16, " Min."))};
 inline constexpr T kSmsLanguages[] = {QT_TRANSLATE_NOOP("Ui", "Английский"), QT_TRANSLATE_NOOP("Ui", "Русский")};
 inline constexpr ItemList smsLanguages{interfaceTexts(kSmsLanguages)};
 inline constexpr T kUserIdentities[] = {QT_TRANSLATE_NOOP("Ui", "Код ключа TouchMem"),
-                                        QT_TRANSLATE_NOOP("Ui", "Имя пользователя")};
+                                        QT_TRANSLATE_NOOP3("Ui", "Имя пользователя", "sms identity")};
 inline constexpr ItemList userIdentities{interfaceTexts(kUserIdentities)};
 
 // GPRS and servers: minutes in the interface language.

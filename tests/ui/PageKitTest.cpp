@@ -24,9 +24,9 @@ using namespace vrm;
 using namespace vrm::kit;
 
 namespace kitTest {
-inline constexpr std::string_view kLetters[] = {"a", "b", "c", "d", "e"};
-inline constexpr std::string_view kActions[] = {"none", "on", "off"};
-inline constexpr std::string_view kParts[] = {"x", "y", "z"};
+inline constexpr ItemText kLetters[] = {"a", "b", "c", "d", "e"};
+inline constexpr ItemText kActions[] = {"none", "on", "off"};
+inline constexpr ItemText kParts[] = {"x", "y", "z"};
 namespace lists {
 inline constexpr ItemList letters = items::literals(kLetters);
 inline constexpr ItemList actions = items::literals(kActions).replacedBy("actions");

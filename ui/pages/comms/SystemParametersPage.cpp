@@ -102,7 +102,7 @@ void SystemParametersPage::build()
     auto* buttons = new QHBoxLayout;
     read_ = new QPushButton(Ui::tr("Считать"));
     read_->setObjectName(QStringLiteral("BitBtnReadSysPar"));
-    program_ = new QPushButton(Ui::tr("Программировать"));
+    program_ = new QPushButton(Ui::tr("Программировать", "system parameters"));
     program_->setObjectName(QStringLiteral("BitBtnProgSysPar"));
     program_->setEnabled(false);
     for (QPushButton* button : {read_, program_})

@@ -22,7 +22,7 @@ InputsCommonPage::InputsCommonPage(PageHost& host, QObject* parent)
 
 void InputsCommonPage::build()
 {
-    title()->setText(Ui::tr("Входы"));
+    title()->setText(Ui::tr("Входы", "page title"));
     Bindings<common::Record>& f = fields();
     QComboBox* supply = f.combo(common::sensorSupplyAlwaysOn, QStringLiteral("ComboBoxPortPwrSensAllOn"));
     QComboBox* resetTime = f.combo(common::loopPowerResetTime, QStringLiteral("ComboBoxLoopPwrResetTime"));

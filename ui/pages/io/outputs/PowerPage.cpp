@@ -165,9 +165,9 @@ QWidget* PowerPage::buildBatteryGroup()
     QGridLayout* layout = groupGrid(group);
     // The track bars count down from a full battery: percent = 100 - position.
     dischargeWarn_ = slider(QStringLiteral("TrackBarDischargeWarn"), 0, limits::kDischargeRange,
-                            Ui::tr("Первая граница разряда"));
+                            Ui::tr("Первая граница разряда", "hint"));
     dischargeAlarm_ = slider(QStringLiteral("TrackBarDischargeAlarm"), 0, limits::kDischargeRange,
-                             Ui::tr("Вторая граница разряда"));
+                             Ui::tr("Вторая граница разряда", "hint"));
     dischargeWarnLabel_ = valueLabel(QStringLiteral("LabelDischargeWarn"));
     dischargeAlarmLabel_ = valueLabel(QStringLiteral("LabelDischargeAlarm"));
     // Each discharge byte: its message bit first, then the percentage.
