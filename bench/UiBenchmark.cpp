@@ -1,26 +1,32 @@
 // How the window feels, measured offscreen against vrm530-sim at 19,200 baud:
 // page switches with their repaint, the longest event-loop stall during
-// Program, start-up to the window shown, and what an idle, polling window
-// costs. Each figure is printed beside its goal.
+// Program, start-up to the window shown, what an idle, polling window costs,
+// and what an idle window without a controller does. Each figure is printed
+// beside its goal.
 //
-//   ui_benchmark [--poller-seconds N] [--rounds N]
+//   ui_benchmark [--poller-seconds N] [--poller-runs N] [--rounds N] [--idle-seconds N]
 //
 // Start-up is timed from the outside: the benchmark starts itself again as a
 // child that builds the window in a prepared folder, shows it and reports.
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <ctime>
 #include <memory>
 #include <vector>
@@ -35,6 +41,7 @@
 #include "support/SimProcess.h"
 #include "ui/AppStyle.h"
 #include "ui/TForm1.h"
+#include "ui/UserSettings.h"
 #include "ui/pages/status/StatusPage.h"
 
 using namespace vrm;
@@ -44,11 +51,17 @@ namespace {
 constexpr double kPageSwitchP99GoalMs = 3.0;
 constexpr double kStallGoalMs = 20.0;
 constexpr double kStartUpGoalMs = 100.0;
+// The poller's goal is what the tool controls: the waits of a poll cycle, no
+// file-system writes while idle, and its CPU share, the median over the runs
+// (what a wake-up costs is the machine's).
 constexpr double kPollerGoalPercent = 0.5;
 // A poll cycle asks for the identity and the status: per question the poller
 // waits for the answer to "BINARY" and for the reply; then it pauses once, and
 // the window wakes once for the results.
 constexpr int kLeastWaitsPerPollCycle = 6;
+constexpr int kIdleWritesGoal = 0;
+// An idle window without a controller: nothing of its own wakes it.
+constexpr double kIdleWindowWakeUpsGoal = 0;
 
 bool waitUntil(const std::function<bool()>& done, int ms)
 {
@@ -156,45 +169,152 @@ QString loadAverage()
                                           : QStringLiteral("?");
 }
 
-// Counts lock files ("LCK..*") created in the usual lock folders while it lives.
-class LockFileWatch {
+// Counts what is written while it lives: any file created, changed, moved in
+// or removed in `folders` (but `ignored`), and the lock files of `port`
+// ("LCK..pts_3" for /dev/pts/3) created in the usual lock folders, where the
+// files of other programs on the machine are not the tool's.
+class FileWrites {
 public:
-    LockFileWatch()
+    FileWrites(const QStringList& folders, QString ignored, const QString& port)
+        : ignored_(std::move(ignored)),
+          lockName_("LCK.." + QFile::encodeName(port.startsWith(QLatin1String("/dev/")) ? port.mid(5) : port).replace('/', '_'))
     {
 #ifdef Q_OS_LINUX
         fd_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        for (const QString& folder : folders)
+            ours_.push_back(::inotify_add_watch(fd_, QFile::encodeName(folder).constData(),
+                                                IN_CREATE | IN_MODIFY | IN_CLOSE_WRITE | IN_MOVED_TO | IN_DELETE
+                                                    | IN_ATTRIB));
         for (const char* dir : {"/var/lock", "/run/lock", "/tmp", "/var/spool/locks", "/var/spool/uucp"})
             ::inotify_add_watch(fd_, dir, IN_CREATE | IN_DELETE); // alternating, so never merged
+#else
+        Q_UNUSED(folders);
 #endif
     }
-    ~LockFileWatch()
+    ~FileWrites()
     {
 #ifdef Q_OS_LINUX
         if (fd_ >= 0)
             ::close(fd_);
 #endif
     }
-    int created()
+    // Takes the events seen so far into the counts.
+    void collect()
     {
-        int count = 0;
 #ifdef Q_OS_LINUX
         alignas(inotify_event) char buffer[8192];
         ssize_t n;
         while ((n = ::read(fd_, buffer, sizeof buffer)) > 0) {
             for (char* p = buffer; p < buffer + n;) {
                 auto* event = reinterpret_cast<inotify_event*>(p);
-                if ((event->mask & IN_CREATE) && event->len > 0 && QByteArray(event->name).startsWith("LCK.."))
-                    ++count;
+                const QByteArray name = event->len > 0 ? QByteArray(event->name) : QByteArray();
+                if (name.startsWith("LCK..")) {
+                    if ((event->mask & IN_CREATE) && name == lockName_)
+                        ++lockFiles;
+                } else if (std::find(ours_.begin(), ours_.end(), event->wd) != ours_.end()
+                           && QString::fromLocal8Bit(name) != ignored_) {
+                    ++writes;
+                    written.insert(QString::fromLocal8Bit(name));
+                }
                 p += sizeof(inotify_event) + event->len;
             }
         }
 #endif
-        return count;
+    }
+
+    int writes = 0;    // events on files of the watched folders
+    int lockFiles = 0; // port lock files created
+    QSet<QString> written;
+
+private:
+    QString ignored_;
+    QByteArray lockName_;
+    std::vector<int> ours_;
+    int fd_ = -1;
+};
+
+// Timer events that reach `window` or an object below it, and the others of
+// the process (Qt's own), by receiver, while it lives.
+class TimerEvents : public QObject {
+public:
+    explicit TimerEvents(const QObject& window) : window_(window) { qApp->installEventFilter(this); }
+    ~TimerEvents() override { qApp->removeEventFilter(this); }
+
+    std::map<QString, int> window;
+    std::map<QString, int> others;
+    int queuedCalls = 0; // queued calls delivered on this thread (the poller's results among them)
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override
+    {
+        if (event->type() == QEvent::Timer) {
+            const QString name = QString::fromLatin1(receiver->metaObject()->className())
+                                 + (receiver->objectName().isEmpty() ? QString() : QLatin1Char(' ') + receiver->objectName());
+            ++(below(receiver) ? window : others)[name];
+        } else if (event->type() == QEvent::MetaCall) {
+            ++queuedCalls;
+        }
+        return false;
     }
 
 private:
-    int fd_ = -1;
+    bool below(const QObject* object) const
+    {
+        for (; object; object = object->parent()) {
+            if (object == &window_)
+                return true;
+        }
+        return false;
+    }
+    const QObject& window_;
 };
+
+QString listed(const std::map<QString, int>& counts, double seconds)
+{
+    QStringList parts;
+    for (const auto& [name, count] : counts)
+        parts << QStringLiteral("%1 %2/s").arg(name).arg(count / seconds, 0, 'f', 1);
+    return parts.isEmpty() ? QStringLiteral("none") : parts.join(QStringLiteral(", "));
+}
+
+// The idle window without a controller: what wakes its event loop.
+struct IdleWindow {
+    double windowTimersPerSecond = 0;
+    double wakeUpsPerSecond = 0;     // every return of the event loop from its wait
+    double queuedCallsPerSecond = 0; // queued calls delivered meanwhile (the poller's results)
+    QString windowTimers;
+    QString otherTimers;
+};
+
+IdleWindow idleWindowWithoutController(int seconds)
+{
+    QTemporaryDir folder; // no port settings: the poller looks for COM1, which is not there
+    QDir::setCurrent(folder.path());
+    IdleWindow result;
+    TForm1 form;
+    if (!showAndDraw(form))
+        return result;
+    // Start-up's own passes (the first poller, the pages built and laid out in idle time) end first.
+    idle(3000);
+    form.pageTree()->setFocus();
+    TimerEvents timers(form);
+    int wakeUps = 0;
+    const auto counter = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake,
+                                          [&wakeUps] { ++wakeUps; });
+    idle(seconds * 1000);
+    QObject::disconnect(counter);
+    int windowTimers = 0;
+    for (const auto& [name, count] : timers.window)
+        windowTimers += count;
+    result.windowTimersPerSecond = double(windowTimers) / seconds;
+    result.wakeUpsPerSecond = double(wakeUps) / seconds;
+    result.queuedCallsPerSecond = double(timers.queuedCalls) / seconds;
+    result.windowTimers = listed(timers.window, seconds);
+    // The idle loop's own end timer is the benchmark's.
+    timers.others.erase(QStringLiteral("QSingleShotTimer"));
+    result.otherTimers = listed(timers.others, seconds);
+    return result;
+}
 
 } // namespace
 
@@ -209,12 +329,18 @@ int main(int argc, char** argv)
         return startUpChild(args[2]);
 
     int pollerSeconds = 30;
+    int pollerRuns = 5;
     int rounds = 10;
+    int idleSeconds = 5;
     for (int i = 1; i + 1 < args.size(); ++i) {
         if (args[i] == QLatin1String("--poller-seconds"))
             pollerSeconds = std::max(1, args[i + 1].toInt());
+        else if (args[i] == QLatin1String("--poller-runs"))
+            pollerRuns = std::max(1, args[i + 1].toInt());
         else if (args[i] == QLatin1String("--rounds"))
             rounds = std::max(1, args[i + 1].toInt());
+        else if (args[i] == QLatin1String("--idle-seconds"))
+            idleSeconds = std::max(1, args[i + 1].toInt());
     }
 
     QTemporaryDir dir;
@@ -276,25 +402,38 @@ int main(int argc, char** argv)
     for (std::size_t i = 0; i < 5; ++i)
         slowest << QStringLiteral("%1: %2 ms").arg(byPage[i].second).arg(byPage[i].first, 0, 'f', 2);
 
-    // The idle window on page 0, polling the controller.
-    // The share depends on what one wake-up costs on this machine as much as
-    // on the tool, so the wake-ups per poll cycle are counted beside it.
+    // The idle window on page 0, polling the controller, in runs: the share
+    // depends on what one wake-up costs on this machine as much as on the
+    // tool, so the waits per poll cycle are counted beside it, and the
+    // median of the runs is taken.
     idle(1000);
-    LockFileWatch locks;
+    QStringList watched{dir.path()};
+    if (const QString settings = QFileInfo(userSettings()->fileName()).absolutePath(); QFileInfo::exists(settings))
+        watched << settings;
+    FileWrites files(watched, QFileInfo(state).fileName(), sim.path()); // the simulator keeps its memory there
     int pollCycles = 0;
     const auto cycleCount = QObject::connect(form->session(), &ControllerSession::pageZeroPolled,
                                              [&pollCycles] { ++pollCycles; });
-    QElapsedTimer wall;
-    const double cpuBefore = processCpuSeconds();
+    std::vector<double> shares;
+    double pollerCpu = 0;
+    double idleTime = 0;
     const ContextSwitches switchesBefore = contextSwitches();
-    wall.start();
-    idle(pollerSeconds * 1000);
-    const double pollerCpu = processCpuSeconds() - cpuBefore;
+    const int runMs = std::max(1000, pollerSeconds * 1000 / pollerRuns);
+    for (int run = 0; run < pollerRuns; ++run) {
+        QElapsedTimer wall;
+        const double cpuBefore = processCpuSeconds();
+        wall.start();
+        idle(runMs);
+        const double cpu = processCpuSeconds() - cpuBefore;
+        const double seconds = double(wall.nsecsElapsed()) / 1e9;
+        shares.push_back(cpu / seconds * 100.0);
+        pollerCpu += cpu;
+        idleTime += seconds;
+    }
     const ContextSwitches switchesAfter = contextSwitches();
-    const double idleSeconds = double(wall.nsecsElapsed()) / 1e9;
     QObject::disconnect(cycleCount);
-    const double pollerShare = pollerCpu / idleSeconds * 100.0;
-    const int lockFiles = locks.created();
+    files.collect();
+    const double pollerShare = percentile(shares, 0.5);
 
     // Program, with a precise 1 ms timer showing how long the loop was away.
     double longestStall = 0;
@@ -333,17 +472,43 @@ int main(int argc, char** argv)
     report("start-up to window shown (process start, median of 5)", start.wallMs, "ms", kStartUpGoalMs);
     std::printf("  CPU the start-up used (median): %.0f ms; machine load average: %s\n", start.cpuMs,
                 qPrintable(loadAverage()));
-    std::printf("idle polling for %d s on page 0: port lock files created: %d\n", pollerSeconds, lockFiles);
-    report("idle poller, CPU share of one core", pollerShare, "%", kPollerGoalPercent);
+    std::printf("idle polling on page 0, %d runs of %.1f s:\n", pollerRuns, runMs / 1000.0);
     if (pollCycles > 0) {
         // Preemptions come from the tasks a pseudo-terminal's write wakes (its
         // kernel worker, the simulator), which a serial port's write does not.
         const double perCycle = 1.0 / pollCycles;
-        std::printf("  %d poll cycles (%.1f a second), each: %.0f us of CPU, %.1f waits (the protocol's least: %d), "
-                    "%.1f preemptions\n",
-                    pollCycles, pollCycles / idleSeconds, pollerCpu * 1e6 * perCycle,
-                    double(switchesAfter.waits - switchesBefore.waits) * perCycle, kLeastWaitsPerPollCycle,
+        report("  waits a poll cycle (every thread)", double(switchesAfter.waits - switchesBefore.waits) * perCycle,
+               "", kLeastWaitsPerPollCycle);
+        std::printf("    %d poll cycles (%.1f a second), each: %.0f us of CPU, %.1f preemptions\n", pollCycles,
+                    pollCycles / idleTime, pollerCpu * 1e6 * perCycle,
                     double(switchesAfter.preemptions - switchesBefore.preemptions) * perCycle);
+    } else {
+        std::printf("  no poll cycle completed\n");
     }
+    report("  file-system writes while idle (port lock files among them)", files.writes + files.lockFiles, "",
+           kIdleWritesGoal);
+    if (files.lockFiles > 0)
+        std::printf("    port lock files created: %d\n", files.lockFiles);
+    if (!files.written.isEmpty())
+        std::printf("    files written: %s\n", qPrintable(QStringList(files.written.values()).join(QStringLiteral(", "))));
+    report("  CPU share of one core, median of the runs", pollerShare, "%", kPollerGoalPercent);
+    std::printf("    runs: %s\n", qPrintable([&] {
+                    QStringList runs;
+                    for (double share : shares)
+                        runs << QStringLiteral("%1%").arg(share, 0, 'f', 2);
+                    return runs.join(QStringLiteral(" "));
+                }()));
+
+    form.reset();
+    const IdleWindow alone = idleWindowWithoutController(idleSeconds);
+    std::printf("idle window without a controller, %d s on page 0:\n", idleSeconds);
+    report("  wake-ups a second by the window's own timers", alone.windowTimersPerSecond, "/s",
+           kIdleWindowWakeUpsGoal);
+    if (alone.windowTimersPerSecond > 0)
+        std::printf("    the window's timers: %s\n", qPrintable(alone.windowTimers));
+    std::printf("    Qt's own timers: %s\n", qPrintable(alone.otherTimers));
+    std::printf("    event-loop wake-ups: %.1f a second, with %.1f queued calls a second (the poller's results of its"
+                " search for COM1)\n",
+                alone.wakeUpsPerSecond, alone.queuedCallsPerSecond);
     return 0;
 }

@@ -11,40 +11,10 @@ QString utf8(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-struct MeaningRule {
-    const RecordInfo* record;
-    std::string_view field;
-    FieldMeaning meaning;
-};
-
-// Fields whose values are items of a list. The per-output action arrays hold
-// one action per output number, so their elements are named by output.
-const MeaningRule kMeanings[] = {
-    {&layout::outputAction::record, "output", FieldMeaning::OutputNumber},
-    {&layout::outputAction::record, "action", FieldMeaning::Action},
-    {&layout::connection::record, "incomingCallOutput", FieldMeaning::OutputNumber},
-    {&layout::connection::record, "incomingCallOutputAction", FieldMeaning::Action},
-    {&layout::input::record, "activationActions", FieldMeaning::Action},
-    {&layout::input::record, "deactivationActions", FieldMeaning::Action},
-    {&layout::perimeter::record, "armActions", FieldMeaning::Action},
-    {&layout::perimeter::record, "disarmActions", FieldMeaning::Action},
-    {&layout::perimeter::record, "countdownActions", FieldMeaning::Action},
-    {&layout::profile::record, "actions", FieldMeaning::Action},
-    {&layout::common::record, "systemPassword", FieldMeaning::Password},
-};
-
-FieldMeaning meaningOf(const RecordInfo& record, const FieldInfo& field)
+// An array of seven actions, one per output number: its elements are named by output.
+bool elementsAreOutputs(const FieldInfo& field)
 {
-    for (const MeaningRule& rule : kMeanings)
-        if (rule.record == &record && rule.field == field.id)
-            return rule.meaning;
-    return FieldMeaning::Plain;
-}
-
-// An array of seven actions, one per output number.
-bool elementsAreOutputs(const FieldInfo& field, FieldMeaning meaning)
-{
-    return meaning == FieldMeaning::Action && field.count == layout::output::kNames.size();
+    return field.domain.items == &lists::actions && field.count == layout::output::kNames.size();
 }
 
 class Builder {
@@ -67,10 +37,9 @@ public:
                 }
                 continue;
             }
-            const FieldMeaning meaning = meaningOf(record, field);
             for (std::size_t element = 0; element < field.count; ++element) {
-                FieldEntry entry{page, {}, base, &field, element, meaning, &record};
-                if (elementsAreOutputs(field, meaning)) {
+                FieldEntry entry{page, {}, base, &field, element, &record};
+                if (elementsAreOutputs(field)) {
                     FieldInfo whole = field; // named once, then by output
                     whole.count = 1;
                     entry.name = fieldName(title, whole, 0, path) + QStringLiteral(" · ")

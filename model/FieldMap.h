@@ -13,21 +13,12 @@
 
 namespace vrm {
 
-// What the value of a field stands for, where it is an item of a list.
-enum class FieldMeaning : uint8_t {
-    Plain,
-    OutputNumber, // 0-6: relay 1, relay 2, output 1-5
-    Action,       // 0 none, 1 on, 2 off, 3-16 scenario 1-14
-    Password,     // never shown
-};
-
 struct FieldEntry {
     int page = -1;          // tree page that edits it, -1 when none does
     QString name;           // "Вход 3 · Название входа", unique in the block
     std::size_t base = 0;   // absolute offset of the record holding the field
     const FieldInfo* field = nullptr;
     std::size_t element = 0;
-    FieldMeaning meaning = FieldMeaning::Plain;
     const RecordInfo* record = nullptr; // the record type declaring the field
 
     // Absolute offset of the element's first byte and its byte count.

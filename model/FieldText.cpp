@@ -1,7 +1,5 @@
 #include "model/FieldText.h"
 
-#include "model/FieldItems.h"
-
 #include <QStringList>
 #include <array>
 #include <bit>
@@ -9,6 +7,8 @@
 #include <cstring>
 
 #include "model/Cp1251.h"
+#include "model/FactoryImage.h"
+#include "model/FieldDomain.h"
 #include "model/UiText.h"
 
 namespace vrm {
@@ -142,14 +142,18 @@ QString ipv4Text(uint32_t value)
     return QStringLiteral("%1.%2.%3.%4").arg(value >> 24).arg((value >> 16) & 0xFF).arg((value >> 8) & 0xFF).arg(value & 0xFF);
 }
 
-uint32_t maximumOf(const FieldEntry& entry)
+long long numberValue(const ConfigImage& image, const FieldEntry& entry)
 {
-    switch (entry.field->kind) {
-    case FieldKind::Bits: return (1u << entry.field->bitCount) - 1;
-    case FieldKind::U8: return 0xFF;
-    case FieldKind::U16: return 0xFFFF;
-    default: return 0xFFFFFFFF;
-    }
+    if (entry.field->kind == FieldKind::I8)
+        return int8_t(image.byte(entry.offset()));
+    return image.numberAt(entry.base, *entry.field, entry.element);
+}
+
+// The factory configuration: a value it holds imports even where it lies outside the declared domain.
+const ConfigImage& factory()
+{
+    static const ConfigImage image = buildFactoryImage();
+    return image;
 }
 
 std::span<const uint8_t> elementBytes(const ConfigImage& image, const FieldEntry& entry)
@@ -200,7 +204,7 @@ bool parseText(const QString& text, const FieldEntry& entry, QByteArray& bytes, 
 
 bool parseNumber(const QString& text, const FieldEntry& entry, ConfigImage& image, QString& reason)
 {
-    // An item text may follow as a comment: "2 # выключить".
+    // An item text, a unit or a remark may follow as a comment: "2 # выключить".
     const QString value = text.section(u'#', 0, 0).trimmed();
     bool ok = false;
     const qlonglong number = value.toLongLong(&ok, 10);
@@ -208,16 +212,17 @@ bool parseNumber(const QString& text, const FieldEntry& entry, ConfigImage& imag
         reason = Ui::tr("значение не число: «%1»").arg(value);
         return false;
     }
-    const qlonglong low = entry.field->kind == FieldKind::I8 ? -128 : 0;
-    const qlonglong high = entry.field->kind == FieldKind::I8 ? 127 : qlonglong(maximumOf(entry));
-    if (number < low || number > high) {
-        reason = Ui::tr("значение %1 вне диапазона %2..%3").arg(number).arg(low).arg(high);
+    const FieldInfo& field = *entry.field;
+    const NumberBounds kind = kindBounds(field);
+    const bool fits = number >= kind.low && number <= kind.high;
+    if (!fits || (!inDomain(field, number) && number != numberValue(factory(), entry))) {
+        reason = Ui::tr("значение %1 вне диапазона %2").arg(number).arg(allowedValues(field));
         return false;
     }
-    if (entry.field->kind == FieldKind::I8)
+    if (field.kind == FieldKind::I8)
         image.setByte(entry.offset(), uint8_t(int8_t(number)));
     else
-        image.setNumberAt(entry.base, *entry.field, uint32_t(number), entry.element);
+        image.setNumberAt(entry.base, field, uint32_t(number), entry.element);
     return true;
 }
 
@@ -275,33 +280,36 @@ bool parseBytes(const QString& text, std::size_t size, QByteArray& bytes, QStrin
 
 } // namespace
 
-QString itemText(FieldMeaning meaning, uint32_t value)
+QString exportComment(const ConfigImage& image, const FieldEntry& entry)
 {
-    if (meaning == FieldMeaning::OutputNumber && value < layout::output::kNames.size())
-        return Ui::tr(layout::output::kNames[value].data());
-    if (meaning == FieldMeaning::Action) {
-        static const char* const fixed[] = {QT_TRANSLATE_NOOP("Ui", "нет реакции"), QT_TRANSLATE_NOOP("Ui", "включить"),
-                                            QT_TRANSLATE_NOOP("Ui", "выключить")};
-        if (value < 3)
-            return Ui::tr(fixed[value]);
-        if (value <= 16)
-            return Ui::tr(QT_TRANSLATE_NOOP("Ui", "сценарий %1")).arg(value - 2);
+    if (entry.field->shown != Shown::Number)
+        return {};
+    const FieldInfo& field = *entry.field;
+    const long long value = numberValue(image, entry);
+    if (!inDomain(field, value)) {
+        if (value == numberValue(factory(), entry))
+            return {};
+        // Marked, so that the installer sees why an import of this line is refused.
+        return Ui::tr("вне допустимых значений %1").arg(allowedValues(field));
     }
-    return {};
+    QStringList parts;
+    if (const std::optional<QString> item = itemText(field, value, true))
+        parts << *item;
+    if (const QString unit = unitText(field, true); !unit.isEmpty())
+        parts << unit;
+    return parts.join(u' ');
 }
 
 QString exactValue(const ConfigImage& image, const FieldEntry& entry)
 {
-    const FieldInfo& field = *entry.field;
-    switch (field.kind) {
-    case FieldKind::I8: return QString::number(int8_t(image.byte(entry.offset())));
-    case FieldKind::Float: return floatText(image.dword(entry.offset()));
-    case FieldKind::IPv4: return ipv4Text(image.dword(entry.offset()));
-    case FieldKind::Text: return textValue(image, entry);
-    case FieldKind::Raw:
-    case FieldKind::Records: return hexBytes(elementBytes(image, entry));
-    default: return QString::number(image.numberAt(entry.base, field, entry.element));
+    switch (entry.field->shown) {
+    case Shown::Number: return QString::number(numberValue(image, entry));
+    case Shown::Float: return floatText(image.dword(entry.offset()));
+    case Shown::IPv4: return ipv4Text(image.dword(entry.offset()));
+    case Shown::Text: return textValue(image, entry);
+    case Shown::Hex: break;
     }
+    return hexBytes(elementBytes(image, entry));
 }
 
 QString exactValue(const ConfigImage& image, const OtherBytes& other)
@@ -314,20 +322,17 @@ QString exactValue(const ConfigImage& image, const OtherBytes& other)
 
 bool parseExactValue(const QString& text, const FieldEntry& entry, ConfigImage& image, QString& reason)
 {
+    // Read in the form it is shown in.
     QByteArray bytes;
-    switch (entry.field->kind) {
-    case FieldKind::I8:
-    case FieldKind::Bits:
-    case FieldKind::U8:
-    case FieldKind::U16:
-    case FieldKind::U32: return parseNumber(text, entry, image, reason);
-    case FieldKind::Float: return parseFloat(text, entry, image, reason);
-    case FieldKind::IPv4: return parseIpv4(text, entry, image, reason);
-    case FieldKind::Text:
+    switch (entry.field->shown) {
+    case Shown::Number: return parseNumber(text, entry, image, reason);
+    case Shown::Float: return parseFloat(text, entry, image, reason);
+    case Shown::IPv4: return parseIpv4(text, entry, image, reason);
+    case Shown::Text:
         if (!parseText(text, entry, bytes, reason))
             return false;
         break;
-    default:
+    case Shown::Hex:
         if (!parseBytes(text, entry.size(), bytes, reason))
             return false;
         break;
@@ -356,20 +361,16 @@ bool parseExactValue(const QString& text, const OtherBytes& other, ConfigImage& 
 
 QString readableValue(const ConfigImage& image, const FieldEntry& entry)
 {
-    if (entry.meaning == FieldMeaning::Password)
+    const FieldInfo& field = *entry.field;
+    if (field.domain.secret)
         return image.byte(entry.offset()) == 0 ? Ui::tr("(не задан)") : Ui::tr("(задан)");
-    if (entry.meaning != FieldMeaning::Plain && isUnsignedKind(entry.field->kind)) {
-        const QString item =
-            itemText(entry.meaning, image.numberAt(entry.base, *entry.field, entry.element));
-        if (!item.isEmpty())
-            return item;
-    }
-    if (entry.meaning == FieldMeaning::Plain && entry.record && isUnsignedKind(entry.field->kind)) {
-        const uint32_t value = image.numberAt(entry.base, *entry.field, entry.element);
-        if (const std::optional<QString> item = fieldItemText(*entry.record, entry.field->id, value))
-            return *item;
-    }
-    return exactValue(image, entry);
+    if (field.shown != Shown::Number)
+        return exactValue(image, entry);
+    const long long value = numberValue(image, entry);
+    QString shown = itemText(field, value, true).value_or(QString::number(value));
+    if (const QString unit = unitText(field, true); !unit.isEmpty())
+        shown += u' ' + unit;
+    return shown;
 }
 
 bool sameValue(const ConfigImage& a, const ConfigImage& b, const FieldEntry& entry)

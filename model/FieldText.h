@@ -25,16 +25,22 @@ QString exactValue(const ConfigImage& image, const FieldEntry& entry);
 QString exactValue(const ConfigImage& image, const OtherBytes& other);
 
 // Stores `text` into the field's bytes of `image`; false with the reason when
-// the text is malformed or out of the field's range (`image` is then unchanged).
+// the text is malformed or outside the field's domain (`image` is then
+// unchanged). A number is accepted when it is one of the field's items, inside
+// its declared range, or the field's factory value; a text when it fits the
+// field's width in code page 1251.
 bool parseExactValue(const QString& text, const FieldEntry& entry, ConfigImage& image, QString& reason);
 bool parseExactValue(const QString& text, const OtherBytes& other, ConfigImage& image, QString& reason);
 
-// The item a number stands for ("включить", "Реле 2") in the interface language,
-// empty when it is none. The text form writes it as a comment.
-QString itemText(FieldMeaning meaning, uint32_t value);
+// What the text form writes after a number as a comment, in the interface
+// language (the import reads no comment): the item
+// it stands for ("включить", "Реле 2") and its unit; a value outside the
+// field's domain (other than its factory value) is marked with what is allowed.
+// Empty when there is nothing to say.
+QString exportComment(const ConfigImage& image, const FieldEntry& entry);
 
 // What an installer reads, in the interface language: item texts for lists,
-// the password as set or not.
+// numbers with their unit, the password as set or not.
 QString readableValue(const ConfigImage& image, const FieldEntry& entry);
 
 // True when the element's own bits are equal in both images.

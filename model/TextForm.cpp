@@ -57,11 +57,8 @@ QByteArray exportText(const ConfigImage& image)
     QStringList lines{Ui::tr(kHeading), Ui::tr(kLegend)};
     for (const FieldEntry& entry : map.fields) {
         QString value = exactValue(image, entry);
-        if (isUnsignedKind(entry.field->kind)) {
-            const QString item = itemText(entry.meaning, image.numberAt(entry.base, *entry.field, entry.element));
-            if (!item.isEmpty())
-                value += QStringLiteral(" # ") + item;
-        }
+        if (const QString comment = exportComment(image, entry); !comment.isEmpty())
+            value += QStringLiteral(" # ") + comment;
         lines << line(entry.page, entry.name, value);
     }
     for (const OtherBytes& other : map.others)
@@ -121,8 +118,10 @@ bool importText(const QByteArray& text, ConfigImage& image, TextImportError& err
             isField ? parseExactValue(match.captured(3), map.fields[std::size_t(index)], scratch, error.reason)
                     : parseExactValue(match.captured(3), map.others[std::size_t(index) - map.fields.size()],
                                       scratch, error.reason);
-        if (!parsed)
+        if (!parsed) {
+            error.reason = Ui::tr("поле «%1»: %2").arg(match.captured(2), error.reason);
             return false;
+        }
     }
     const auto main = scratch.span(blocks::main);
     std::copy(main.begin(), main.end(), image.span(blocks::main).begin());

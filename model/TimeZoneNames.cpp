@@ -1,6 +1,7 @@
 #include "model/TimeZoneNames.h"
 
 #include "model/UiText.h"
+#include "model/layout/Items.h"
 
 #include <QMap>
 
@@ -8,6 +9,12 @@ namespace vrm {
 
 QStringList timeZoneNames()
 {
+    return timeZoneItems(true);
+}
+
+QStringList timeZoneItems(bool translate)
+{
+    const auto shown = [translate](const char* text) { return translate ? Ui::tr(text) : QString::fromUtf8(text); };
     static const QMap<int, const char*> places{
         {2, QT_TRANSLATE_NOOP("Ui", "Киев, Харьков")},
         {3, QT_TRANSLATE_NOOP("Ui", "Москва, Санкт-Петербург, Тула")},
@@ -24,9 +31,9 @@ QStringList timeZoneNames()
         if (h < 0)
             names << QStringLiteral("(GMT%1:00)").arg(h);
         else if (h == 0)
-            names << Ui::tr("(GMT) Время по Гринвичу: Дублин, Лондон");
+            names << shown(QT_TRANSLATE_NOOP("Ui", "(GMT) Время по Гринвичу: Дублин, Лондон"));
         else if (const char* place = places.value(h))
-            names << QStringLiteral("(GMT+%1:00) ").arg(h) + Ui::tr(place);
+            names << QStringLiteral("(GMT+%1:00) ").arg(h) + shown(place);
         else
             names << QStringLiteral("(GMT+%1:00)").arg(h);
     }

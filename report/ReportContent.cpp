@@ -135,7 +135,7 @@ ReportContent buildReportContent(const ConfigImage& image, const ConfigImage& fa
     std::vector<SectionDraft> drafts;
     std::map<std::tuple<int, std::size_t, std::size_t>, std::size_t> sectionOf;
     for (const FieldEntry& entry : mainBlockMap().fields) {
-        if (entry.meaning == FieldMeaning::Password)
+        if (entry.field->domain.secret)
             continue; // never in a report, not even whether it is set
         // What no page edits is no setting of the site: shown only where it is not as it came from the factory.
         if ((changedOnly || entry.page < 0) && sameValue(image, factory, entry))

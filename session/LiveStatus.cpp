@@ -91,7 +91,7 @@ TemperatureView temperatureView(int8_t celsius, bool present)
 {
     if (!present)
         return {Ui::tr("Текущее значение температуры не доступно"), false, 0, QString()};
-    return {Ui::tr("Текущее значение"), true,
+    return {Ui::tr("Текущее значение", "temperature"), true,
             std::clamp(int(celsius), live::kTemperatureBarMin, live::kTemperatureBarMax),
             QLocale().toString(double(celsius), 'g', 3) + QStringLiteral("° C")};
 }

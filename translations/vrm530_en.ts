@@ -1780,10 +1780,6 @@
         <translation>the value is not a number: &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>значение %1 вне диапазона %2..%3</source>
-        <translation>value %1 is outside the range %2..%3</translation>
-    </message>
-    <message>
         <source>ожидается адрес вида 192.168.1.10</source>
         <translation>an address like 192.168.1.10 is expected</translation>
     </message>
@@ -3318,8 +3314,149 @@ Exit status: 0 success or equal, 1 different (compare, diff), 2 a device or file
         <translation>The configuration is the factory configuration.</translation>
     </message>
     <message>
+        <source>Закрыть</source>
+        <comment>backups</comment>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Имя пользователя</source>
+        <comment>sms identity</comment>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <source>Общие параметры GPRS</source>
+        <comment>page title</comment>
+        <translation>GPRS common parameters</translation>
+    </message>
+    <message>
+        <source>Программировать</source>
+        <comment>system parameters</comment>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>ОХРАНА</source>
+        <comment>mode choice</comment>
+        <translation>ARMED</translation>
+    </message>
+    <message>
+        <source>НАБЛЮДЕНИЕ</source>
+        <comment>mode choice</comment>
+        <translation>DISARMED</translation>
+    </message>
+    <message>
+        <source>Входы</source>
+        <comment>page title</comment>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>Реле 1</source>
+        <comment>terminal</comment>
+        <translation>Relay 1</translation>
+    </message>
+    <message>
+        <source>Реле 2</source>
+        <comment>terminal</comment>
+        <translation>Relay 2</translation>
+    </message>
+    <message>
+        <source>Первая граница разряда</source>
+        <comment>hint</comment>
+        <translation>First discharge threshold</translation>
+    </message>
+    <message>
+        <source>Вторая граница разряда</source>
+        <comment>hint</comment>
+        <translation>Second discharge threshold</translation>
+    </message>
+    <message>
+        <source> GSM </source>
+        <translation> GSM </translation>
+    </message>
+    <message>
+        <source>Периметр %1</source>
+        <comment>status page</comment>
+        <translation>Perimeter %1</translation>
+    </message>
+    <message>
+        <source>ОХРАНА</source>
+        <comment>mode name</comment>
+        <translation>ARMED</translation>
+    </message>
+    <message>
+        <source>НАБЛЮДЕНИЕ</source>
+        <comment>mode name</comment>
+        <translation>DISARMED</translation>
+    </message>
+    <message>
+        <source>ЗАЩИТА</source>
+        <comment>mode name</comment>
+        <translation>PROTECTION</translation>
+    </message>
+    <message>
+        <source>Реле 1</source>
+        <comment>output name</comment>
+        <translation>Relay 1</translation>
+    </message>
+    <message>
+        <source>Реле 2</source>
+        <comment>output name</comment>
+        <translation>Relay 2</translation>
+    </message>
+    <message>
+        <source>Разрешено</source>
+        <comment>enable caption</comment>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>Разрешен</source>
+        <comment>enable caption</comment>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>Установить стандартную конфигурацию</source>
+        <comment>hint</comment>
+        <translation>Set the standard configuration</translation>
+    </message>
+    <message>
+        <source>Текущее значение</source>
+        <comment>temperature</comment>
+        <translation>Current value</translation>
+    </message>
+    <message>
+        <source>значение %1 вне диапазона %2</source>
+        <translation>value %1 out of range %2</translation>
+    </message>
+    <message>
+        <source>вне допустимых значений %1</source>
+        <translation>outside the allowed values %1</translation>
+    </message>
+    <message>
+        <source>с</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ч</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>мин</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>WardLink</source>
+        <translation>WardLink</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>поле «%1»: %2</source>
+        <translation>field “%1”: %2</translation>
+    </message>
+    <message>
         <source>Отчёт сохраняется в файл .pdf или .html</source>
-        <translation>A report is saved as a .pdf or .html file</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

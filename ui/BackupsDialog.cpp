@@ -65,7 +65,7 @@ BackupsDialog::BackupsDialog(OperationHost& host, QWidget* parent, CompareWithFi
         compare_->setObjectName(QStringLiteral("BackupsCompare"));
         connect(compare_, &QPushButton::clicked, this, &BackupsDialog::compareSelected);
     }
-    buttons->addButton(Ui::tr("Закрыть"), QDialogButtonBox::RejectRole);
+    buttons->addButton(Ui::tr("Закрыть", "backups"), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
 
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {

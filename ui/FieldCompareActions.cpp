@@ -84,7 +84,6 @@ public:
     {
         ConfigImage held = form_.image();
         std::copy(mainBlock.cbegin(), mainBlock.cend(), held.data() + blocks::main.offset);
-        form_.buildAllPageGroups();
         showDifferences(Ui::tr("Различия с контроллером"), Ui::tr("В контроллере"),
                         compareMainBlocks(form_.image(), held));
     }
@@ -107,7 +106,6 @@ public:
         // A file never carries the administrator password: the one typed here is no difference.
         ConfigImage own = form_.image();
         clearPassword(own);
-        form_.buildAllPageGroups();
         const QList<FieldDifference> differences = compareMainBlocks(own, other);
         if (differences.isEmpty()) {
             QMessageBox::information(&form_, compareTitle(),

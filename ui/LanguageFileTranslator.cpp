@@ -3,11 +3,10 @@
 #include <QCoreApplication>
 
 #include "ui/LanguageFile.h"
-#include "ui/LanguageLines.h"
 
 namespace vrm {
 
-LanguageFileTranslator::LanguageFileTranslator(QHash<QString, QString> replacements, QObject* parent)
+LanguageFileTranslator::LanguageFileTranslator(LanguageReplacements replacements, QObject* parent)
     : QTranslator(parent), replacements_(std::move(replacements))
 {
 }
@@ -27,10 +26,11 @@ std::unique_ptr<LanguageFileTranslator> LanguageFileTranslator::installFrom(cons
     return translator;
 }
 
-QString LanguageFileTranslator::translate(const char*, const char* sourceText, const char*, int) const
+QString LanguageFileTranslator::translate(const char*, const char* sourceText, const char* disambiguation,
+                                          int) const
 {
     // A null answer lets the next translator (or the source text) speak.
-    const auto found = replacements_.constFind(QString::fromUtf8(sourceText));
+    const auto found = replacements_.constFind({QString::fromUtf8(sourceText), QString::fromUtf8(disambiguation)});
     return found == replacements_.constEnd() ? QString() : *found;
 }
 

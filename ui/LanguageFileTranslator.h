@@ -1,19 +1,21 @@
 #pragma once
-// The language file at work: a translator that answers every Russian text that
-// a line of "lng.txt" replaces with that line. Installed last, it is asked
-// before the built-in translation, so the file applies on top of either
-// interface language; texts it has no line for pass on unchanged.
+// The language file at work: a translator that answers each Russian text that
+// a line of "lng.txt" replaces, told apart by its disambiguation, with that
+// line. Installed last, it is asked before the built-in translation, so the
+// file applies on top of either interface language; texts it has no line for
+// pass on unchanged.
 
-#include <QHash>
 #include <QTranslator>
 #include <memory>
+
+#include "ui/LanguageLines.h"
 
 namespace vrm {
 
 class LanguageFileTranslator : public QTranslator {
     Q_OBJECT
 public:
-    explicit LanguageFileTranslator(QHash<QString, QString> replacements, QObject* parent = nullptr);
+    explicit LanguageFileTranslator(LanguageReplacements replacements, QObject* parent = nullptr);
 
     // Reads `path` and installs its translator into the application; nothing
     // when it is not a language file.
@@ -25,7 +27,7 @@ public:
     bool isEmpty() const override { return replacements_.isEmpty(); }
 
 private:
-    QHash<QString, QString> replacements_;
+    LanguageReplacements replacements_;
 };
 
 } // namespace vrm

@@ -45,6 +45,7 @@ constexpr int kRootLine = 21;
 constexpr int kProfilesLine = 55;
 constexpr int kProfileCount = 8;
 constexpr int kFirstPageTextLine = 65;
+constexpr int kIdentityGroupLine = 65;
 constexpr int kFirstGsmStateLine = 382;
 constexpr int kFirstMessageLine = 394;
 
@@ -70,25 +71,25 @@ QStringList russianNodeTexts()
     return nodes;
 }
 
-// Line number -> the Russian text the line replaces as a whole.
-QVector<QString> wholeLineSources()
+// Line number -> the text the line replaces as a whole.
+QVector<LanguageText> wholeLineTexts()
 {
-    QVector<QString> sources(kLanguageFileLineCount + 1);
+    QVector<LanguageText> texts(kLanguageFileLineCount + 1);
     for (int i = 0; i < int(std::size(kMenuTexts)); ++i)
-        sources[kFirstMenuLine + i] = QString::fromUtf8(kMenuTexts[i]);
+        texts[kFirstMenuLine + i] = QString::fromUtf8(kMenuTexts[i]);
     const QStringList nodes = russianNodeTexts();
     for (const auto& tree : kTreeLines)
-        sources[tree.line] = nodes.value(tree.node);
-    const QStringList pageTexts = languagePageTexts();
+        texts[tree.line] = nodes.value(tree.node);
+    const QList<LanguageText> pageTexts = languagePageTexts();
     for (int i = 0; i < pageTexts.size() && kFirstPageTextLine + i < kFirstGsmStateLine; ++i)
-        sources[kFirstPageTextLine + i] = pageTexts[i];
+        texts[kFirstPageTextLine + i] = pageTexts[i];
     const QStringList states = gsmStateSources();
     for (int i = 0; i < states.size(); ++i)
-        sources[kFirstGsmStateLine + i] = states[i];
+        texts[kFirstGsmStateLine + i] = states[i];
     const QStringList messages = transactionMessageSources();
     for (int i = 0; i < messages.size() && kFirstMessageLine + i <= kLanguageFileLineCount; ++i)
-        sources[kFirstMessageLine + i] = messages[i];
-    return sources;
+        texts[kFirstMessageLine + i] = messages[i];
+    return texts;
 }
 
 QString profileNode(const QString& stem, int number)
@@ -96,44 +97,70 @@ QString profileNode(const QString& stem, int number)
     return stem + QLatin1Char(' ') + QString::number(number);
 }
 
-} // namespace
-
-QStringList languageLineSources()
+// The identity group's caption is its line with a blank on each side.
+QString framed(const QString& line)
 {
-    QVector<QString> sources = wholeLineSources();
-    sources[kCaptionLine] = QString::fromUtf8(kCaptionStem);
-    sources[kRootLine] = QString::fromUtf8(kRootStem);
-    sources[kProfilesLine] = QString::fromUtf8(kProfileStem);
-    return QStringList(sources.begin() + 1, sources.end());
+    return QLatin1Char(' ') + line + QLatin1Char(' ');
 }
 
-QHash<QString, QString> languageReplacements(const QStringList& lines)
+QString unframed(QString caption)
 {
-    QHash<QString, QString> replacements;
+    if (caption.startsWith(QLatin1Char(' ')))
+        caption.remove(0, 1);
+    if (caption.endsWith(QLatin1Char(' ')))
+        caption.chop(1);
+    return caption;
+}
+
+std::pair<QString, QString> keyOf(const LanguageText& text)
+{
+    return {text.source, text.disambiguation};
+}
+
+} // namespace
+
+QList<LanguageText> languageLineTexts()
+{
+    QVector<LanguageText> texts = wholeLineTexts();
+    texts[kCaptionLine] = QString::fromUtf8(kCaptionStem);
+    texts[kRootLine] = QString::fromUtf8(kRootStem);
+    texts[kProfilesLine] = QString::fromUtf8(kProfileStem);
+    return QList<LanguageText>(texts.begin() + 1, texts.end());
+}
+
+LanguageReplacements languageReplacements(const QStringList& lines)
+{
+    LanguageReplacements replacements;
     if (lines.size() != kLanguageFileLineCount)
         return replacements;
     auto line = [&lines](int number) { return lines.at(number - 1); };
-    const QVector<QString> sources = wholeLineSources();
+    const QVector<LanguageText> texts = wholeLineTexts();
     for (int number = 2; number <= kLanguageFileLineCount; ++number) {
-        if (!sources[number].isEmpty())
-            replacements.insert(sources[number], line(number));
+        if (!texts[number].isEmpty())
+            replacements.insert(keyOf(texts[number]), line(number));
     }
-    replacements.insert(QString::fromUtf8(kCaptionStem) + kProductSuffix, line(kCaptionLine) + kProductSuffix);
-    replacements.insert(QString::fromUtf8(kRootStem) + kProductSuffix, line(kRootLine) + kRootSuffix);
-    replacements.insert(QString::fromUtf8(kProfileStem), line(kProfilesLine));
+    replacements.insert(keyOf(texts[kIdentityGroupLine]), framed(line(kIdentityGroupLine)));
+    replacements.insert({QString::fromUtf8(kCaptionStem) + kProductSuffix, {}}, line(kCaptionLine) + kProductSuffix);
+    replacements.insert({QString::fromUtf8(kRootStem) + kProductSuffix, {}}, line(kRootLine) + kRootSuffix);
+    const QString profile = QString::fromUtf8(kProfileStem);
     for (int n = 1; n <= kProfileCount; ++n)
-        replacements.insert(profileNode(QString::fromUtf8(kProfileStem), n), profileNode(line(kProfilesLine), n));
+        replacements.insert({profileNode(profile, n), {}}, profileNode(line(kProfilesLine), n));
     return replacements;
 }
 
 QStringList languageTemplate()
 {
-    const QStringList sources = languageLineSources();
+    const QList<LanguageText> texts = languageLineTexts();
     QStringList lines;
     lines.reserve(kLanguageFileLineCount);
-    for (const QString& source : sources)
-        lines << (source.isEmpty() ? QString() : Ui::tr(source.toUtf8().constData()));
+    for (const LanguageText& text : texts) {
+        const QByteArray disambiguation = text.disambiguation.toUtf8();
+        lines << (text.isEmpty() ? QString()
+                                 : Ui::tr(text.source.toUtf8().constData(),
+                                          disambiguation.isEmpty() ? nullptr : disambiguation.constData()));
+    }
     lines[0] = QString::fromLatin1(kLanguageFileHeader);
+    lines[kIdentityGroupLine - 1] = unframed(lines[kIdentityGroupLine - 1]);
     return lines;
 }
 

@@ -2,10 +2,9 @@
 
 namespace vrm {
 
-QStringList languagePageTexts()
+QList<LanguageText> languagePageTexts()
 {
-    // Line 65 first. A text keeps its line for good: translation files count
-    // on it; a new text goes after the last one.
+    // Line 65 first; the window's order, page by page.
     return {
         // page 0
         QStringLiteral(" Контроллер "),
@@ -18,6 +17,7 @@ QStringList languagePageTexts()
         QStringLiteral("Загрузчик:"),
         QStringLiteral("Серийный номер:"),
         QStringLiteral("Привязка:"),
+        QStringLiteral(" GSM "),
         QStringLiteral("Уровень сигнала:"),
         QStringLiteral("Состояние модема:"),
         QStringLiteral(" Входы "),
@@ -26,6 +26,7 @@ QStringList languagePageTexts()
         QStringLiteral("Вкл."),
         QStringLiteral("Выкл."),
         QStringLiteral(" Периметры "),
+        {QStringLiteral("Периметр %1"), QStringLiteral("status page")},
         QStringLiteral("Охрана"),
         QStringLiteral("Наблюдение"),
         QStringLiteral("Защита"),
@@ -33,7 +34,12 @@ QStringList languagePageTexts()
         QStringLiteral("Выполнить"),
         QStringLiteral("При программировании очистить память режимов"),
         QStringLiteral("Написать в техническую поддержку"),
+        {QStringLiteral("ОХРАНА"), QStringLiteral("mode name")},
+        {QStringLiteral("НАБЛЮДЕНИЕ"), QStringLiteral("mode name")},
+        {QStringLiteral("ЗАЩИТА"), QStringLiteral("mode name")},
         QStringLiteral("Смена режима"),
+        {QStringLiteral("Реле 1"), QStringLiteral("output name")},
+        {QStringLiteral("Реле 2"), QStringLiteral("output name")},
         QStringLiteral("Выход %1"),
         // page 1
         QStringLiteral("Использовать административный пароль"),
@@ -81,6 +87,7 @@ QStringList languagePageTexts()
         QStringLiteral("Системные события"),
         QStringLiteral("Тестовое / инфо. сообщения"),
         QStringLiteral("ЗАЩИТА"),
+        QStringLiteral("Профиль"),
         QStringLiteral(" SMS оповещение "),
         QStringLiteral("Протокол обмена"),
         QStringLiteral("В сообщении передавать"),
@@ -92,6 +99,7 @@ QStringList languagePageTexts()
         QStringLiteral("сценарий %1"),
         QStringLiteral("Управление Выходом %1"),
         // page 10
+        {QStringLiteral("Общие параметры GPRS"), QStringLiteral("page title")},
         QStringLiteral("Имя APN"),
         QStringLiteral("Логин"),
         QStringLiteral("Пароль"),
@@ -202,6 +210,7 @@ QStringList languagePageTexts()
         QStringLiteral(", уже внесен в таблицу"),
         QStringLiteral("Отображать режим (ОХРАНА/НАБЛЮДЕНИЕ) на выходе "),
         // page 20
+        {QStringLiteral("Входы"), QStringLiteral("page title")},
         QStringLiteral("Питание датчиков, порт 10VS"),
         QStringLiteral("Время отключения питания датчиков, питающихся по шлейфу, после тревоги"),
         QStringLiteral("Не опрашивать входы после подачи питания на порт 10VS"),
@@ -238,6 +247,8 @@ QStringList languagePageTexts()
         QStringLiteral("Название активного состояния"),
         QStringLiteral("Название неактивного состояния"),
         QStringLiteral("Инверсия выхода"),
+        {QStringLiteral("Разрешено"), QStringLiteral("enable caption")},
+        {QStringLiteral("Разрешен"), QStringLiteral("enable caption")},
         QStringLiteral("Разрешено управлять дистанционно (DTMF, SMS, DATA)"),
         QStringLiteral("Тип коммутации для дистанционного управления (DTMF, SMS, DATA)"),
         QStringLiteral(" События воздействующие на это реле [Вкладка | Воздействие | Событие] "),
@@ -252,8 +263,8 @@ QStringList languagePageTexts()
         // page 39
         QStringLiteral("Название профиля"),
         QStringLiteral(" Границы тревожной зоны "),
-        QStringLiteral("В"),
-        QStringLiteral("Н"),
+        {QStringLiteral("В"), QStringLiteral("upper threshold")},
+        {QStringLiteral("Н"), QStringLiteral("lower threshold")},
         QStringLiteral(" Воздействие на реле / выходы "),
         // page 47
         QStringLiteral("Разрешить редактирование"),
@@ -264,6 +275,7 @@ QStringList languagePageTexts()
         QStringLiteral("Разрешено входить в режим обновления микропрограммы GSM модуля"),
         QStringLiteral("Не проверять CRC при считывании ключей TouchMemory"),
         QStringLiteral("Считать"),
+        {QStringLiteral("Программировать"), QStringLiteral("system parameters")},
         QStringLiteral("Системные параметры имеют индивидуальные значения для каждого экземпляра устройства и устанавливаются при производстве. Если необходимо изменить любой из этих параметров, считайте предустановленные значения, после изменения запрограммируйте."),
         QStringLiteral("Для того, что бы новые значения вступили в силу необходимо перезапустить устройство. Для этого отключите и включите питание устройства или нажмите кнопку [Перезапустить]."),
         QStringLiteral("Эти значения не сохраняются в файле конфигурации и ни как не связанны с конфигурационными параметрами. Программирование доступно только из этого режима и ни как не влияет на конфигурацию прибора, так же как и конфигурирование не изменяет эти значения."),

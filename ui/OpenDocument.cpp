@@ -1,16 +1,12 @@
 #include "ui/OpenDocument.h"
 
 #include <QFileInfo>
-#include <QTimer>
 
 #include "model/ConfigImage.h"
 
 namespace vrm {
 
 namespace {
-
-// Often enough for the title to follow an edit, rare enough to cost nothing.
-constexpr int kCheckIntervalMs = 700;
 
 // What a configuration file holds of the image: the main block without the
 // administrator password, which a file never carries.
@@ -26,18 +22,38 @@ QByteArray fileContent(ConfigImage image)
 OpenDocument::OpenDocument(QString workingFile, CurrentImage current, QObject* parent)
     : QObject(parent), workingFile_(std::move(workingFile)), current_(std::move(current)), path_(workingFile_)
 {
-    timer_ = new QTimer(this);
-    timer_->setInterval(kCheckIntervalMs);
-    connect(timer_, &QTimer::timeout, this, &OpenDocument::refresh);
-    timer_->start();
 }
 
-void OpenDocument::setFile(const QString& path, const ConfigImage& image)
+void OpenDocument::setFile(const QString& path)
 {
     path_ = path;
-    saved_ = fileContent(image);
+    saved_ = fileContent(current_());
     modified_ = false;
     emit stateChanged(path_, modified_);
+}
+
+void OpenDocument::imageShown(const ConfigImage& image)
+{
+    const QByteArray current = fileContent(current_());
+    if (!saved_.isNull() && fileContent(image) == saved_)
+        saved_ = current;
+    update(current);
+}
+
+void OpenDocument::edited()
+{
+    refresh();
+    // Queued, not a timer: it runs once the event of the edit has been handled.
+    if (!refreshPosted_) {
+        refreshPosted_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                refreshPosted_ = false;
+                refresh();
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 bool OpenDocument::isWorkingFile() const
@@ -52,7 +68,12 @@ bool OpenDocument::modified() const
 
 void OpenDocument::refresh()
 {
-    const bool now = modified();
+    update(fileContent(current_()));
+}
+
+void OpenDocument::update(const QByteArray& current)
+{
+    const bool now = !saved_.isNull() && current != saved_;
     if (now != modified_) {
         modified_ = now;
         emit stateChanged(path_, modified_);

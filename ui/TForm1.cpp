@@ -55,6 +55,7 @@
 #include "ui/TFormClearConfig.h"
 #include "ui/pages/DeferredPageGroup.h"
 #include "ui/pages/PlaceholderPages.h"
+#include "ui/pages/UserEdits.h"
 #include "ui/pages/io/inputs/InputsPages.h"
 #include "ui/pages/comms/CommsPages.h"
 #include "ui/pages/io/outputs/OutputsPageGroups.h"
@@ -161,7 +162,7 @@ QAction* TForm1::addAction(const char* name, const QString& caption, const QStri
 void TForm1::createActions()
 {
     QAction* fileNew = addAction("FileNew1", {}, Ui::tr("Установить стандартную конфигурацию"),
-                                 Ui::tr("Установить стандартную конфигурацию"), {}, 0);
+                                 Ui::tr("Установить стандартную конфигурацию", "hint"), {}, 0);
     QAction* fileOpen = addAction("FileOpen1", {}, Ui::tr("Открыть файл конфигурации..."),
                                   Ui::tr("Открыть файл конфигурации"), {}, 1);
     QAction* fileSave = addAction("FileSave1", {}, Ui::tr("Сохранить текущую конфигурацию в файл..."),
@@ -290,14 +291,17 @@ void TForm1::createCentralArea()
 
     tree_ = new QTreeWidget(splitter_);
     tree_->setObjectName(QStringLiteral("TreeView1"));
-    tree_->setMinimumWidth(kTreeWidth / 2);
+    tree_->setMinimumWidth(kLeastTreeWidth / 2);
     tree_->setHeaderHidden(true);
     tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
     tree_->setItemsExpandable(true);
     tree_->setIndentation(14);
-    tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tree_->header()->setStretchLastSection(false);
+    // Never sideways: a text longer than the tree's width is elided, its whole
+    // text in the node's tool tip.
+    tree_->header()->setStretchLastSection(true);
+    tree_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tree_->setTextElideMode(Qt::ElideRight);
     // Keep the selection clearly visible when the tree has no focus.
     QPalette palette = tree_->palette();
     palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
@@ -389,9 +393,7 @@ void TForm1::createPages(const PageGroupFactory& leadingGroups)
             groupOfPage_[page] = group.get();
             if (dynamic_cast<DeferredPageGroup*>(group.get()))
                 continue; // its panels join the stack when their pages are first shown
-            QWidget* panel = group->panel(page);
-            if (panel && stack_->indexOf(panel) < 0)
-                stack_->addWidget(panel);
+            addPanel(group->panel(page));
         }
     }
 
@@ -430,7 +432,6 @@ void TForm1::startUp()
         root->setText(0, rootNodeText());
 
     tree_->expandAll();
-    tree_->resizeColumnToContents(0); // long node texts scroll rather than being cut
     for (int i = 0; i < pages_.count(); ++i)
         pages_.node(i)->setToolTip(0, pages_.node(i)->text(0));
     connect(tree_, &QTreeWidget::currentItemChanged, this,
@@ -487,10 +488,8 @@ void TForm1::buildNextGroupWhenIdle()
     }
     // Every panel joins the page area before any is prepared, so that the
     // area has taken its final size by then.
-    for (int page = 0; page < PageTree::kPageCount; ++page) {
-        if (QWidget* panel = panelOf(page); panel && stack_->indexOf(panel) < 0)
-            stack_->addWidget(panel);
-    }
+    for (int page = 0; page < PageTree::kPageCount; ++page)
+        addPanel(panelOf(page));
     QTimer::singleShot(0, this, &TForm1::prepareNextPanelWhenIdle);
 }
 
@@ -543,22 +542,22 @@ void TForm1::buildAllPageGroups()
 
 void TForm1::applyDefaultGeometry()
 {
-    // Wide enough for every tree text without a sideways scroll bar, the
-    // pages as large as their first layout, the whole within the screen.
-    const int treeWidth = std::max(kTreeWidth, tree_->header()->sectionSize(0) + tree_->indentation()
-                                                   + 2 * tree_->frameWidth()
-                                                   + tree_->verticalScrollBar()->sizeHint().width());
-    const int pageWidth = kClientWidth - kTreeWidth;
-    QSize size(treeWidth + splitter_->handleWidth() + pageWidth, kClientHeight + menuBar()->sizeHint().height());
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        size = size.boundedTo(area.size());
-        resize(size);
-        move(area.center() - rect().center());
-    } else {
-        resize(size);
-    }
-    splitter_->setSizes({treeWidth, std::max(0, size.width() - treeWidth - splitter_->handleWidth())});
+    // The pages as large as they are laid out for, the tree as wide as its
+    // texts, the whole within the screen; on a narrow screen the tree elides.
+    WindowParts parts;
+    const QAbstractItemView* view = tree_; // the tree answers for its indented texts
+    parts.treeTextWidth = view->sizeHintForColumn(0) + 2 * tree_->frameWidth()
+                          + tree_->verticalScrollBar()->sizeHint().width();
+    const QToolBar* toolBar = findChild<QToolBar*>(QStringLiteral("ToolBar1"));
+    parts.chrome = QSize(splitter_->handleWidth(), menuBar()->sizeHint().height() + toolBar->sizeHint().height()
+                                                       + statusBar()->sizeHint().height());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
+    const FirstWindowLayout first = firstWindowLayout(available, parts);
+    resize(first.geometry.size());
+    move(first.geometry.topLeft());
+    splitter_->setSizes({first.treeWidth,
+                         std::max(0, first.geometry.width() - first.treeWidth - splitter_->handleWidth())});
 }
 
 void TForm1::loadWorkingConfiguration()
@@ -579,7 +578,7 @@ void TForm1::loadWorkingConfiguration()
         }
     }
     setStatusPanel(0, kWorkingConfiguration);
-    document_->setFile(kWorkingConfiguration, image_);
+    document_->setFile(kWorkingConfiguration);
 }
 
 bool TForm1::testOpenPort(const QString& name)
@@ -642,15 +641,18 @@ void TForm1::switchPage(int page)
             ownTransfersShown_ = true; // the page has its own program and read buttons
             applyActionStates();
         }
+        ++showing_; // the entry step's preparation is no edit either
         group->enter(page);
+        --showing_;
         showStep(page);
         if (QWidget* panel = group->panel(page)) {
-            if (stack_->indexOf(panel) < 0)
-                stack_->addWidget(panel);
+            addPanel(panel);
             stack_->setCurrentWidget(panel);
         }
     }
     shownPage_ = page;
+    if (document_)
+        document_->imageShown(image_);
     if (session_)
         session_->pageShown(page);
     emit shownPageChanged(page);
@@ -666,8 +668,23 @@ void TForm1::storeStep(int page)
 void TForm1::showStep(int page)
 {
     PageGroup* group = pageGroup(page);
-    if (group && group->hasStoreStep(page))
+    if (group && group->hasStoreStep(page)) {
+        ++showing_;
         group->show(page, image_);
+        --showing_;
+    }
+}
+
+void TForm1::addPanel(QWidget* panel)
+{
+    if (!panel || stack_->indexOf(panel) >= 0)
+        return;
+    stack_->addWidget(panel);
+    connectUserEdits(panel, this, [this] {
+        // A value that a show step sets is no edit (imageShown looks after it).
+        if (document_ && showing_ == 0)
+            document_->edited();
+    });
 }
 
 void TForm1::storeShownPage()
@@ -678,6 +695,8 @@ void TForm1::storeShownPage()
 void TForm1::showShownPage()
 {
     showStep(shownPage_);
+    if (document_)
+        document_->imageShown(image_);
 }
 
 void TForm1::storeAndShowShownPage()
@@ -813,7 +832,7 @@ void TForm1::newConfiguration()
     restoreFactoryMainBlock(image_);
     showShownPage();
     setStatusPanel(0, kWorkingConfiguration);
-    document_->setFile(kWorkingConfiguration, image_);
+    document_->setFile(kWorkingConfiguration);
 }
 
 void TForm1::saveConfiguration()
@@ -848,7 +867,7 @@ void TForm1::saveConfiguration()
         return;
     }
     setStatusPanel(0, path);
-    document_->setFile(path, image_);
+    document_->setFile(path);
     recent_->add(path);
 }
 
@@ -879,7 +898,7 @@ bool TForm1::openConfigurationFile(const QString& file)
     case LoadResult::Loaded:
         showShownPage();
         setStatusPanel(0, path);
-        document_->setFile(path, image_);
+        document_->setFile(path);
         recent_->add(path);
         return true;
     case LoadResult::CannotOpen:
@@ -918,7 +937,7 @@ bool TForm1::settleUnsavedChanges()
             warn(this, saveTitle(), Ui::tr("Невозможно сохранить файл"));
             return false;
         }
-        document_->setFile(path, image_);
+        document_->setFile(path);
         return true;
     case QMessageBox::Discard:
         return true;

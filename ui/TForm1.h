@@ -40,10 +40,6 @@ class StatusPage;
 class TForm1 : public QMainWindow, public PageHost, public OperationHost {
     Q_OBJECT
 public:
-    static constexpr int kClientWidth = 925;
-    static constexpr int kClientHeight = 554;
-    static constexpr int kTreeWidth = 209;
-
     using PageGroupFactory = std::function<std::vector<std::unique_ptr<PageGroup>>(PageHost&)>;
 
     // Builds the window and runs the start-up: page tree, pages, port settings,
@@ -97,8 +93,7 @@ public:
     OpenDocument* document() const { return document_; }
     RecentFiles* recentFiles() const { return recent_; }
     PageGroup* pageGroup(int page) const;
-    // Builds the settings page groups not built yet (their lists name the
-    // values of a comparison).
+    // Builds the settings page groups not built yet.
     void buildAllPageGroups();
     // False while a device operation runs: closing is refused then.
     bool closeAllowed() const;
@@ -145,6 +140,8 @@ private:
     void switchPage(int page);
     void storeStep(int page);
     void showStep(int page);
+    // Puts `panel` into the page area once, with its controls' edits marking the configuration changed.
+    void addPanel(QWidget* panel);
     void applyActionStates();
     void testPortIntoStatus();
     void loadWorkingConfiguration();
@@ -162,6 +159,7 @@ private:
     QString portName_ = QStringLiteral("COM1");
     QString programDirectory_;
     int shownPage_ = -1;
+    int showing_ = 0; // inside a show step: the values the controls take are no edits
     bool actionsUnlocked_ = false;
     // The shown page has its own read and program buttons (PageGroup::hasOwnTransfers).
     bool ownTransfersShown_ = false;

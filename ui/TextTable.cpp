@@ -1,6 +1,7 @@
 #include "ui/TextTable.h"
 
 #include "link/Transaction.h"
+#include "model/FieldDomain.h"
 #include "model/UiText.h"
 #include "session/LiveStatus.h"
 
@@ -8,13 +9,24 @@ namespace vrm {
 
 namespace {
 
+// A built-in text; the disambiguation tells an entry from a caption of the
+// same spelling, which has a line of the language file of its own.
+struct Source {
+    constexpr Source(const char* text, const char* disambiguation = nullptr)
+        : text(text), disambiguation(disambiguation)
+    {
+    }
+    const char* text;
+    const char* disambiguation;
+};
+
 // The built-in wording, marked for translation and translated when a table is
 // made: the window makes its table after the interface language is installed.
-QStringList translated(std::initializer_list<const char*> sources)
+QStringList translated(std::initializer_list<Source> sources)
 {
     QStringList entries;
-    for (const char* source : sources)
-        entries << Ui::tr(source);
+    for (const Source& source : sources)
+        entries << Ui::tr(source.text, source.disambiguation);
     return entries;
 }
 
@@ -31,20 +43,17 @@ QStringList numbered(const char* pattern, int first, int last)
 
 TextTable::TextTable()
 {
-    lists_.insert(texts::modeNames, translated({QT_TRANSLATE_NOOP("Ui", "ОХРАНА"), QT_TRANSLATE_NOOP("Ui", "НАБЛЮДЕНИЕ"),
-                                                QT_TRANSLATE_NOOP("Ui", "ЗАЩИТА"),
+    lists_.insert(texts::modeNames, translated({QT_TRANSLATE_NOOP3("Ui", "ОХРАНА", "mode name"),
+                                                QT_TRANSLATE_NOOP3("Ui", "НАБЛЮДЕНИЕ", "mode name"),
+                                                QT_TRANSLATE_NOOP3("Ui", "ЗАЩИТА", "mode name"),
                                                 QT_TRANSLATE_NOOP("Ui", "Смена режима")}));
-    lists_.insert(texts::outputNames,
-                  translated({QT_TRANSLATE_NOOP("Ui", "Реле 1"), QT_TRANSLATE_NOOP("Ui", "Реле 2")})
-                      + numbered(QT_TRANSLATE_NOOP("Ui", "Выход %1"), 1, 5));
+    // The output names and the actions are the declared lists that fields are chosen from.
+    lists_.insert(texts::outputNames, itemTexts(lists::outputs, true));
     lists_.insert(texts::reactions,
                   translated({QT_TRANSLATE_NOOP("Ui", "Нет реакции"), QT_TRANSLATE_NOOP("Ui", "Включить"),
                               QT_TRANSLATE_NOOP("Ui", "Выключить")})
                       + numbered(QT_TRANSLATE_NOOP("Ui", "сценарий %1"), 1, 14));
-    lists_.insert(texts::actions,
-                  translated({QT_TRANSLATE_NOOP("Ui", "нет реакции"), QT_TRANSLATE_NOOP("Ui", "включить"),
-                              QT_TRANSLATE_NOOP("Ui", "выключить")})
-                      + numbered(QT_TRANSLATE_NOOP("Ui", "сценарий %1"), 1, 14));
+    lists_.insert(texts::actions, itemTexts(lists::actions, true));
     lists_.insert(texts::controlActions,
                   translated({QT_TRANSLATE_NOOP("Ui", "Нет действия"), QT_TRANSLATE_NOOP("Ui", "Перейти в реж. Охрана"),
                               QT_TRANSLATE_NOOP("Ui", "Перейти в реж. Наблюдение"),
@@ -60,7 +69,8 @@ TextTable::TextTable()
                               QT_TRANSLATE_NOOP("Ui", "Показывать информацию попеременно"),
                               QT_TRANSLATE_NOOP("Ui", "Установлена плата расширенной индикации")}));
     lists_.insert(texts::enableCaptions,
-                  translated({QT_TRANSLATE_NOOP("Ui", "Разрешено"), QT_TRANSLATE_NOOP("Ui", "Разрешен")}));
+                  translated({QT_TRANSLATE_NOOP3("Ui", "Разрешено", "enable caption"),
+                              QT_TRANSLATE_NOOP3("Ui", "Разрешен", "enable caption")}));
     lists_.insert(
         texts::stimulusCaptions,
         translated({QT_TRANSLATE_NOOP("Ui", " События воздействующие на это реле [Вкладка | Воздействие | Событие] "),

@@ -14,6 +14,7 @@ namespace vrm {
 namespace texts {
 // Lists.
 inline constexpr char modeNames[] = "mode names";
+// The names of these two are the ones the field declarations give (model/layout/Items.h).
 inline constexpr char outputNames[] = "output names";
 inline constexpr char reactions[] = "reactions";
 inline constexpr char controlActions[] = "control actions";

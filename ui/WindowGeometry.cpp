@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QScreen>
 #include <QSplitter>
+#include <algorithm>
 
 #include "ui/UserSettings.h"
 
@@ -14,6 +15,8 @@ namespace {
 const QString kGeometry = QStringLiteral("window/geometry");
 const QString kMaximized = QStringLiteral("window/maximized");
 const QString kSplitter = QStringLiteral("window/splitter");
+// A title bar and borders, which the window's own size leaves out.
+constexpr QSize kFrameAllowance(16, 48);
 
 QList<QRect> availableAreas()
 {
@@ -64,6 +67,21 @@ QRect fittedGeometry(const QRect& saved, const QList<QRect>& availableAreas)
     QRect fitted(QPoint(0, 0), saved.size().boundedTo(area.size()));
     fitted.moveCenter(area.center());
     return fitted;
+}
+
+FirstWindowLayout firstWindowLayout(const QRect& available, const WindowParts& parts)
+{
+    const QSize room = (available.size() - kFrameAllowance).expandedTo(QSize(0, 0));
+    const int wantedTree = std::max(kLeastTreeWidth, parts.treeTextWidth);
+    const QSize wanted(wantedTree + parts.chrome.width() + kFirstPageArea.width(),
+                       parts.chrome.height() + kFirstPageArea.height());
+    const QSize size = wanted.boundedTo(room);
+    // On a screen too narrow even for the least tree, a third of the width.
+    const int leastTree = std::min(kLeastTreeWidth, size.width() / 3);
+    const int treeWidth = std::clamp(size.width() - parts.chrome.width() - kFirstPageArea.width(), leastTree, wantedTree);
+    QRect geometry(QPoint(0, 0), size);
+    geometry.moveCenter(available.center());
+    return {geometry, treeWidth};
 }
 
 } // namespace vrm

@@ -35,7 +35,7 @@ struct Record {
 // Time zone: UTC offset in hours (-12 to +13). Information masks: bit n-1 =
 // input n, bit k = output number k.
 #define VRM_CLOCK_FIELDS(F)                                                                             \
-    F(timeZone, i8(0), QT_TRANSLATE_NOOP("Ui", "Часовой пояс"))                                         \
+    F(timeZone, i8(0), QT_TRANSLATE_NOOP("Ui", "Часовой пояс"), madeList(lists::timeZones, 26, -12)) \
     F(daylightSaving, bits(1, 0, 1), QT_TRANSLATE_NOOP("Ui", "Автоматический переход на летнее время")) \
     F(infoInputs, u16(4), QT_TRANSLATE_NOOP("Ui", "Входы в информационном сообщении"))                  \
     F(infoOutputs, bits(6, 0, 7), QT_TRANSLATE_NOOP("Ui", "Выходы в информационном сообщении"))         \

@@ -30,15 +30,15 @@ struct Record {
     static constexpr std::string_view title = QT_TRANSLATE_NOOP("Ui", "Общие параметры соединений");
 };
 #define VRM_COMMON_FIELDS(F)                                                                                       \
-    F(callPause, bits(0, 0, 3), QT_TRANSLATE_NOOP("Ui", "Пауза между звонками"))                                   \
+    F(callPause, bits(0, 0, 3), QT_TRANSLATE_NOOP("Ui", "Пауза между звонками"), list(lists::callPauses).in(QT_TRANSLATE_NOOP("Ui", "с"))) \
     F(alwaysAcknowledgeSms, bits(0, 3, 1), QT_TRANSLATE_NOOP("Ui", "Всегда подтверждать SMS"))                     \
     F(smsControlOnlyListed, bits(0, 4, 1), QT_TRANSLATE_NOOP("Ui", "SMS управление только с номеров из списка"))   \
     F(dtmfControlOnlyListed, bits(0, 5, 1), QT_TRANSLATE_NOOP("Ui", "DTMF управление только с номеров из списка")) \
-    F(dialPriority, bits(0, 6, 2), QT_TRANSLATE_NOOP("Ui", "Приоритет дозвона"))                                   \
-    F(outdatedMessageTime, bits(1, 0, 4), QT_TRANSLATE_NOOP("Ui", "Срок действия SMS команды"))                    \
-    F(dataProtocol, bits(1, 4, 1), QT_TRANSLATE_NOOP("Ui", "Протокол DATA"))                                       \
-    F(modbusAddress, u8(2), QT_TRANSLATE_NOOP("Ui", "Адрес Modbus"))                                               \
-    F(systemPassword, text(8, 9), QT_TRANSLATE_NOOP("Ui", "Административный пароль"))                              \
+    F(dialPriority, bits(0, 6, 2), QT_TRANSLATE_NOOP("Ui", "Приоритет дозвона"), list(lists::dialPriorities)) \
+    F(outdatedMessageTime, bits(1, 0, 4), QT_TRANSLATE_NOOP("Ui", "Срок действия SMS команды"), list(lists::outdatedTimes)) \
+    F(dataProtocol, bits(1, 4, 1), QT_TRANSLATE_NOOP("Ui", "Протокол DATA"), list(lists::dataProtocols)) \
+    F(modbusAddress, u8(2), QT_TRANSLATE_NOOP("Ui", "Адрес Modbus"), range(1, 247)) \
+    F(systemPassword, text(8, 9), QT_TRANSLATE_NOOP("Ui", "Административный пароль"), secretText()) \
     F(pin, text(17, 9), QT_TRANSLATE_NOOP("Ui", "PIN код SIM карты"))                                              \
     F(dtmfPassword, text(26, 5), QT_TRANSLATE_NOOP("Ui", "Пароль DTMF управления"))                                \
     F(smsPassword, text(31, 9), QT_TRANSLATE_NOOP("Ui", "Пароль SMS управления"))                                  \
@@ -58,7 +58,7 @@ struct Record {
     F(ussdCommand, text(2, 9), QT_TRANSLATE_NOOP("Ui", "USSD команда запроса баланса")) \
     F(keyword, text(11, 9), QT_TRANSLATE_NOOP("Ui", "Ключевое слово баланса"))          \
     F(threshold, u16(20), QT_TRANSLATE_NOOP("Ui", "Порог баланса"))                     \
-    F(requestPeriod, u8(22), QT_TRANSLATE_NOOP("Ui", "Период запроса баланса, ч"))
+    F(requestPeriod, u8(22), QT_TRANSLATE_NOOP("Ui", "Период запроса баланса, ч"), unit(QT_TRANSLATE_NOOP("Ui", "ч")))
 VRM_DECLARE_FIELDS(VRM_BALANCE_FIELDS)
 #undef VRM_BALANCE_FIELDS
 } // namespace balance
@@ -93,20 +93,20 @@ struct Record {
 };
 #define VRM_CONNECTION_FIELDS(F)                                                                     \
     F(phone, text(0, 16), QT_TRANSLATE_NOOP("Ui", "Номер"))                                          \
-    F(transportPriority, bits(16, 0, 2), QT_TRANSLATE_NOOP("Ui", "Приоритет транспорта"))            \
-    F(groupNumber, bits(16, 2, 4), QT_TRANSLATE_NOOP("Ui", "Группа"))                                \
-    F(voiceWaitTime, bits(17, 0, 4), QT_TRANSLATE_NOOP("Ui", "Голос: время ожидания"))               \
-    F(incomingCallAction, bits(17, 4, 2), QT_TRANSLATE_NOOP("Ui", "Реакция на входящий вызов"))      \
-    F(incomingCallOutput, bits(18, 0, 3), QT_TRANSLATE_NOOP("Ui", "Входящий вызов: выход"))          \
-    F(incomingCallOutputAction, bits(18, 3, 5), QT_TRANSLATE_NOOP("Ui", "Входящий вызов: действие")) \
+    F(transportPriority, bits(16, 0, 2), QT_TRANSLATE_NOOP("Ui", "Приоритет транспорта"), list(lists::transportPriorities)) \
+    F(groupNumber, bits(16, 2, 4), QT_TRANSLATE_NOOP("Ui", "Группа"), list(lists::oneToEight)) \
+    F(voiceWaitTime, bits(17, 0, 4), QT_TRANSLATE_NOOP("Ui", "Голос: время ожидания"), list(lists::waitTimes)) \
+    F(incomingCallAction, bits(17, 4, 2), QT_TRANSLATE_NOOP("Ui", "Реакция на входящий вызов"), list(lists::incomingCallActions)) \
+    F(incomingCallOutput, bits(18, 0, 3), QT_TRANSLATE_NOOP("Ui", "Входящий вызов: выход"), list(lists::outputs)) \
+    F(incomingCallOutputAction, bits(18, 3, 5), QT_TRANSLATE_NOOP("Ui", "Входящий вызов: действие"), list(lists::actions)) \
     F(hangUpIsDelivery, bits(19, 0, 1), QT_TRANSLATE_NOOP("Ui", "Сброс вызова считать доставкой"))   \
     F(voiceEnabled, bits(19, 1, 1), QT_TRANSLATE_NOOP("Ui", "Голосовые оповещения разрешены"))       \
-    F(voiceCallLength, bits(19, 2, 6), QT_TRANSLATE_NOOP("Ui", "Голос: длительность вызова"))        \
-    F(connectionType, bits(20, 0, 2), QT_TRANSLATE_NOOP("Ui", "Тип соединения"))                     \
+    F(voiceCallLength, bits(19, 2, 6), QT_TRANSLATE_NOOP("Ui", "Голос: длительность вызова"), list(lists::voiceCallLengths)) \
+    F(connectionType, bits(20, 0, 2), QT_TRANSLATE_NOOP("Ui", "Тип соединения"), list(lists::connectionTypes)) \
     F(voiceSources, records<sources::Record>(22), QT_TRANSLATE_NOOP("Ui", "Голосовые оповещения"))   \
-    F(smsWaitTime, bits(28, 0, 4), QT_TRANSLATE_NOOP("Ui", "SMS: время ожидания"))                   \
-    F(smsLanguage, bits(29, 0, 2), QT_TRANSLATE_NOOP("Ui", "SMS: протокол"))                         \
-    F(smsUserIdentity, bits(29, 2, 1), QT_TRANSLATE_NOOP("Ui", "SMS: идентификация пользователя"))   \
+    F(smsWaitTime, bits(28, 0, 4), QT_TRANSLATE_NOOP("Ui", "SMS: время ожидания"), list(lists::waitTimes)) \
+    F(smsLanguage, bits(29, 0, 2), QT_TRANSLATE_NOOP("Ui", "SMS: протокол"), list(lists::smsLanguages)) \
+    F(smsUserIdentity, bits(29, 2, 1), QT_TRANSLATE_NOOP("Ui", "SMS: идентификация пользователя"), list(lists::userIdentities)) \
     F(controlErrorCheck, bits(29, 3, 1), QT_TRANSLATE_NOOP("Ui", "Контроль ошибок управления"))      \
     F(smsEnabled, bits(29, 4, 1), QT_TRANSLATE_NOOP("Ui", "SMS оповещения разрешены"))               \
     F(jointUse, bits(29, 5, 1), QT_TRANSLATE_NOOP("Ui", "Управление ведомым контроллером"))          \
@@ -131,10 +131,10 @@ struct Record {
     F(dns2, ipv4(72), QT_TRANSLATE_NOOP("Ui", "Вторичный DNS"))                              \
     F(gprsSources, records<sources::Record>(76), QT_TRANSLATE_NOOP("Ui", "GPRS оповещения")) \
     F(connectionStrategy, u8(82), QT_TRANSLATE_NOOP("Ui", "Стратегия подключения"))          \
-    F(attempts, bits(83, 0, 3), QT_TRANSLATE_NOOP("Ui", "Число попыток подключения"))        \
-    F(pingPeriod, bits(83, 3, 5), QT_TRANSLATE_NOOP("Ui", "Период проверки связи, мин"))     \
+    F(attempts, bits(83, 0, 3), QT_TRANSLATE_NOOP("Ui", "Число попыток подключения"), list(lists::attemptCounts, 1)) \
+    F(pingPeriod, bits(83, 3, 5), QT_TRANSLATE_NOOP("Ui", "Период проверки связи, мин"), list(lists::pingPeriods, 1)) \
     F(blockTime, u8(84), QT_TRANSLATE_NOOP("Ui", "Время блокировки"))                        \
-    F(onlineTime, bits(85, 0, 5), QT_TRANSLATE_NOOP("Ui", "Время на связи, мин"))
+    F(onlineTime, bits(85, 0, 5), QT_TRANSLATE_NOOP("Ui", "Время на связи, мин"), list(lists::onlineTimes))
 VRM_DECLARE_FIELDS(VRM_GPRS_FIELDS)
 #undef VRM_GPRS_FIELDS
 // The strategy group (82-85) that "Значения по умолчанию" restores as a whole: a view of four bytes.
@@ -153,9 +153,9 @@ struct Record {
 #define VRM_SERVER_FIELDS(F)                                                   \
     F(address, raw(0, 36), QT_TRANSLATE_NOOP("Ui", "Адрес сервера"))           \
     F(port, u16(36), QT_TRANSLATE_NOOP("Ui", "Порт"))                          \
-    F(addressType, bits(38, 0, 1), QT_TRANSLATE_NOOP("Ui", "Тип адреса"))      \
+    F(addressType, bits(38, 0, 1), QT_TRANSLATE_NOOP("Ui", "Тип адреса"), list(lists::addressTypes)) \
     F(enabled, bits(40, 0, 1), QT_TRANSLATE_NOOP("Ui", "Сервер используется")) \
-    F(gprsWaitTime, bits(40, 4, 4), QT_TRANSLATE_NOOP("Ui", "Время ожидания GPRS"))
+    F(gprsWaitTime, bits(40, 4, 4), QT_TRANSLATE_NOOP("Ui", "Время ожидания GPRS"), list(lists::gprsWaitTimes))
 VRM_DECLARE_FIELDS(VRM_SERVER_FIELDS)
 #undef VRM_SERVER_FIELDS
 // The address holds an IPv4 field in bytes 0-3 or a NUL-terminated domain name: two views of `address`.

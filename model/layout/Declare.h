@@ -24,6 +24,9 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "model/layout/Domain.h"
+#include "model/layout/Items.h"
+
 namespace vrm {
 
 enum class FieldKind : uint8_t {
@@ -58,6 +61,8 @@ struct FieldInfo {
     uint8_t firstBit = 0;     // bit fields: element k holds bits firstBit + k * bitCount ...
     uint8_t bitCount = 0;
     const RecordInfo* sub = nullptr; // kind Records: the sub-record type
+    Domain domain;                   // what the value means (items, range, unit)
+    Shown shown = Shown::Number;     // how a reader sees it
 
     // Bytes the field covers (a bit field array stays inside its one byte).
     constexpr uint16_t extent() const { return kind == FieldKind::Bits ? width : uint16_t(width * count); }
@@ -166,10 +171,24 @@ constexpr Shape<FieldKind::Raw> raw(uint16_t offset, uint16_t width) { return {o
 template <class Sub> constexpr SubShape<Sub> records(uint16_t offset, uint16_t count = 1) { return {offset, count}; }
 } // namespace decl
 
-template <class R, FieldKind K>
-constexpr Field<R, K> declareField(std::string_view id, std::string_view caption, decl::Shape<K> shape)
+constexpr Shown shownByKind(FieldKind kind)
 {
-    return {FieldInfo{id, caption, shape.offset, shape.width, shape.count, K, shape.firstBit, shape.bitCount, nullptr}};
+    switch (kind) {
+    case FieldKind::Text: return Shown::Text;
+    case FieldKind::IPv4: return Shown::IPv4;
+    case FieldKind::Float: return Shown::Float;
+    case FieldKind::Raw:
+    case FieldKind::Records: return Shown::Hex;
+    default: return Shown::Number;
+    }
+}
+
+template <class R, FieldKind K>
+constexpr Field<R, K> declareField(std::string_view id, std::string_view caption, decl::Shape<K> shape,
+                                   Domain domain = {})
+{
+    return {FieldInfo{id, caption, shape.offset, shape.width, shape.count, K, shape.firstBit, shape.bitCount, nullptr,
+                      domain, domain.shownSet ? domain.shown : shownByKind(K)}};
 }
 
 template <class R, class Sub>
@@ -177,18 +196,19 @@ constexpr SubRecords<R, Sub> declareField(std::string_view id, std::string_view 
 {
     // `recordInfo` is found beside the sub-record type, declared by VRM_DECLARE_FIELDS.
     return {FieldInfo{id, caption, shape.offset, uint16_t(Sub::size), shape.count, FieldKind::Records, 0, 0,
-                      recordInfo(static_cast<const Sub*>(nullptr))}};
+                      recordInfo(static_cast<const Sub*>(nullptr)), Domain{}, Shown::Hex}};
 }
 
 } // namespace vrm
 
-#define VRM_LAYOUT_FIELD_DECLARATION(id, shape, caption) \
-    inline constexpr auto id = ::vrm::declareField<Record>(#id, caption, ::vrm::decl::shape);
-#define VRM_LAYOUT_FIELD_INFO(id, shape, caption) id.info,
+#define VRM_LAYOUT_FIELD_DECLARATION(id, shape, caption, ...) \
+    inline constexpr auto id = ::vrm::declareField<Record>(#id, caption, ::vrm::decl::shape __VA_OPT__(, ::vrm::dom::__VA_ARGS__));
+#define VRM_LAYOUT_FIELD_INFO(id, shape, caption, ...) id.info,
 
 // Declares, in a namespace whose `Record` is the record type, every field of
-// FIELDS (a list macro of F(id, shape, caption) entries), the list `fields` of
-// them in order and `record`, the record type's description.
+// FIELDS (a list macro of F(id, shape, caption) or F(id, shape, caption,
+// domain) entries, the domain one of model/layout/Domain.h), the list
+// `fields` of them in order and `record`, the record type's description.
 #define VRM_DECLARE_FIELDS(FIELDS)                                                                  \
     FIELDS(VRM_LAYOUT_FIELD_DECLARATION)                                                            \
     inline constexpr ::vrm::FieldInfo fields[] = {FIELDS(VRM_LAYOUT_FIELD_INFO)};                   \

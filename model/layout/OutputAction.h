@@ -11,8 +11,8 @@ struct Record {
     static constexpr std::string_view title = QT_TRANSLATE_NOOP("Ui", "Реакция");
 };
 #define VRM_OUTPUT_ACTION_FIELDS(F)                            \
-    F(output, bits(0, 0, 3), QT_TRANSLATE_NOOP("Ui", "Выход")) \
-    F(action, bits(0, 3, 5), QT_TRANSLATE_NOOP("Ui", "Действие"))
+    F(output, bits(0, 0, 3), QT_TRANSLATE_NOOP("Ui", "Выход"), list(lists::outputs)) \
+    F(action, bits(0, 3, 5), QT_TRANSLATE_NOOP("Ui", "Действие"), list(lists::actions))
 VRM_DECLARE_FIELDS(VRM_OUTPUT_ACTION_FIELDS)
 #undef VRM_OUTPUT_ACTION_FIELDS
 } // namespace vrm::layout::outputAction

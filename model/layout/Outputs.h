@@ -17,7 +17,7 @@ struct Record {
     F(name, text(0, 17), QT_TRANSLATE_NOOP("Ui", "Название"))                                                     \
     F(onText, text(17, 17), QT_TRANSLATE_NOOP("Ui", "Название активного состояния"))                              \
     F(offText, text(34, 17), QT_TRANSLATE_NOOP("Ui", "Название неактивного состояния"))                           \
-    F(remoteControlType, bits(51, 0, 5), QT_TRANSLATE_NOOP("Ui", "Тип коммутации для дистанционного управления")) \
+    F(remoteControlType, bits(51, 0, 5), QT_TRANSLATE_NOOP("Ui", "Тип коммутации для дистанционного управления"), list(lists::remoteControlTypes)) \
     F(enabled, bits(51, 5, 1), QT_TRANSLATE_NOOP("Ui", "Разрешен"))                                               \
     F(inverted, bits(51, 6, 1), QT_TRANSLATE_NOOP("Ui", "Инверсия выхода"))                                       \
     F(remoteControlAllowed, bits(51, 7, 1), QT_TRANSLATE_NOOP("Ui", "Разрешено управлять дистанционно"))

@@ -14,15 +14,15 @@ struct Record {
 // one byte per output number 0-6. Profiles: 0 none, n = profile n.
 #define VRM_PERIMETER_FIELDS(F)                                                          \
     F(name, text(0, 17), QT_TRANSLATE_NOOP("Ui", "Название периметра"))                  \
-    F(armDelay, u8(17), QT_TRANSLATE_NOOP("Ui", "Задержка взвода, с"))                   \
+    F(armDelay, u8(17), QT_TRANSLATE_NOOP("Ui", "Задержка взвода, с"), range(0, 240).in(QT_TRANSLATE_NOOP("Ui", "с")))                   \
     F(armInputMode, u8(18), QT_TRANSLATE_NOOP("Ui", "Режим входа Arm In"))               \
-    F(armActions, u8(19, 7), QT_TRANSLATE_NOOP("Ui", "Переход в режим ОХРАНА"))          \
-    F(disarmActions, u8(26, 7), QT_TRANSLATE_NOOP("Ui", "Переход в НАБЛЮДЕНИЕ"))         \
-    F(countdownActions, u8(33, 7), QT_TRANSLATE_NOOP("Ui", "Начат обратный отсчет"))     \
-    F(armProfile, u8(47), QT_TRANSLATE_NOOP("Ui", "Профиль при взятии"))                 \
-    F(disarmProfile, u8(48), QT_TRANSLATE_NOOP("Ui", "Профиль при снятии"))              \
-    F(countdownProfile, u8(49), QT_TRANSLATE_NOOP("Ui", "Профиль при обратном отсчете")) \
-    F(cleared, u8(50), QT_TRANSLATE_NOOP("Ui", "Резерв (всегда 0)"))
+    F(armActions, u8(19, 7), QT_TRANSLATE_NOOP("Ui", "Переход в режим ОХРАНА"), list(lists::actions)) \
+    F(disarmActions, u8(26, 7), QT_TRANSLATE_NOOP("Ui", "Переход в НАБЛЮДЕНИЕ"), list(lists::actions)) \
+    F(countdownActions, u8(33, 7), QT_TRANSLATE_NOOP("Ui", "Начат обратный отсчет"), list(lists::actions)) \
+    F(armProfile, u8(47), QT_TRANSLATE_NOOP("Ui", "Профиль при взятии"), list(lists::perimeterProfiles)) \
+    F(disarmProfile, u8(48), QT_TRANSLATE_NOOP("Ui", "Профиль при снятии"), list(lists::perimeterProfiles)) \
+    F(countdownProfile, u8(49), QT_TRANSLATE_NOOP("Ui", "Профиль при обратном отсчете"), list(lists::perimeterProfiles)) \
+    F(cleared, u8(50), QT_TRANSLATE_NOOP("Ui", "Резерв (всегда 0)"), range(0, 0))
 VRM_DECLARE_FIELDS(VRM_PERIMETER_FIELDS)
 #undef VRM_PERIMETER_FIELDS
 } // namespace perimeter

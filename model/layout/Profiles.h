@@ -13,8 +13,8 @@ struct Record {
 };
 #define VRM_THRESHOLD_FIELDS(F)                                                       \
     F(applies, bits(0, 0, 1), QT_TRANSLATE_NOOP("Ui", "Профиль задаёт пороги входа")) \
-    F(low, u16(2), QT_TRANSLATE_NOOP("Ui", "Нижняя граница"))                         \
-    F(high, u16(4), QT_TRANSLATE_NOOP("Ui", "Верхняя граница"))
+    F(low, u16(2), QT_TRANSLATE_NOOP("Ui", "Нижняя граница"), range(0, 4095)) \
+    F(high, u16(4), QT_TRANSLATE_NOOP("Ui", "Верхняя граница"), range(0, 4095))
 VRM_DECLARE_FIELDS(VRM_THRESHOLD_FIELDS)
 #undef VRM_THRESHOLD_FIELDS
 } // namespace threshold
@@ -27,7 +27,7 @@ struct Record {
 #define VRM_PROFILE_FIELDS(F)                                                                   \
     F(name, text(0, 17), QT_TRANSLATE_NOOP("Ui", "Название профиля"))                           \
     F(thresholds, records<threshold::Record>(18, 16), QT_TRANSLATE_NOOP("Ui", "Пороги входов")) \
-    F(actions, u8(114, 7), QT_TRANSLATE_NOOP("Ui", "Воздействие на реле / выходы"))
+    F(actions, u8(114, 7), QT_TRANSLATE_NOOP("Ui", "Воздействие на реле / выходы"), list(lists::actions))
 VRM_DECLARE_FIELDS(VRM_PROFILE_FIELDS)
 #undef VRM_PROFILE_FIELDS
 } // namespace profile

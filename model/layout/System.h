@@ -16,8 +16,8 @@ struct Record {
 #define VRM_SYSTEM_PARAMETER_FIELDS(F)                                                                     \
     F(calibrationLow, u16(0), QT_TRANSLATE_NOOP("Ui", "Калибровка часов, биты 0-15"))                      \
     F(calibrationBit16, bits(2, 0, 1), QT_TRANSLATE_NOOP("Ui", "Калибровка часов, бит 16"))                \
-    F(calibrationDirection, bits(2, 1, 1), QT_TRANSLATE_NOOP("Ui", "Направление калибровки часов"))        \
-    F(batteryType, bits(4, 0, 1), QT_TRANSLATE_NOOP("Ui", "Тип батареи"))                                  \
+    F(calibrationDirection, bits(2, 1, 1), QT_TRANSLATE_NOOP("Ui", "Направление калибровки часов"), list(lists::calibrationDirections)) \
+    F(batteryType, bits(4, 0, 1), QT_TRANSLATE_NOOP("Ui", "Тип батареи"), list(lists::batteryTypes)) \
     F(modemFirmwareUpdate, bits(5, 0, 1), QT_TRANSLATE_NOOP("Ui", "Разрешить обновление прошивки модема")) \
     F(keyCrcCheckOff, bits(6, 0, 1), QT_TRANSLATE_NOOP("Ui", "Отключить проверку CRC ключей TouchMemory"))
 VRM_DECLARE_FIELDS(VRM_SYSTEM_PARAMETER_FIELDS)

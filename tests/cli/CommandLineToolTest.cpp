@@ -12,6 +12,8 @@
 
 #include "model/ConfigFile.h"
 #include "model/FactoryImage.h"
+#include "model/FieldDomain.h"
+#include "model/FieldMap.h"
 #include "tests/cli/CommandLineFixture.h"
 
 using namespace vrm;
@@ -130,7 +132,7 @@ TEST_F(CommandLineTool, FilesConvertAndDiffWithoutAController)
     text.close();
     const Outcome refused = cli({QStringLiteral("import"), text.fileName(), path(QStringLiteral("d.cnt"))}, {}, false);
     EXPECT_EQ(refused.status, 2);
-    EXPECT_TRUE(refused.err.contains(QStringLiteral("строка 2: значение 9 вне диапазона 0..7"))) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("строка 2: поле «Вход 1 · Тип входа»: значение 9 вне диапазона 0..4"))) << refused.err.toStdString();
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("d.cnt"))));
 
     EXPECT_EQ(cli({QStringLiteral("diff"), a, path(QStringLiteral("missing.cnt"))}, {}, false).status, 2);
@@ -139,4 +141,43 @@ TEST_F(CommandLineTool, FilesConvertAndDiffWithoutAController)
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("--clear-modes")));
     EXPECT_TRUE(help.out.contains(QStringLiteral("VRM530_PASSWORD")));
+}
+
+// The export of the factory file names the item of every list field; the
+// import refuses a value its field does not allow and writes no file.
+TEST_F(CommandLineTool, ExportNamesEveryItemAndImportKeepsToTheDomains)
+{
+    const ConfigImage factory = buildFactoryImage();
+    const QString file = writeFile(QStringLiteral("factory.cnt"), factory);
+    const Outcome exported = cli({QStringLiteral("export"), file}, {}, false);
+    ASSERT_EQ(exported.status, 0) << exported.err.toStdString();
+    const QStringList lines = exported.out.split(u'\n');
+    int listFields = 0;
+    for (const FieldEntry& entry : mainBlockMap().fields) {
+        if (!entry.field->domain.hasItems())
+            continue;
+        ++listFields;
+        const long long value = entry.field->kind == FieldKind::I8
+                                    ? (long long)int8_t(factory.byte(entry.offset()))
+                                    : (long long)factory.numberAt(entry.base, *entry.field, entry.element);
+        const std::optional<QString> item = itemText(*entry.field, value, false);
+        ASSERT_TRUE(item.has_value()) << entry.name.toStdString() << " holds " << value << " at the factory";
+        const QString page = entry.page < 0 ? QStringLiteral("-") : QString::number(entry.page);
+        // The item, and the unit where the field has one.
+        const QString line = QStringLiteral("[%1] %2 = %3 # %4").arg(page, entry.name).arg(value).arg(*item);
+        EXPECT_TRUE(std::ranges::any_of(lines, [&line](const QString& l) { return l.startsWith(line); }))
+            << entry.name.toStdString();
+    }
+    EXPECT_GT(listFields, 300);
+
+    QFile text(path(QStringLiteral("modbus.txt")));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("[1] Общие параметры соединений · Адрес Modbus = 250\n");
+    text.close();
+    const Outcome refused = cli({QStringLiteral("import"), text.fileName(), path(QStringLiteral("m.cnt"))}, {}, false);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("строка 1: поле «Общие параметры соединений · Адрес Modbus»: "
+                                                    "значение 250 вне диапазона 1..247")))
+        << refused.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("m.cnt"))));
 }

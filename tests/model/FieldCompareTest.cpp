@@ -107,7 +107,7 @@ TEST(FieldCompare, ValuesReadAsTheInstallerSeesThem)
         {"address", [](ConfigImage& i) { i.set(gprsBlock[0], gprs::dns1, 0xC0A8010A); },
          QStringLiteral("Общие параметры GPRS · Первичный DNS"), QStringLiteral("192.168.1.10")},
         {"signed", [](ConfigImage& i) { i.setSigned(temperatureBlock[0], temperature::lowBorder, -7); },
-         QStringLiteral("Температура и вскрытие корпуса · Нижняя граница оповещения"), QStringLiteral("-7")},
+         QStringLiteral("Температура и вскрытие корпуса · Нижняя граница оповещения"), QStringLiteral("-7 °C")},
         {"float", [](ConfigImage& i) { i.setReal(inputs[0], input::maximum, 12.5f); },
          QStringLiteral("Вход 1 · Максимальное значение"), QStringLiteral("12.5")},
     };

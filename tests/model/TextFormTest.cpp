@@ -5,6 +5,7 @@
 
 #include "model/Cp1251.h"
 #include "model/FactoryImage.h"
+#include "model/FieldDomain.h"
 #include "model/FieldMap.h"
 #include "model/TextForm.h"
 
@@ -12,14 +13,36 @@ using namespace vrm;
 
 namespace {
 
+// Numbers outside their field's domain moved inside it (the import refuses them).
+void keepInsideDomains(ConfigImage& image)
+{
+    for (const FieldEntry& entry : mainBlockMap().fields) {
+        const FieldInfo& field = *entry.field;
+        if (!field.domain.hasItems() && !field.domain.ranged)
+            continue;
+        const long long value = field.kind == FieldKind::I8 ? (long long)int8_t(image.byte(entry.offset()))
+                                                            : (long long)image.numberAt(entry.base, field, entry.element);
+        if (inDomain(field, value))
+            continue;
+        const NumberBounds bounds = domainBounds(field);
+        const long long inside = bounds.low + (value - kindBounds(field).low) % (bounds.high - bounds.low + 1);
+        if (field.kind == FieldKind::I8)
+            image.setByte(entry.offset(), uint8_t(int8_t(inside)));
+        else
+            image.setNumberAt(entry.base, field, uint32_t(inside), entry.element);
+    }
+}
+
 // Every byte of the main block drawn at random: texts without terminator or
-// with bytes behind it, floats that are no number, bits no field owns.
+// with bytes behind it, floats that are no number, bits no field owns; the
+// numbers then kept inside their fields' domains.
 ConfigImage scrambledImage(quint32 seed)
 {
     ConfigImage image = buildFactoryImage();
     QRandomGenerator random(seed);
     for (uint8_t& b : image.span(blocks::main))
         b = uint8_t(random.bounded(256));
+    keepInsideDomains(image);
     return image;
 }
 
@@ -41,6 +64,7 @@ TEST(TextForm, ImportOfAnExportGivesTheSameBytes)
         const uint8_t mask = entry.bitMask();
         changedEverywhere.setByte(at, uint8_t(changedEverywhere.byte(at) ^ (mask & -mask)));
     }
+    keepInsideDomains(changedEverywhere);
     std::vector<ConfigImage> sources{buildFactoryImage(), changedEverywhere};
     for (quint32 seed = 1; seed <= 8; ++seed)
         sources.push_back(scrambledImage(seed));
@@ -93,11 +117,12 @@ TEST(TextForm, RefusalsNameTheLineAndChangeNothing)
     };
     const Case cases[] = {
         {QStringLiteral("[21] Вход 1 · Цвет = 3"), QStringLiteral("неизвестное поле")},
-        {QStringLiteral("[21] Вход 1 · Тип входа = 8"), QStringLiteral("вне диапазона 0..7")},
+        {QStringLiteral("[21] Вход 1 · Тип входа = 8"), QStringLiteral("вне диапазона 0..4 (0 «Запрещен»")},
+        {QStringLiteral("[21] Вход 1 · Тип входа = 5"), QStringLiteral("поле «Вход 1 · Тип входа»")},
         {QStringLiteral("[21] Вход 1 · Тип входа = -1"), QStringLiteral("вне диапазона")},
         {QStringLiteral("[21] Вход 1 · Тип входа = два"), QStringLiteral("не число")},
         {QStringLiteral("[15] Температура и вскрытие корпуса · Нижняя граница оповещения = 128"),
-         QStringLiteral("вне диапазона -128..127")},
+         QStringLiteral("вне диапазона -40..90")},
         {QStringLiteral("Вход 1 · Тип входа = 1"), QStringLiteral("не вида")},
         {QStringLiteral("[21] Вход 1 · Тип входа 1"), QStringLiteral("не вида")},
         {QStringLiteral("[22] Вход 1 · Тип входа = 1"), QStringLiteral("на странице 21")},

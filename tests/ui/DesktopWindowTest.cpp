@@ -18,6 +18,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QUrl>
 
 #include "model/ConfigFile.h"
@@ -174,13 +175,17 @@ TEST_F(DesktopWindow, EveryPageIsLaidOutWholeInASmallAndALargeWindow)
     }
 }
 
-TEST_F(DesktopWindow, EveryTreeTextIsReadableAtTheDefaultSize)
+// The test screen (offscreen, 800 x 800) is narrower than the tree's texts and the pages
+// together: the tree gives up width and elides, never scrolling sideways (the
+// laptop screens, with room for every text, are LaptopScreenTest's).
+TEST_F(DesktopWindow, OnANarrowScreenTheTreeElidesWithTheWholeTextAsToolTip)
 {
     TForm1 window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QTreeWidget* tree = window.pageTree();
-    EXPECT_EQ(tree->horizontalScrollBar()->maximum(), 0) << "the tree scrolls sideways";
+    EXPECT_FALSE(tree->horizontalScrollBar()->isVisible()) << "the tree scrolls sideways";
+    EXPECT_GE(tree->width(), kLeastTreeWidth);
     // With VRM_WINDOW_GRABS set to a folder, the window at its default size is
     // written there for a look (run with QT_SCALE_FACTOR=2 for a scaled screen).
     if (const QString grabs = qEnvironmentVariable("VRM_WINDOW_GRABS"); !grabs.isEmpty()) {
@@ -190,12 +195,42 @@ TEST_F(DesktopWindow, EveryTreeTextIsReadableAtTheDefaultSize)
                                  .arg(window.devicePixelRatio());
         EXPECT_TRUE(window.grab().save(QDir(grabs).filePath(name)));
     }
-    // Every node's text ends inside the tree's visible width.
-    QTreeWidgetItemIterator it(tree);
-    for (; *it; ++it) {
-        const QRect text = tree->visualItemRect(*it);
-        const int needed = text.left() + tree->fontMetrics().horizontalAdvance((*it)->text(0));
-        EXPECT_LE(needed, tree->viewport()->width()) << (*it)->text(0).toStdString();
+    int elided = 0;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        const QRect node = tree->visualItemRect(*it);
+        if (node.left() + tree->fontMetrics().horizontalAdvance((*it)->text(0)) > tree->viewport()->width()) {
+            ++elided;
+            EXPECT_EQ((*it)->toolTip(0), (*it)->text(0));
+        }
+    }
+    EXPECT_GT(elided, 0) << "nothing elided: the screen is not narrow enough for this test";
+}
+
+// The first size, from the screen's available area: the pages get their room,
+// the tree the width of its texts, and on a narrow screen the tree gives up width.
+TEST(WindowGeometry, TheFirstSizeFollowsTheScreen)
+{
+    const WindowParts parts{400, QSize(4, 73)};
+    struct Case {
+        const char* what;
+        QRect available;
+        QSize size;
+        int treeWidth;
+    };
+    const Case cases[] = {
+        {"a large screen: all that is wanted", QRect(0, 0, 1920, 1040), QSize(1164, 673), 400},
+        {"1366 x 768", QRect(0, 0, 1366, 768), QSize(1164, 673), 400},
+        {"1280 x 720: as tall as the frame allows", QRect(0, 0, 1280, 720), QSize(1164, 672), 400},
+        {"1280 x 690 beside a panel", QRect(0, 30, 1280, 690), QSize(1164, 642), 400},
+        {"1024 x 600: the tree gives up width", QRect(0, 0, 1024, 600), QSize(1008, 552), 244},
+        {"800 x 600: the tree at its least width", QRect(0, 0, 800, 600), QSize(784, 552), kLeastTreeWidth},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const FirstWindowLayout first = firstWindowLayout(c.available, parts);
+        EXPECT_EQ(first.geometry.size(), c.size);
+        EXPECT_EQ(first.geometry.center(), c.available.center());
+        EXPECT_EQ(first.treeWidth, c.treeWidth);
     }
 }
 

@@ -5,15 +5,22 @@
 #include <QXmlStreamReader>
 #include <QMenuBar>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
+#include <set>
+#include <utility>
 
 #include "model/Cp1251.h"
+#include "model/UiText.h"
+#include "session/LiveStatus.h"
 #include "tests/ui/InterfaceTexts.h"
 #include "tests/ui/WindowPages.h"
 #include "ui/LanguageFile.h"
+#include "ui/LanguageFileTranslator.h"
 #include "ui/LanguageLines.h"
+#include "ui/TextTable.h"
 
 namespace vrm::test {
 namespace {
@@ -65,6 +72,126 @@ ShownTexts allPageTexts(TForm1& window)
         clickPage(window, page);
     clickPage(window, 0);
     return shownTexts(window);
+}
+
+// What a modal dialog opened by `action` shows, its places prefixed by `prefix`.
+void addDialogTexts(TForm1& window, const char* action, const QString& prefix, ShownTexts& texts)
+{
+    ModalScript script;
+    script.then([&](QWidget* dialog) {
+        for (const auto& [place, text] : shownTexts(*dialog))
+            texts[prefix + place] = text;
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    EXPECT_TRUE(script.finished()) << action;
+}
+
+// A file whose line n reads "L<n>" ("L<n> %1" where the line names a
+// numbered series), so that every shown text tells which line made it.
+QStringList numberedLines()
+{
+    QStringList lines = languageTemplate();
+    const QList<LanguageText> texts = languageLineTexts();
+    for (int i = 1; i < lines.size(); ++i) {
+        lines[i] = QStringLiteral("L%1").arg(i + 1);
+        if (texts.at(i).source.contains(QLatin1String("%1")))
+            lines[i] += QStringLiteral(" %1");
+    }
+    return lines;
+}
+
+// The number of the line a text of the numbered file came from; 0 for none.
+int lineOf(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("(?:^|\\s)L(\\d+)(?:$|\\s)"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+// The text of `line` shown in place of `builtIn`: the line's own text stands
+// where its source stood ("Выход 4" from "Выход %1" becomes "L<n> 4").
+QString replaced(const QString& builtIn, const LanguageText& source, int line)
+{
+    QStringList parts = source.source.split(QStringLiteral("%1"));
+    for (QString& part : parts)
+        part = QRegularExpression::escape(part);
+    const QString pattern = parts.join(QStringLiteral("(\\d+)"));
+    const QRegularExpressionMatch match = QRegularExpression(pattern).match(builtIn);
+    if (!match.hasMatch())
+        return QStringLiteral("<\"%1\" does not hold the text of line %2>").arg(builtIn).arg(line);
+    QString text = QStringLiteral("L%1").arg(line);
+    if (match.lastCapturedIndex() == 1)
+        text += QLatin1Char(' ') + match.captured(1);
+    return builtIn.left(match.capturedStart()) + text + builtIn.mid(match.capturedEnd());
+}
+
+// The page tree's lines, node -> line (the nodes past the section take the
+// entries that would name no node).
+int treeLine(int node)
+{
+    if (node <= 15)
+        return 21 + node;
+    if (node <= 28)
+        return 22 + node;
+    if (node == 29)
+        return 59;
+    if (node <= 34)
+        return 30 + node;
+    if (node <= 38)
+        return 16 + node;
+    return node <= 46 ? 55 : 56;
+}
+
+// How the numbered file must show the built-in text of a tree node.
+QString treeNodeText(int node, const QString& builtIn)
+{
+    if (node == 0)
+        return QStringLiteral("L21 VRM530-QT.01.02");
+    if (node >= 39 && node <= 46)
+        return QStringLiteral("L55 ") + builtIn.section(QLatin1Char(' '), -1);
+    return QStringLiteral("L%1").arg(treeLine(node));
+}
+
+// The kinds of places the file replaces, told from the walk's place names.
+enum class Place { Tree, PageTitle, OwnPageTitle, Menu, WindowTitle, Item, Caption, NoLine };
+
+Place placeKind(QString place, const QString& builtIn, const std::map<QString, int>& nodeOfText)
+{
+    static const QRegularExpression repeat(QStringLiteral("#\\d+$"));
+    place.remove(repeat);
+    static const QRegularExpression node(QStringLiteral("TreeView1\\[node \\d+\\]$"));
+    if (node.match(place).hasMatch())
+        return Place::Tree;
+    if (place.endsWith(QLatin1String("[menu]")) || place.endsWith(QLatin1String("[text]"))
+        || place.endsWith(QLatin1String("[icon text]")))
+        return Place::Menu;
+    if (place == QLatin1String("Form1[title]") || place == QLatin1String("about:AboutBox/ProductName"))
+        return Place::WindowTitle;
+    if (place.endsWith(QLatin1String("tip]")) || place.endsWith(QLatin1String("[format]"))
+        || place.endsWith(QLatin1String("[mask]")))
+        return Place::NoLine;
+    static const QRegularExpression item(QStringLiteral("\\[\\d+\\]$"));
+    if (item.match(place).hasMatch())
+        return Place::Item; // combo box items: a text table entry or no line
+    // A page's title label names its node; pages 10-13 and 20 keep their own.
+    static const QRegularExpression title(QStringLiteral("^(Panel\\w*)/\\w+$"));
+    if (const QRegularExpressionMatch match = title.match(place); match.hasMatch() && nodeOfText.count(builtIn))
+        return QStringList{QStringLiteral("PanelGPRSSharedPAr"), QStringLiteral("PanelServersPar"), QStringLiteral("Panel7")}
+                       .contains(match.captured(1))
+                   ? Place::OwnPageTitle
+                   : Place::PageTitle;
+    return Place::Caption;
+}
+
+// Every text of the window that the walk reaches: all 48 pages, the window
+// itself, the COM port dialog and the About box.
+ShownTexts everyText(TForm1& window)
+{
+    ShownTexts texts = allPageTexts(window);
+    addDialogTexts(window, "ComPortConfig", QStringLiteral("port:"), texts);
+    addDialogTexts(window, "Abaut", QStringLiteral("about:"), texts);
+    return texts;
 }
 
 } // namespace
@@ -136,6 +263,135 @@ TEST(LanguageFile, AValidFileReplacesTheTextsOfItsLines)
     EXPECT_FALSE(showsHint(toolButton(window, "Programm")));
 }
 
+// Each line of a file whose lines all differ shows at the places it names and
+// nowhere else: tree lines at the tree nodes and the page titles taken from
+// them, menu lines at the menus, caption lines at the designed captions of
+// that spelling, text table lines at the entries of the table; every other
+// text stays as built.
+TEST(LanguageFile, EachLineReplacesTheTextsOfItsOwnPlacesOnly)
+{
+    WorkingFolder folder;
+    ShownTexts builtIn;
+    {
+        TForm1 window;
+        builtIn = everyText(window);
+        ASSERT_TRUE(window.close());
+    }
+    ASSERT_TRUE(writeLanguageFile(folder.file("lng.txt"), numberedLines(), nullptr));
+    TForm1 window;
+    const ShownTexts applied = everyText(window);
+    const QList<LanguageText> sources = languageLineTexts();
+    auto sourceOf = [&sources](int line) { return sources.value(line - 1); };
+
+    // The text table: every entry has a line of its own kind, never a tree
+    // or menu line ("Реле 1" of the output names is not tree node 30).
+    std::set<int> tableLines;
+    const TextTable& table = window.textTable();
+    QStringList entries;
+    for (const QString& name : table.listNames())
+        entries += table.list(name);
+    for (const QString& name : table.textNames())
+        entries += table.text(name);
+    for (const QString& entry : entries) {
+        const int line = lineOf(entry);
+        EXPECT_GE(line, 65) << entry.toStdString();
+        tableLines.insert(line);
+    }
+
+    std::map<QString, int> nodeOfText;
+    for (const auto& [place, text] : builtIn) {
+        static const QRegularExpression node(QStringLiteral("TreeView1\\[node (\\d+)\\]$"));
+        if (const QRegularExpressionMatch match = node.match(place); match.hasMatch())
+            nodeOfText[text] = match.captured(1).toInt();
+    }
+
+    std::set<int> shownLines(tableLines);
+    auto isTableLine = [&tableLines](int line) { return tableLines.count(line) > 0; };
+    for (const auto& [place, text] : builtIn) {
+        SCOPED_TRACE("at " + place.toStdString() + ": \"" + text.toStdString() + '"');
+        const QString after = applied.count(place) ? applied.at(place) : QStringLiteral("<missing>");
+        const int line = lineOf(after);
+        shownLines.insert(line);
+        QString expected = text; // no line: as built
+        switch (placeKind(place, text, nodeOfText)) {
+        case Place::Tree: {
+            const int node = QStringView(place).mid(place.lastIndexOf(QLatin1Char(' ')) + 1).chopped(1).toInt();
+            expected = treeNodeText(node, text);
+            break;
+        }
+        case Place::PageTitle:
+            expected = treeNodeText(nodeOfText.at(text), text);
+            break;
+        case Place::Menu:
+            if (place.endsWith(QLatin1String("[icon text]"))) {
+                // The toolbar takes the new caption of the button's menu item.
+                EXPECT_TRUE(line == 0 ? after == text : line >= 4 && line <= 19) << after.toStdString();
+                continue;
+            }
+            if (line)
+                expected = line >= 4 && line <= 19 ? replaced(text, sourceOf(line), line)
+                                                   : QStringLiteral("<a menu line>");
+            break;
+        case Place::WindowTitle:
+            expected = QString(text).replace(QStringLiteral("Конфигуратор GSM контроллера VRM530"),
+                                             QStringLiteral("L2 VRM530"));
+            break;
+        case Place::Item:
+            if (line)
+                expected = isTableLine(line) ? replaced(text, sourceOf(line), line)
+                                             : QStringLiteral("<a line of the text table>");
+            break;
+        case Place::OwnPageTitle:
+        case Place::Caption:
+            // A caption line, or a text table entry that the window writes into a caption.
+            if (line == 65)
+                expected = QStringLiteral(" L65 "); // the identity group, one blank on each side
+            else if (line)
+                expected = (line > 65 && line < 382) || isTableLine(line) ? replaced(text, sourceOf(line), line)
+                                                                          : QStringLiteral("<a caption line>");
+            break;
+        case Place::NoLine:
+            break;
+        }
+        EXPECT_EQ(after.toStdString(), expected.toStdString());
+    }
+
+    // The captions of the status page that have lines: the identity and GSM
+    // groups and the perimeter captions.
+    int captions = 0;
+    for (const auto& [place, text] : builtIn) {
+        if (text == QStringLiteral(" Контроллер ") || text == QStringLiteral(" GSM ")
+            || (text.startsWith(QStringLiteral("Периметр ")) && placeKind(place, text, nodeOfText) == Place::Caption
+                && place.startsWith(QLatin1String("GroupBoxPerimeters/")))) {
+            ++captions;
+            EXPECT_NE(lineOf(applied.at(place)), 0) << place.toStdString() << " keeps \"" << text.toStdString() << '"';
+        }
+    }
+    EXPECT_EQ(captions, 6);
+
+    // And every line that names a text shows somewhere.
+    for (int line = 2; line <= kLanguageFileLineCount; ++line) {
+        if (sourceOf(line).isEmpty())
+            continue;
+        EXPECT_TRUE(shownLines.count(line)) << "line " << line << " (" << sourceOf(line).source.toStdString()
+                                            << ") shows nowhere";
+    }
+    EXPECT_GT(builtIn.size(), 500u) << "the walk saw too few texts to prove anything";
+}
+
+// The poller's temperature caption is not the input page's "Текущее значение".
+TEST(LanguageFile, ThePollersTemperatureCaptionHasNoLine)
+{
+    WorkingFolder folder;
+    ASSERT_TRUE(writeLanguageFile(folder.file("lng.txt"), numberedLines(), nullptr));
+    const auto translator = LanguageFileTranslator::installFrom(folder.file("lng.txt"));
+    ASSERT_NE(translator, nullptr);
+    EXPECT_EQ(temperatureView(21, true).caption, QStringLiteral("Текущее значение"));
+    EXPECT_NE(lineOf(Ui::tr("Текущее значение")), 0);
+    // Its other caption is the temperature label's own, which has a line.
+    EXPECT_NE(lineOf(temperatureView(0, false).caption), 0);
+}
+
 TEST(LanguageFile, WithoutAFileTheToolbarGivesHintsAndStimuliShow)
 {
     WorkingFolder folder;
@@ -150,25 +406,34 @@ TEST(LanguageFile, WithoutAFileTheToolbarGivesHintsAndStimuliShow)
 // line names a text of the interface's translation sources.
 TEST(LanguageFile, EveryLineNamesAnInterfaceText)
 {
-    QSet<QString> sources;
+    std::set<std::pair<QString, QString>> sources;
     QDirIterator files(QStringLiteral(VRM_TEST_SOURCE_DIR "/../translations"), {QStringLiteral("*.ts")});
     while (files.hasNext()) {
         QFile file(files.next());
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         QXmlStreamReader xml(&file);
+        QString source;
+        QString disambiguation;
         while (!xml.atEnd()) {
-            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("source"))
-                sources.insert(xml.readElementText());
+            const QXmlStreamReader::TokenType token = xml.readNext();
+            if (token == QXmlStreamReader::EndElement && xml.name() == QLatin1String("message"))
+                sources.insert({std::exchange(source, {}), std::exchange(disambiguation, {})});
+            else if (token == QXmlStreamReader::StartElement && xml.name() == QLatin1String("source"))
+                source = xml.readElementText();
+            else if (token == QXmlStreamReader::StartElement && xml.name() == QLatin1String("comment"))
+                disambiguation = xml.readElementText();
         }
     }
-    ASSERT_GT(sources.size(), 500);
-    const QStringList lines = languageLineSources();
+    ASSERT_GT(sources.size(), 500u);
+    const QList<LanguageText> lines = languageLineTexts();
     int named = 0;
     for (int i = 0; i < lines.size(); ++i) {
         if (lines[i].isEmpty())
             continue;
         ++named;
-        EXPECT_TRUE(sources.contains(lines[i])) << "line " << i + 1 << ": " << lines[i].toStdString();
+        EXPECT_TRUE(sources.count({lines[i].source, lines[i].disambiguation}))
+            << "line " << i + 1 << ": " << lines[i].source.toStdString() << " / "
+            << lines[i].disambiguation.toStdString();
     }
     EXPECT_GT(named, 300);
 }

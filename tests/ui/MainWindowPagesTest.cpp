@@ -40,7 +40,13 @@ public:
     // As the outputs overview answers: page 29 holds no image field.
     bool hasStoreStep(int page) const override { return page != 29; }
     void enter(int page) override { log_ << QStringLiteral("enter %1").arg(page); }
-    void store(int page, ConfigImage&) override { log_ << QStringLiteral("store %1").arg(page); }
+    // Stores into the window's image; one into a copy (the unsaved mark looking
+    // at the controls) changes nothing and is not a step.
+    void store(int page, ConfigImage& image) override
+    {
+        if (&image == &host().image())
+            log_ << QStringLiteral("store %1").arg(page);
+    }
     void show(int page, const ConfigImage&) override { log_ << QStringLiteral("show %1").arg(page); }
 
     QWidget* panel_ = nullptr;

@@ -18,11 +18,22 @@
 #include "ui/pages/kit/CachedHeightLabel.h"
 #include "ui/pages/kit/CachedPicture.h"
 #include "ui/pages/kit/Widgets.h"
+#include "tests/ui/PageTestHost.h"
 
 using namespace vrm;
 using namespace vrm::kit;
 
 namespace kitTest {
+inline constexpr ItemText kLetters[] = {"a", "b", "c", "d", "e"};
+inline constexpr ItemText kActions[] = {"none", "on", "off"};
+inline constexpr ItemText kParts[] = {"x", "y", "z"};
+namespace lists {
+inline constexpr ItemList letters = items::literals(kLetters);
+inline constexpr ItemList actions = items::literals(kActions).replacedBy("actions");
+inline constexpr ItemList parts = items::literals(kParts);
+// 5, 4, 3 ... -2 degrees: the stored value falls as the item index grows.
+inline constexpr ItemList degrees = items::numbers(items::run(5, -1, 8, " °"));
+} // namespace lists
 struct Record {
     static constexpr std::size_t size = 40;
     static constexpr std::string_view title = "Проба";
@@ -32,21 +43,22 @@ struct Record {
     static constexpr std::size_t size = 2;
     static constexpr std::string_view title = "Часть %1";
 };
-#define KIT_TEST_SUB_FIELDS(F) F(word, u16(0), "Слово")
+#define KIT_TEST_SUB_FIELDS(F) F(word, u16(0), "Слово", list(lists::parts))
 VRM_DECLARE_FIELDS(KIT_TEST_SUB_FIELDS)
 #undef KIT_TEST_SUB_FIELDS
 } // namespace sub
 #define KIT_TEST_FIELDS(F)                          \
-    F(index, bits(0, 2, 3), "Индекс")               \
+    F(index, bits(0, 2, 3), "Индекс", list(lists::letters, 1)) \
     F(flag, bits(0, 7, 1), "Флажок")                \
     F(link, bits(1, 0, 2, 4), "Связь")              \
     F(name, text(2, 9), "Имя")                      \
-    F(count, u16(12), "Число")                      \
+    F(count, u16(12), "Число", range(0, 1000, 7))   \
     F(address, ipv4(14), "Адрес")                   \
     F(value, real(18), "Значение")                  \
-    F(actions, u8(22, 7), "Действия")               \
-    F(level, u8(29), "Уровень")                     \
-    F(parts, records<sub::Record>(30, 3), "Части")
+    F(actions, u8(22, 7), "Действия", list(lists::actions)) \
+    F(level, u8(29), "Уровень", range(0, 200))      \
+    F(parts, records<sub::Record>(30, 3), "Части")  \
+    F(temperature, i8(39), "Температура", list(lists::degrees, 5, -1))
 VRM_DECLARE_FIELDS(KIT_TEST_FIELDS)
 #undef KIT_TEST_FIELDS
 } // namespace kitTest
@@ -57,16 +69,17 @@ constexpr RecordAt<k::Record> kAt{100};
 
 struct KitPage {
     Bindings<k::Record> fields;
-    QComboBox* index = fields.combo(k::index, "Index", {"a", "b", "c", "d", "e"}, 1);
+    QComboBox* index = fields.combo(k::index, "Index");
     QCheckBox* flag = fields.check(k::flag, "Flag", "flag");
     QCheckBox* link = fields.triState(k::link, "Link", "link", 2);
     QLineEdit* name = fields.text(k::name, "Name", 8);
-    QLineEdit* count = fields.number(k::count, "Count", {0, 1000, 7});
+    QLineEdit* count = fields.number(k::count, "Count");
     QLineEdit* address = fields.ipv4(k::address, "Address");
     QLineEdit* value = fields.real(k::value, "Value", 10);
-    std::array<QComboBox*, 7> actions = fields.actionRow(k::actions, "Action", {"none", "on", "off"});
-    QSlider* level = fields.trackBar(k::level, "Level", 0, 200);
-    QComboBox* part = fields.sub(k::parts, 2).combo(k::sub::word, "Part", {"x", "y", "z"});
+    std::array<QComboBox*, 7> actions = fields.actionRow(k::actions, "Action");
+    QSlider* level = fields.trackBar(k::level, "Level");
+    QComboBox* part = fields.sub(k::parts, 2).combo(k::sub::word, "Part");
+    QComboBox* temperature = fields.combo(k::temperature, "Temperature");
 };
 } // namespace
 
@@ -89,6 +102,7 @@ TEST(PageKit, EveryBinderStoresAndShowsItsFieldAndNothingElse)
         page.actions[std::size_t(k)]->setCurrentIndex(0);
     page.level->setValue(150);
     page.part->setCurrentIndex(1);
+    page.temperature->setCurrentIndex(7);
     page.fields.store(image, kAt);
 
     EXPECT_EQ(image.get(kAt, k::index), 3u);
@@ -105,6 +119,7 @@ TEST(PageKit, EveryBinderStoresAndShowsItsFieldAndNothingElse)
     EXPECT_EQ(image.get(kAt, k::level), 150u);
     EXPECT_EQ(image.get(k::parts(kAt, 2), k::sub::word), 1u);
     EXPECT_EQ(image.get(k::parts(kAt, 1), k::sub::word), 0xA5A5u);
+    EXPECT_EQ(image.getSigned(kAt, k::temperature), -2);
     for (std::size_t i = 0; i < ConfigImage::kSize; ++i) {
         if (i < 100 || i >= 140) {
             ASSERT_EQ(image.byte(i), before.byte(i)) << "outside the record at " << i;
@@ -123,6 +138,32 @@ TEST(PageKit, EveryBinderStoresAndShowsItsFieldAndNothingElse)
     EXPECT_EQ(shown.actions[6]->currentIndex(), 2);
     EXPECT_EQ(shown.level->value(), 150);
     EXPECT_EQ(shown.part->currentIndex(), 1);
+    EXPECT_EQ(shown.temperature->currentIndex(), 7);
+    EXPECT_EQ(shown.temperature->itemText(7), QStringLiteral("-2 °"));
+}
+
+// A box offers its field's declared items; a list the declaration lets the
+// window replace comes from the host, as a language file left it.
+TEST(PageKit, BoxesOfferTheDeclaredItemsOrTheHostsList)
+{
+    KitPage page;
+    EXPECT_EQ(page.index->count(), 5);
+    EXPECT_EQ(page.index->itemText(4), QStringLiteral("e"));
+    EXPECT_EQ(page.actions[0]->itemText(2), QStringLiteral("off"));
+
+    struct Host : test::PageTestHost {
+        QStringList textList(const QString& name) const override
+        {
+            return name == QStringLiteral("actions") ? QStringList{"нет", "вкл", "выкл", "сценарий"} : QStringList{};
+        }
+    } host;
+    Bindings<k::Record> fields(&host);
+    QComboBox* action = fields.combo(k::actions, "Action", 3);
+    QComboBox* index = fields.combo(k::index, "Index");
+    EXPECT_EQ(action->count(), 4);
+    EXPECT_EQ(action->itemText(1), QStringLiteral("вкл"));
+    EXPECT_EQ(page.level->maximum(), 200); // a track bar spans the declared range
+    EXPECT_EQ(index->itemText(0), QStringLiteral("a"));
 }
 
 TEST(PageKit, AValueWithoutItemShowsNoSelectionAndSurvivesAStore)

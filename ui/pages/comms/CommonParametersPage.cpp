@@ -128,20 +128,9 @@ QWidget* CommonParametersPage::buildCalls()
                                        Ui::tr("SMS управление только с телефонов из списка"));
     QCheckBox* acknowledge = f.check(common::alwaysAcknowledgeSms, QStringLiteral("CheckBoxACK"),
                                      Ui::tr("Всегда подтверждать выполнение SMS команды"));
-    QComboBox* dialPriority =
-        f.combo(common::dialPriority, QStringLiteral("ComboBoxDialPriority"),
-                {Ui::tr("Чередование от 1 до 8 по кольцу, без приоритета."),
-                 Ui::tr("Приоритет у соединения с меньшим номером."),
-                 Ui::tr("Приоритет у текущего соединения, до полной передачи."),
-                 Ui::tr("Приоритет у текущего соединения, до первой неудачи.")});
-    QComboBox* callPause =
-        f.combo(common::callPause, QStringLiteral("ComboBoxCall2CallPauseX10S"),
-                {QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"),
-                 QStringLiteral("40"), QStringLiteral("50"), QStringLiteral("60"), QStringLiteral("70")});
-    QStringList outdatedItems{QStringLiteral("---")};
-    for (int i = 1; i <= 15; ++i)
-        outdatedItems << QString::number(2 * i) + QStringLiteral(" Min.");
-    QComboBox* outdatedTime = f.combo(common::outdatedMessageTime, QStringLiteral("ComboBoxOutdatedMsgTime"), outdatedItems);
+    QComboBox* dialPriority = f.combo(common::dialPriority, QStringLiteral("ComboBoxDialPriority"));
+    QComboBox* callPause = f.combo(common::callPause, QStringLiteral("ComboBoxCall2CallPauseX10S"));
+    QComboBox* outdatedTime = f.combo(common::outdatedMessageTime, QStringLiteral("ComboBoxOutdatedMsgTime"));
     int row = 0;
     callsLayout->addWidget(makeNote(Ui::tr("Пауза между окончанием одного соединения и началом нового, Сек.")),
                            row, 0);
@@ -161,12 +150,11 @@ QWidget* CommonParametersPage::buildCalls()
     // Not shown on this device model; the values still pass through the steps.
     auto* dataGroup = makeGroup(QStringLiteral("GroupBoxOutDataParam"),
                                 Ui::tr(" Тип модемного соединения для исходящих вызовов "));
-    QComboBox* dataProtocol = f.combo(common::dataProtocol, QStringLiteral("ComboBoxDATAProtocol"),
-                                      {QStringLiteral("V.32 (9600 bps)"), QStringLiteral("V.110 (9600 bps)")});
+    QComboBox* dataProtocol = f.combo(common::dataProtocol, QStringLiteral("ComboBoxDATAProtocol"));
     (new QVBoxLayout(dataGroup))->addWidget(dataProtocol);
     auto* modbusLabel = makeLabel(Ui::tr("Адрес устройства в сети Modbus"), QStringLiteral("LabelModBusAddress"));
     // No number reads as 0 and so stores the lowest address.
-    QLineEdit* modbusAddress = f.number(common::modbusAddress, QStringLiteral("EditModBusAddress"), {1, 247, 0}, {}, 3);
+    QLineEdit* modbusAddress = f.number(common::modbusAddress, QStringLiteral("EditModBusAddress"), {}, 3);
     dataGroup->hide();
     modbusLabel->hide();
     modbusAddress->hide();
@@ -201,19 +189,16 @@ QWidget* CommonParametersPage::buildBalance()
         templatesLayout->addWidget(radio);
     }
     templatesLayout->addStretch(1);
-    ussdCommand_ = balance_.text(balance::ussdCommand, QStringLiteral("MaskEditBalansReqCMD"), 8, TextStore::Padded,
+    // The balance request lies in a record of its own, stored with this page.
+    Bindings<balance::Record>& balance = fields().elsewhere(layout::balanceBlock);
+    ussdCommand_ = balance.text(balance::ussdCommand, QStringLiteral("MaskEditBalansReqCMD"), 8, TextStore::Padded,
                                  {}, Trim::Both);
     // Trailing blanks belong to the keyword: the operator's text continues after them.
-    balanceKeyword_ = balance_.text(balance::keyword, QStringLiteral("MaskEditBalansIdWord"), 8, TextStore::Padded,
+    balanceKeyword_ = balance.text(balance::keyword, QStringLiteral("MaskEditBalansIdWord"), 8, TextStore::Padded,
                                     {}, Trim::Leading);
     // Negative numbers are clamped to 0 rather than wrapped round.
-    QLineEdit* threshold = balance_.number(balance::threshold, QStringLiteral("EditBalansMinVal"), {0, 65535, 0}, {}, 5);
-    QLineEdit* requestPeriod =
-        balance_.number(balance::requestPeriod, QStringLiteral("EditReqPeriodH"), {0, 255, 0}, {}, 3);
-    fields().add([this](ConfigImage& image, RecordAt<common::Record>) { balance_.store(image, layout::balanceBlock[0]); },
-                 [this](const ConfigImage& image, RecordAt<common::Record>) {
-                     balance_.show(image, layout::balanceBlock[0]);
-                 });
+    QLineEdit* threshold = balance.number(balance::threshold, QStringLiteral("EditBalansMinVal"), {}, 5);
+    QLineEdit* requestPeriod = balance.number(balance::requestPeriod, QStringLiteral("EditReqPeriodH"), {}, 3);
     int row = 0;
     balanceLayout->addWidget(templates, row++, 0, 1, 2);
     balanceLayout->addWidget(

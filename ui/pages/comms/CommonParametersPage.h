@@ -27,7 +27,6 @@ private:
     QLineEdit* ussdCommand_ = nullptr;
     QLineEdit* balanceKeyword_ = nullptr;
     // The balance request lies in a record of its own.
-    kit::Bindings<layout::balance::Record> balance_;
 };
 
 } // namespace vrm

@@ -27,11 +27,6 @@ constexpr int kArmGroups[4] = {1, 5, 7, 9};
 constexpr int kDisarmGroups[4] = {2, 6, 8, 10};
 constexpr int kRestrictedArmGroup = 3;
 
-QStringList waitTimes()
-{
-    return numberedItems(1, 16, QStringLiteral(" Min."));
-}
-
 QLabel* fieldLabel(const QString& text, const QString& name = {})
 {
     return makeLabel(text, name);
@@ -53,21 +48,12 @@ void ConnectionPages::build()
                     RecordAt<conn::Record> at) { stripSpaces(image.bytes(at, conn::phone).first<16>()); },
                  {});
     phone->setMinimumWidth(150);
-    groupNumber_ = makeComboBox(QStringLiteral("ComboBoxGroupNum"), numberedItems(1, 8));
+    groupNumber_ = declaredBox(conn::groupNumber.info, QStringLiteral("ComboBoxGroupNum"));
     transportLabel_ = fieldLabel(Ui::tr("Приоритет транспорта"), QStringLiteral("Label85"));
-    transportPriority_ = makeComboBox(QStringLiteral("ComboBoxTransportPriority"),
-                                      {Ui::tr("Голосовое и SMS оповещения равнозначны"),
-                                       Ui::tr("Посылать SMS только если не доставлено голосовое оповещ."),
-                                       Ui::tr("Голосовое оповещение только если не отправлено SMS")});
+    transportPriority_ = declaredBox(conn::transportPriority.info, QStringLiteral("ComboBoxTransportPriority"));
     typeLabel_ = fieldLabel(Ui::tr("Тип соединения"), QStringLiteral("LabelConnType"));
-    connectionType_ = makeComboBox(QStringLiteral("ComboBoxConnectionType"),
-                                   {Ui::tr("Голосовое"), QStringLiteral("WardLink"), Ui::tr("Голосовое WL")});
-    incomingCallAction_ = makeComboBox(
-        QStringLiteral("ComboBoxIncomungCallAction"),
-        {Ui::tr("Принять и перейти в голосовое меню, с паролем (DTMF управление)"),
-         Ui::tr("Принять и перейти в голосовое меню, без пароля (DTMF управление)"),
-         Ui::tr("Отбить (DTMF управление невозможно)"),
-         Ui::tr("Отбить и изменить режим (ОХРАНА/НАБЛЮДЕНИЕ)")});
+    connectionType_ = declaredBox(conn::connectionType.info, QStringLiteral("ComboBoxConnectionType"));
+    incomingCallAction_ = declaredBox(conn::incomingCallAction.info, QStringLiteral("ComboBoxIncomungCallAction"));
     incomingCallAction_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     incomingCallAction_->setMinimumContentsLength(30);
     transportPriority_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -93,8 +79,8 @@ void ConnectionPages::build()
 
     incomingCallOutputs_ = makeGroup(QStringLiteral("GroupBoxInCallToOutsAction"),
                                      Ui::tr(" Воздействие на реле/выходы при входящем вызове "));
-    incomingCallOutput_ = makeComboBox(QStringLiteral("ComboBoxICToOUOutN"), host().textList(texts::outputNames));
-    incomingCallOutputAction_ = makeComboBox(QStringLiteral("ComboBoxICToOUScnN"), host().textList(texts::actions));
+    incomingCallOutput_ = declaredBox(conn::incomingCallOutput.info, QStringLiteral("ComboBoxICToOUOutN"));
+    incomingCallOutputAction_ = declaredBox(conn::incomingCallOutputAction.info, QStringLiteral("ComboBoxICToOUScnN"));
     auto* outputsRow = new QHBoxLayout(incomingCallOutputs_);
     outputsRow->addWidget(incomingCallOutput_);
     outputsRow->addWidget(incomingCallOutputAction_);
@@ -122,10 +108,8 @@ QGroupBox* ConnectionPages::buildVoiceGroup()
     voiceGroup_ = makeGroup(QStringLiteral("GroupBoxConSharD"), {});
     auto* layout = new QGridLayout(voiceGroup_);
     voiceEnabled_ = makeCheckBox(QStringLiteral("CheckBoxCallEn"), Ui::tr("Разрешено"));
-    voiceCallLength_ = makeComboBox(QStringLiteral("ComboBoxOnLineTime"),
-                                    QStringList{Ui::tr("По длине сообщения"), Ui::tr("Задается DTMF упр.")}
-                                        + numberedItems(2, 61, QStringLiteral(" Sec.")));
-    voiceWaitTime_ = makeComboBox(QStringLiteral("ComboBoxDialTranspWaitTime"), waitTimes());
+    voiceCallLength_ = declaredBox(conn::voiceCallLength.info, QStringLiteral("ComboBoxOnLineTime"));
+    voiceWaitTime_ = declaredBox(conn::voiceWaitTime.info, QStringLiteral("ComboBoxDialTranspWaitTime"));
     hangUpIsDelivery_ = makeCheckBox(QStringLiteral("CheckBoxNotACK"),
                                      Ui::tr("Отбой вызова, без соединения, считать успешной доставкой"));
     voice_ = bindSources(fields().sub(conn::voiceSources), {.input = QStringLiteral("CheckBoxMaskDInput"),
@@ -172,11 +156,10 @@ QGroupBox* ConnectionPages::buildSmsGroup()
     auto* group = makeGroup({}, Ui::tr(" SMS оповещение "));
     auto* layout = new QGridLayout(group);
     smsEnabled_ = makeCheckBox(QStringLiteral("CheckBoxSMSEn"), Ui::tr("Разрешено"));
-    smsWaitTime_ = makeComboBox(QStringLiteral("ComboBoxSMSTranspWaitTime"), waitTimes());
+    smsWaitTime_ = declaredBox(conn::smsWaitTime.info, QStringLiteral("ComboBoxSMSTranspWaitTime"));
     protocolLabel_ = fieldLabel({}, QStringLiteral("LabelProtocolAlias"));
-    smsLanguage_ = makeComboBox(QStringLiteral("ComboBoxLang"), {Ui::tr("Английский"), Ui::tr("Русский")});
-    smsUserIdentity_ = makeComboBox(QStringLiteral("ComboBoxUserId"),
-                                    {Ui::tr("Код ключа TouchMem"), Ui::tr("Имя пользователя")});
+    smsLanguage_ = declaredBox(conn::smsLanguage.info, QStringLiteral("ComboBoxLang"));
+    smsUserIdentity_ = declaredBox(conn::smsUserIdentity.info, QStringLiteral("ComboBoxUserId"));
     controlErrorCheck_ = makeCheckBox(QStringLiteral("CheckBoxDebugMode"),
                                       Ui::tr("Контроль ошибок управляющих сообщений"));
     jointUse_ = makeCheckBox(QStringLiteral("CheckBoxJointUse"), Ui::tr("Режим управления подчиненным контроллером"));
@@ -201,6 +184,12 @@ QGroupBox* ConnectionPages::buildSmsGroup()
     layout->addWidget(sms_.group, row++, 0, 1, 2);
     layout->setColumnStretch(1, 1);
     return group;
+}
+
+// The boxes are made where they are laid out and bound in the store order below.
+QComboBox* ConnectionPages::declaredBox(const FieldInfo& field, const QString& name)
+{
+    return makeComboBox(name, fields().items(field));
 }
 
 void ConnectionPages::bindFields()

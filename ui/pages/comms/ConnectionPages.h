@@ -24,6 +24,7 @@ private:
     QGroupBox* buildVoiceGroup();
     QGroupBox* buildSmsGroup();
     void bindFields();
+    QComboBox* declaredBox(const FieldInfo& field, const QString& name);
     void refreshIncomingCallHint();                // ComboBoxIncomungCallActionChange
     void voiceSourceClicked(QCheckBox* source);    // CheckBoxMaskDInput1Click
     void applyWardLinkRule(QCheckBox* source);

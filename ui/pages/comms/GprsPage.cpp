@@ -67,7 +67,7 @@ GprsPage::GprsPage(PageHost& host, QObject* parent)
 
 void GprsPage::build()
 {
-    title()->setText(Ui::tr("Общие параметры GPRS"));
+    title()->setText(Ui::tr("Общие параметры GPRS", "page title"));
     auto& f = fields();
 
     auto* access = makeGroup({}, {});

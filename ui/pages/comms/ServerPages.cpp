@@ -35,8 +35,7 @@ void ServerPages::build()
     auto* group = makeGroup({}, {});
     auto* grid = new QGridLayout(group);
     QCheckBox* enabled = f.check(server::enabled, QStringLiteral("CheckBoxServerEn"), Ui::tr("Разрешен"));
-    addressType_ = f.combo(server::addressType, QStringLiteral("ComboBoxDestType"),
-                           {Ui::tr("IP адрес"), Ui::tr("Доменное имя (требуется DNS)")});
+    addressType_ = f.combo(server::addressType, QStringLiteral("ComboBoxDestType"));
     address_ = makeEdit(QStringLiteral("MaskEditServerIPAddr"), kDomainNameLength, kAddressMask);
     address_->setMinimumWidth(260);
     // The address type decides how the address edit reads and writes.

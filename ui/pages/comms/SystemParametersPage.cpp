@@ -31,7 +31,7 @@ QLabel* notice(const QString& text)
 }
 } // namespace
 
-SystemParametersPage::SystemParametersPage(PageHost& host, QObject* parent) : PageGroup(host, parent)
+SystemParametersPage::SystemParametersPage(PageHost& host, QObject* parent) : PageGroup(host, parent), fields_(&host)
 {
     build();
 }
@@ -79,8 +79,7 @@ void SystemParametersPage::build()
             calibration->setText(QString::number(value));
         });
     QComboBox* direction =
-        fields_.combo(sys::calibrationDirection, QStringLiteral("ComboBoxCALDIR"),
-                      {Ui::tr("добавить 1 секунду"), Ui::tr("вычесть 1 секунду")});
+        fields_.combo(sys::calibrationDirection, QStringLiteral("ComboBoxCALDIR"));
     calibrationRow->addWidget(makeLabel(Ui::tr("Каждые ")));
     calibrationRow->addWidget(calibration);
     calibrationRow->addWidget(makeLabel(Ui::tr("секунд, ")));
@@ -89,9 +88,7 @@ void SystemParametersPage::build()
     body->addWidget(calibrationGroup);
 
     auto* batteryGroup = makeGroup({}, Ui::tr(" Тип резервной батареи "));
-    QComboBox* battery = fields_.combo(sys::batteryType, QStringLiteral("ComboBoxBatteryType"),
-                                       {Ui::tr("Литий-фосфатная LiFePO4 - (12В; 1,3 А/ч)"),
-                                        Ui::tr("Свинцово-кислотная Pb (12В; от 3,5 А/ч)")});
+    QComboBox* battery = fields_.combo(sys::batteryType, QStringLiteral("ComboBoxBatteryType"));
     auto* batteryRow = new QHBoxLayout(batteryGroup);
     batteryRow->addWidget(battery);
     batteryRow->addStretch(1);
@@ -105,7 +102,7 @@ void SystemParametersPage::build()
     auto* buttons = new QHBoxLayout;
     read_ = new QPushButton(Ui::tr("Считать"));
     read_->setObjectName(QStringLiteral("BitBtnReadSysPar"));
-    program_ = new QPushButton(Ui::tr("Программировать"));
+    program_ = new QPushButton(Ui::tr("Программировать", "system parameters"));
     program_->setObjectName(QStringLiteral("BitBtnProgSysPar"));
     program_->setEnabled(false);
     for (QPushButton* button : {read_, program_})

@@ -4,11 +4,15 @@
 // bindings in the order they were made. A page over a record array keeps one
 // Bindings object and runs it at the record its page edits.
 //
-// Rules every binding keeps: combo boxes store their index (plus an offset),
-// and a box without selection stores nothing while a value without an item
-// shows no selection; check boxes store one bit; texts are code page 1251;
-// numbers typed into edits are read leniently and clamped to their range;
-// every store is read-modify-write of the field's own bits.
+// What a control offers comes from the field's declaration (model/layout):
+// its items, its range, its unit. A binding names the field and the control.
+//
+// Rules every binding keeps: combo boxes store the value of their item (the
+// declaration says which: index, index + base, base - index), and a box
+// without selection stores nothing while a value without an item shows no
+// selection; check boxes store one bit; texts are code page 1251; numbers
+// typed into edits are read leniently and clamped to their range; every store
+// is read-modify-write of the field's own bits.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,10 +25,13 @@
 #include <memory>
 #include <vector>
 
-#include "model/FieldItems.h"
 #include "model/ConfigImage.h"
 #include "model/Cp1251.h"
+#include "model/FieldDomain.h"
+#include "model/UiText.h"
+#include "ui/pages/PageHost.h"
 #include "ui/pages/kit/EditText.h"
+#include "ui/pages/kit/UpDownEdit.h"
 #include "ui/pages/kit/Widgets.h"
 
 namespace vrm::kit {
@@ -36,14 +43,23 @@ enum class TextStore { Padded, Terminated };
 // Blanks a text loses before it is stored.
 enum class Trim { None, Both, Leading };
 
-// The range of a number typed into an edit; text that is no number reads `fallback`.
-struct NumberRange {
-    long long low = 0;
-    long long high = 0;
-    long long fallback = 0;
-};
-
 template <FieldKind K> concept NumberKind = isUnsignedKind(K);
+
+// The items of a field as the window shows them: the host's run-time list
+// where the declaration names one (a language file may have replaced it), else
+// the declared items in the interface language.
+inline QStringList shownItems(const FieldInfo& field, const PageHost* host)
+{
+    if (!field.domain.hasItems())
+        return {};
+    const ItemList& list = *field.domain.items;
+    if (host && !list.hostList.empty()) {
+        const QStringList items = host->textList(QString::fromLatin1(list.hostList.data(), qsizetype(list.hostList.size())));
+        if (!items.isEmpty())
+            return items;
+    }
+    return itemTexts(list, true);
+}
 
 class BindingsBase {
 public:
@@ -52,6 +68,9 @@ public:
 
 template <class R> class Bindings : public BindingsBase {
 public:
+    // `host` gives the run-time lists that declarations name; without it the declared texts are shown.
+    explicit Bindings(const PageHost* host = nullptr) : host_(host) {}
+
     using StoreStep = std::function<void(ConfigImage&, RecordAt<R>)>;
     using ShowStep = std::function<void(const ConfigImage&, RecordAt<R>)>;
 
@@ -71,35 +90,46 @@ public:
                 step.show(image, at);
     }
 
-    // A combo box whose index + `offset` is the field's value.
+    // A combo box whose item stands for the field's value, as the field declares.
     template <FieldKind K>
         requires NumberKind<K>
-    void bind(const Field<R, K>& field, QComboBox* box, int offset = 0, std::size_t element = 0)
+    void bind(const Field<R, K>& field, QComboBox* box, std::size_t element = 0)
     {
-        // A comparison shows the field's value as the item the box shows.
-        QStringList items;
-        for (int i = 0; i < box->count(); ++i)
-            items << box->itemText(i);
-        registerFieldItems(*recordInfo(static_cast<const R*>(nullptr)), field.info.id, items, offset);
         add(
-            [&field, box, offset, element](ConfigImage& image, RecordAt<R> at) {
+            [&field, box, element](ConfigImage& image, RecordAt<R> at) {
                 if (box->currentIndex() >= 0)
-                    image.set(at, field, uint32_t(box->currentIndex() + offset), element);
+                    image.set(at, field, uint32_t(valueOfIndex(field.info, box->currentIndex())), element);
             },
-            [&field, box, offset, element](const ConfigImage& image, RecordAt<R> at) {
-                const long long value = (long long)image.get(at, field, element) - offset;
-                showIndex(box, value < 0 ? uint32_t(-1) : uint32_t(value));
+            [&field, box, element](const ConfigImage& image, RecordAt<R> at) {
+                showIndex(box, uint32_t(indexOfValue(field.info, image.get(at, field, element))));
             });
     }
-    template <FieldKind K>
-        requires NumberKind<K>
-    QComboBox* combo(const Field<R, K>& field, const QString& name, const QStringList& items, int offset = 0,
-                     std::size_t element = 0)
+    // The same on a signed byte (a time zone, a temperature level).
+    void bind(const Field<R, FieldKind::I8>& field, QComboBox* box)
     {
-        QComboBox* box = makeComboBox(name, items);
-        bind(field, box, offset, element);
+        add(
+            [&field, box](ConfigImage& image, RecordAt<R> at) {
+                if (box->currentIndex() >= 0)
+                    image.setSigned(at, field, int(valueOfIndex(field.info, box->currentIndex())));
+            },
+            [&field, box](const ConfigImage& image, RecordAt<R> at) {
+                showIndex(box, uint32_t(indexOfValue(field.info, image.getSigned(at, field))));
+            });
+    }
+    // A combo box offering the field's declared items.
+    template <FieldKind K>
+        requires(NumberKind<K> || K == FieldKind::I8)
+    QComboBox* combo(const Field<R, K>& field, const QString& name, std::size_t element = 0)
+    {
+        QComboBox* box = makeComboBox(name, shownItems(field.info, host_));
+        if constexpr (K == FieldKind::I8)
+            bind(field, box);
+        else
+            bind(field, box, element);
         return box;
     }
+    // The field's items as this page shows them.
+    QStringList items(const FieldInfo& field) const { return shownItems(field, host_); }
 
     // A check box keeping one bit.
     void bind(const Field<R, FieldKind::Bits>& field, QCheckBox* box, std::size_t element = 0)
@@ -171,19 +201,21 @@ public:
         return box;
     }
 
-    // A whole number typed into an edit, read leniently and clamped to `range`;
-    // an edit without mask keeps the trimmed text it was read from.
+    // A whole number typed into an edit, read leniently and clamped to the
+    // field's range (a text that is no number reads as its fallback); an edit
+    // without mask keeps the trimmed text it was read from.
     template <FieldKind K>
         requires NumberKind<K>
-    QLineEdit* number(const Field<R, K>& field, const QString& name, NumberRange range, const QString& qtMask = {},
-                      int maxLength = 10)
+    QLineEdit* number(const Field<R, K>& field, const QString& name, const QString& qtMask = {}, int maxLength = 10)
     {
         QLineEdit* edit = makeEdit(name, maxLength, qtMask);
         add(
-            [&field, edit, range](ConfigImage& image, RecordAt<R> at) {
+            [&field, edit](ConfigImage& image, RecordAt<R> at) {
                 if (edit->inputMask().isEmpty())
                     edit->setText(edit->text().trimmed());
-                image.set(at, field, uint32_t(clampedInteger(edit->text(), range.fallback, range.low, range.high)));
+                const NumberBounds range = domainBounds(field.info);
+                image.set(at, field,
+                          uint32_t(clampedInteger(edit->text(), field.info.domain.fallback, range.low, range.high)));
             },
             [&field, edit](const ConfigImage& image, RecordAt<R> at) {
                 edit->setText(QString::number(image.get(at, field)));
@@ -218,32 +250,71 @@ public:
     // A track bar whose position is the field's value.
     template <FieldKind K>
         requires NumberKind<K>
-    QSlider* trackBar(const Field<R, K>& field, const QString& name, int minimum, int maximum,
-                      Qt::Orientation orientation = Qt::Horizontal)
+    void bind(const Field<R, K>& field, QSlider* bar)
+    {
+        add([&field, bar](ConfigImage& image, RecordAt<R> at) { image.set(at, field, uint32_t(bar->value())); },
+            [&field, bar](const ConfigImage& image, RecordAt<R> at) { bar->setValue(int(image.get(at, field))); });
+    }
+    // The same, made over the field's range.
+    template <FieldKind K>
+        requires NumberKind<K>
+    QSlider* trackBar(const Field<R, K>& field, const QString& name, Qt::Orientation orientation = Qt::Horizontal)
     {
         auto* bar = new QSlider(orientation);
         bar->setObjectName(name);
-        bar->setRange(minimum, maximum);
-        add([&field, bar](ConfigImage& image, RecordAt<R> at) { image.set(at, field, uint32_t(bar->value())); },
-            [&field, bar](const ConfigImage& image, RecordAt<R> at) { bar->setValue(int(image.get(at, field))); });
+        const NumberBounds range = domainBounds(field.info);
+        bar->setRange(int(range.low), int(range.high));
+        bind(field, bar);
         return bar;
     }
 
     // The seven action boxes of one event, one per output number 0-6, named
     // `prefix` + 1..7, on a field of seven bytes.
-    std::array<QComboBox*, 7> actionRow(const Field<R, FieldKind::U8>& field, const QString& prefix,
-                                        const QStringList& actions)
+    std::array<QComboBox*, 7> actionRow(const Field<R, FieldKind::U8>& field, const QString& prefix)
     {
         std::array<QComboBox*, 7> boxes{};
         for (std::size_t k = 0; k < boxes.size(); ++k)
-            boxes[k] = combo(field, prefix + QString::number(k + 1), actions, 0, k);
+            boxes[k] = combo(field, prefix + QString::number(k + 1), k);
         return boxes;
+    }
+
+    // An edit with its up-down over the field's range (kit/UpDownEdit.h: an
+    // emptied edit is 0, a number typed past the range its end); its edit field
+    // is named `editName`.
+    template <FieldKind K>
+        requires NumberKind<K>
+    UpDownEdit* upDown(const Field<R, K>& field, const QString& name, const QString& editName)
+    {
+        const NumberBounds range = domainBounds(field.info);
+        UpDownEdit* box = makeUpDown(name, editName, int(range.low), int(range.high));
+        add([&field, box](ConfigImage& image, RecordAt<R> at) { image.set(at, field, uint32_t(box->value())); },
+            [&field, box](const ConfigImage& image, RecordAt<R> at) { box->setValue(int(image.get(at, field))); });
+        return box;
+    }
+
+    // One check box per bit of a mask field: box n keeps bit n.
+    template <FieldKind K, std::size_t N>
+        requires NumberKind<K>
+    void maskBoxes(const Field<R, K>& field, const std::array<QCheckBox*, N>& boxes)
+    {
+        add(
+            [&field, boxes](ConfigImage& image, RecordAt<R> at) {
+                uint32_t mask = 0;
+                for (std::size_t n = 0; n < N; ++n)
+                    mask |= uint32_t(boxes[n]->isChecked()) << n;
+                image.set(at, field, mask);
+            },
+            [&field, boxes](const ConfigImage& image, RecordAt<R> at) {
+                const uint32_t mask = image.get(at, field);
+                for (std::size_t n = 0; n < N; ++n)
+                    boxes[n]->setChecked((mask >> n) & 1);
+            });
     }
 
     // The bindings of a sub-record (`index` of the array), run at this point of the order.
     template <class Sub> Bindings<Sub>& sub(const SubRecords<R, Sub>& field, std::size_t index = 0)
     {
-        auto child = std::make_unique<Bindings<Sub>>();
+        auto child = std::make_unique<Bindings<Sub>>(host_);
         Bindings<Sub>* bindings = child.get();
         children_.push_back(std::move(child));
         add([&field, bindings, index](ConfigImage& image,
@@ -254,7 +325,30 @@ public:
         return *bindings;
     }
 
+    // The bindings of a record elsewhere in the image (`index` of `array`),
+    // run at this point of the order whatever record the page edits.
+    template <class Other> Bindings<Other>& elsewhere(const RecordArray<Other>& array, std::size_t index = 0)
+    {
+        auto child = std::make_unique<Bindings<Other>>(host_);
+        Bindings<Other>* bindings = child.get();
+        children_.push_back(std::move(child));
+        const RecordAt<Other> place = array[index];
+        add([bindings, place](ConfigImage& image, RecordAt<R>) { bindings->store(image, place); },
+            [bindings, place](const ConfigImage& image, RecordAt<R>) { bindings->show(image, place); });
+        return *bindings;
+    }
+
 private:
+    // Item i stands for the value the declaration gives it; a field without items stores the index.
+    static long long valueOfIndex(const FieldInfo& field, int index)
+    {
+        return field.domain.hasItems() ? field.domain.valueOf(index) : index;
+    }
+    static long long indexOfValue(const FieldInfo& field, long long value)
+    {
+        return field.domain.hasItems() ? field.domain.indexOf(value) : value;
+    }
+
     static QString trimmed(const QString& text, Trim trim)
     {
         if (trim == Trim::Both)
@@ -282,6 +376,7 @@ private:
     };
     std::vector<Step> steps_;
     std::vector<std::unique_ptr<BindingsBase>> children_;
+    const PageHost* host_ = nullptr;
 };
 
 } // namespace vrm::kit

@@ -22,7 +22,7 @@ public:
     // above a body that scrolls when `scrolled`.
     RecordPages(PageHost& host, const RecordArray<R>& records, const QString& panelName, const QString& titleName,
                 bool scrolled = true, QObject* parent = nullptr)
-        : PageGroup(host, parent), records_(records)
+        : PageGroup(host, parent), records_(records), fields_(&host)
     {
         frame_ = makePageFrame(panelName, titleName, scrolled);
         panel_ = frame_.panel;

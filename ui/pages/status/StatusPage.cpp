@@ -179,7 +179,7 @@ QWidget* StatusPage::buildIdentityGroup()
 
 QWidget* StatusPage::buildGsmGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral(" GSM "), panel_);
+    auto* group = new QGroupBox(Ui::tr(" GSM "), panel_);
     group->setObjectName(QStringLiteral("GroupBoxGSM"));
     signal_ = new QProgressBar(group);
     signal_->setObjectName(QStringLiteral("ProgressBarSignalQuality"));
@@ -266,7 +266,7 @@ QWidget* StatusPage::buildPerimeterGroup()
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(3);
     for (int n = 0; n < 4; ++n) {
-        auto* caption = new QLabel(Ui::tr("Периметр %1").arg(n + 1), group);
+        auto* caption = new QLabel(Ui::tr("Периметр %1", "status page").arg(n + 1), group);
         auto* state = new QLabel(group);
         state->setObjectName(QStringLiteral("PanelP%1ArmDisarmStatus").arg(n + 1));
         state->setAutoFillBackground(true);

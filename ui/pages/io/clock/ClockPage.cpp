@@ -70,33 +70,9 @@ void ClockPage::build()
 
     auto& f = fields();
     // Stored after the tasks: the information masks, the time zone, daylight saving.
-    f.add(
-        [this](ConfigImage& image, At at) {
-            uint32_t inputs = 0;
-            for (std::size_t n = 0; n < infoInputs_.size(); ++n)
-                inputs |= uint32_t(infoInputs_[n]->isChecked()) << n;
-            image.set(at, clock::infoInputs, inputs);
-            uint32_t outputs = 0;
-            for (std::size_t k = 0; k < infoOutputs_.size(); ++k)
-                outputs |= uint32_t(infoOutputs_[k]->isChecked()) << k;
-            image.set(at, clock::infoOutputs, outputs);
-        },
-        [this](const ConfigImage& image, At at) {
-            const uint32_t inputs = image.get(at, clock::infoInputs);
-            for (std::size_t n = 0; n < infoInputs_.size(); ++n)
-                infoInputs_[n]->setChecked((inputs >> n) & 1);
-            const uint32_t outputs = image.get(at, clock::infoOutputs);
-            for (std::size_t k = 0; k < infoOutputs_.size(); ++k)
-                infoOutputs_[k]->setChecked((outputs >> k) & 1);
-        });
-    f.add(
-        [this](ConfigImage& image, At at) {
-            if (timeZone_->currentIndex() >= 0)
-                image.setSigned(at, clock::timeZone, timeZoneOffset(timeZone_->currentIndex()));
-        },
-        [this](const ConfigImage& image, At at) {
-            timeZone_->setCurrentIndex(timeZoneIndex(int8_t(image.getSigned(at, clock::timeZone))).value_or(-1));
-        });
+    f.maskBoxes(clock::infoInputs, infoInputs_);
+    f.maskBoxes(clock::infoOutputs, infoOutputs_);
+    f.bind(clock::timeZone, timeZone_);
 
     auto* clockGroup = static_cast<QGroupBox*>(top->itemAt(0)->widget());
     QCheckBox* dst = f.check(clock::daylightSaving, QStringLiteral("CheckBoxDSTEnable"),
@@ -113,7 +89,7 @@ QWidget* ClockPage::buildClockGroup()
 {
     QGroupBox* group = makeGroup(QStringLiteral("GroupBoxClock"), Ui::tr(" Текущее время и дата "));
     auto* grid = new QGridLayout(group);
-    timeZone_ = makeComboBox(QStringLiteral("ComboBoxTimeZone"), timeZoneNames());
+    timeZone_ = makeComboBox(QStringLiteral("ComboBoxTimeZone"), fields().items(clock::timeZone.info));
     // The longest zone names need not widen the page: the list shows them in full.
     timeZone_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     timeZone_->setMinimumContentsLength(24);

@@ -28,11 +28,6 @@ namespace {
 
 constexpr int kFirstInputPage = 21;
 
-QStringList modeChangeItems()
-{
-    return {Ui::tr("не менять"), Ui::tr("ОХРАНА"), Ui::tr("НАБЛЮДЕНИЕ"), Ui::tr("Противоположный")};
-}
-
 } // namespace
 
 InputPages::InputPages(PageHost& host, QObject* parent)
@@ -47,9 +42,7 @@ void InputPages::build()
 {
     Bindings<input::Record>& f = fields();
     // Created and bound in the order of the store step.
-    c_.type = f.combo(input::sensorType, QStringLiteral("ComboBoxSensType"),
-                      {Ui::tr("Запрещен"), Ui::tr("Дискретный"), Ui::tr("Аналоговый"), Ui::tr("Термодатчик TS-41"),
-                       Ui::tr("Термодатчик TS-42")});
+    c_.type = f.combo(input::sensorType, QStringLiteral("ComboBoxSensType"));
     // Suggested names are texts for the image (sent in messages), offered in both languages: not translated.
     const QStringList nameSuggestions{QStringLiteral("КОМНАТА"), QStringLiteral("ГОСТИНАЯ"), QStringLiteral("ПРИХОЖАЯ"),
                                       QStringLiteral("ОКНО"),    QStringLiteral("ДВЕРЬ"),    QStringLiteral("DOOR"),
@@ -59,52 +52,26 @@ void InputPages::build()
         f.textChoice(input::activeName, QStringLiteral("ComboBoxSensActSt"), inputs::stateNameSuggestions(), 16);
     QComboBox* passiveName =
         f.textChoice(input::passiveName, QStringLiteral("ComboBoxSensPassSt"), inputs::stateNameSuggestions(), 16);
-    c_.activeLevel = f.combo(
-        input::activeLevel, QStringLiteral("ComboBoxSensActLevel"),
-        {Ui::tr("Низкий (Uвх. <= Нижн. гр.) или высокий (Uвх. >= Верхн. гр.)"), Ui::tr("Низкий (Uвх. <= Нижн. гр.)"),
-         Ui::tr("Свободный (Нижн. гр. <= Uвх. <= Верхн. гр.)"), Ui::tr("Высокий (Uвх. >= Верхн. гр.)"),
-         Ui::tr("Низкий гистерезисный (Uвх. <= Нижн. гр.)"), Ui::tr("Высокий гистерезисный (Uвх. >= Верхн. гр.)")});
+    c_.activeLevel = f.combo(input::activeLevel, QStringLiteral("ComboBoxSensActLevel"));
     // High before low: showing a consistent pair in this order never moves the other bar.
-    c_.high = f.trackBar(input::highThreshold, QStringLiteral("TrackBarHiBarrier"), 0, kRawMax);
-    c_.low = f.trackBar(input::lowThreshold, QStringLiteral("TrackBarLoBarrier"), 0, kRawMax);
+    c_.high = f.trackBar(input::highThreshold, QStringLiteral("TrackBarHiBarrier"));
+    c_.low = f.trackBar(input::lowThreshold, QStringLiteral("TrackBarLoBarrier"));
     QCheckBox* always = f.check(input::alwaysMonitored, QStringLiteral("CheckBox24HZone"),
                                 Ui::tr("Всегда контролировать этот вход (24 часа в сутки)"));
-    QComboBox* averaging = f.combo(
-        input::averagingTime, QStringLiteral("ComboBoxAverageTime"),
-        {QStringLiteral("60 mSec."), QStringLiteral("120 mSec."), QStringLiteral("240 mSec."), QStringLiteral("360 mSec."),
-         QStringLiteral("480 mSec."), QStringLiteral("660 mSec."), QStringLiteral("840 mSec."), QStringLiteral("1 Sec."),
-         QStringLiteral("2 Sec."), QStringLiteral("3 Sec."), QStringLiteral("4 Sec."), QStringLiteral("6 Sec."),
-         QStringLiteral("8 Sec."), QStringLiteral("10 Sec."), QStringLiteral("12 Sec."), QStringLiteral("15 Sec.")});
-    QComboBox* delay = f.combo(input::delayTime, QStringLiteral("ComboBoxDelayTime"),
-                               inputs::steppedItems(0, 63, 5, QStringLiteral(" Sec.")));
+    QComboBox* averaging = f.combo(input::averagingTime, QStringLiteral("ComboBoxAverageTime"));
+    QComboBox* delay = f.combo(input::delayTime, QStringLiteral("ComboBoxDelayTime"));
 
-    // The recovery time: an edit with its up-down, 0-63 minutes.
-    recoveryTime_ = makeUpDown(QStringLiteral("UpDownRecoveryTime"), QStringLiteral("EditRecoveryTime"), 0, 63);
-    f.add([this](ConfigImage& image,
-                 RecordAt<input::Record> at) { image.set(at, input::recoveryTime, uint32_t(recoveryTime_->value())); },
-          [this](const ConfigImage& image, RecordAt<input::Record> at) {
-              recoveryTime_->setValue(int(image.get(at, input::recoveryTime)));
-          });
+    QSpinBox* recoveryTime = f.upDown(input::recoveryTime, QStringLiteral("UpDownRecoveryTime"), QStringLiteral("EditRecoveryTime"));
 
-    QComboBox* relayControl = f.combo(input::relayControl, QStringLiteral("ComboBoxReleToAlarm"),
-                                      {Ui::tr("напрямую, сигналом на входе"),
-                                       Ui::tr("тревожным событием, с учетом блокировки"),
-                                       Ui::tr("тревожным событием, без учета блокировки")});
-    QComboBox* triggers = f.combo(input::triggerCount, QStringLiteral("ComboBoxActiveTriggerNum"),
-                                  numberedItems(1, 4));
+    QComboBox* relayControl = f.combo(input::relayControl, QStringLiteral("ComboBoxReleToAlarm"));
+    QComboBox* triggers = f.combo(input::triggerCount, QStringLiteral("ComboBoxActiveTriggerNum"));
     QCheckBox* notArming = f.check(input::notArmingWhenActive, QStringLiteral("CheckBoxNotArmingAsActive"),
                                    Ui::tr("Не переходить в режим Охрана при активном состоянии входа"));
-    QComboBox* window = f.combo(input::filterWindow, QStringLiteral("ComboBoxAlarmDelayTime"),
-                                inputs::steppedItems(1, 16, 10, Ui::tr(" Сек.")));
-    supplySource_ = f.combo(
-        input::supplySource, QStringLiteral("ComboBoxSensorPwrSource"),
-        {Ui::tr("Порт питания датчиков (10VS)"), Ui::tr("По шлейфу, со сбросом питания"), Ui::tr("Другое")});
-    QComboBox* listen = f.combo(input::listenNumber, QStringLiteral("ComboBoxListenNum"),
-                                QStringList{QStringLiteral(" -")} + numberedItems(1, 8));
+    QComboBox* window = f.combo(input::filterWindow, QStringLiteral("ComboBoxAlarmDelayTime"));
+    supplySource_ = f.combo(input::supplySource, QStringLiteral("ComboBoxSensorPwrSource"));
+    QComboBox* listen = f.combo(input::listenNumber, QStringLiteral("ComboBoxListenNum"));
     QCheckBox* gps = f.check(input::sendGps, QStringLiteral("CheckBoxActiveToGPS"), Ui::tr("Отправить GPS информацию"));
-    QComboBox* alarmTries = f.combo(
-        input::alarmTries, QStringLiteral("ComboBoxAlarmTry"),
-        {Ui::tr("без ограничения"), Ui::tr("не более 1 раза"), Ui::tr("не более 3 раз"), Ui::tr("не более 7 раз")});
+    QComboBox* alarmTries = f.combo(input::alarmTries, QStringLiteral("ComboBoxAlarmTry"));
 
     // Minimum and maximum: "," reads as "."; two equal values are spread by 1 each way.
     c_.min = makeTypedEdit(QStringLiteral("MaskEditMinVal"), kScaleTypedLength);
@@ -120,13 +87,10 @@ void InputPages::build()
             showWholeText(c_.max, userValueText(image.real(at, input::maximum)));
         });
 
-    const QStringList actions = host().textList(texts::actions);
-    const std::array<QComboBox*, 7> onActive = f.actionRow(input::activationActions, QStringLiteral("ComboBoxActRele"), actions);
-    QComboBox* activeMode = f.combo(input::activationModeChange, QStringLiteral("ComboBoxActArmDisMode"), modeChangeItems());
-    const std::array<QComboBox*, 7> onPassive =
-        f.actionRow(input::deactivationActions, QStringLiteral("ComboBoxPassRele"), actions);
-    QComboBox* passiveMode =
-        f.combo(input::deactivationModeChange, QStringLiteral("ComboBoxPassArmDisMode"), modeChangeItems());
+    const std::array<QComboBox*, 7> onActive = f.actionRow(input::activationActions, QStringLiteral("ComboBoxActRele"));
+    QComboBox* activeMode = f.combo(input::activationModeChange, QStringLiteral("ComboBoxActArmDisMode"));
+    const std::array<QComboBox*, 7> onPassive = f.actionRow(input::deactivationActions, QStringLiteral("ComboBoxPassRele"));
+    QComboBox* passiveMode = f.combo(input::deactivationModeChange, QStringLiteral("ComboBoxPassArmDisMode"));
     // The mode changes and the GPS flag are kept but not offered.
     for (QWidget* hidden : std::initializer_list<QWidget*>{activeMode, passiveMode, gps})
         hidden->setVisible(false);
@@ -217,7 +181,7 @@ void InputPages::build()
         alarm->addWidget(control, row++, 1);
         control->setMinimumWidth(320);
     };
-    addRow(Ui::tr("Время восстановления опроса входа  после возникновения тревожного события, Мин"), recoveryTime_);
+    addRow(Ui::tr("Время восстановления опроса входа  после возникновения тревожного события, Мин"), recoveryTime);
     addRow(Ui::tr("Задержка формирования тревожного события и управления реле при активизации входа"), delay);
     addRow(Ui::tr("Все реле/выходы управляются"), relayControl);
     addRow(Ui::tr("В одной охранной сессии формировать тревожные события"), alarmTries);

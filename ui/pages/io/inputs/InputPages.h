@@ -33,7 +33,6 @@ private:
     InputValueControls c_;
     std::optional<InputValueDisplay> display_;
     QComboBox* supplySource_ = nullptr;
-    QSpinBox* recoveryTime_ = nullptr;
 };
 
 } // namespace vrm

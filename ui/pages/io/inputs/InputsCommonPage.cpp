@@ -22,19 +22,12 @@ InputsCommonPage::InputsCommonPage(PageHost& host, QObject* parent)
 
 void InputsCommonPage::build()
 {
-    title()->setText(Ui::tr("Входы"));
+    title()->setText(Ui::tr("Входы", "page title"));
     Bindings<common::Record>& f = fields();
-    QComboBox* supply = f.combo(
-        common::sensorSupplyAlwaysOn, QStringLiteral("ComboBoxPortPwrSensAllOn"),
-        {Ui::tr("Зависит от режима (Охрана - включен, Наблюдение - выключен)"), Ui::tr("Питание всегда подано")});
-    QComboBox* resetTime = f.combo(common::loopPowerResetTime, QStringLiteral("ComboBoxLoopPwrResetTime"),
-                                   inputs::steppedItems(1, 8, 10, QStringLiteral("  Sec.")));
-    QComboBox* afterArm = f.combo(common::noScanAfterArm, QStringLiteral("ComboBoxNoScaningTimeAftArm"),
-                                  inputs::steppedItems(0, 15, 10, QStringLiteral("  Sec.")));
-    QComboBox* afterReset =
-        f.combo(common::noScanAfterReset, QStringLiteral("ComboBoxNoScaningTimeAftReset"),
-                QStringList{QStringLiteral("0 Sec."), QStringLiteral("15 Sec.")}
-                    + inputs::steppedItems(2, 7, 15, QStringLiteral("  Sec.")));
+    QComboBox* supply = f.combo(common::sensorSupplyAlwaysOn, QStringLiteral("ComboBoxPortPwrSensAllOn"));
+    QComboBox* resetTime = f.combo(common::loopPowerResetTime, QStringLiteral("ComboBoxLoopPwrResetTime"));
+    QComboBox* afterArm = f.combo(common::noScanAfterArm, QStringLiteral("ComboBoxNoScaningTimeAftArm"));
+    QComboBox* afterReset = f.combo(common::noScanAfterReset, QStringLiteral("ComboBoxNoScaningTimeAftReset"));
 
     QGroupBox* settings = makeGroup(QStringLiteral("GroupBoxInputsCommon"), {});
     auto* grid = new QGridLayout(settings);

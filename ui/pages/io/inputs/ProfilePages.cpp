@@ -32,7 +32,7 @@ void ProfilePages::build()
     QComboBox* name = f.textChoice(profile::name, QStringLiteral("ComboBoxProfileName"),
                                    {QStringLiteral("КОМФОРТ"), QStringLiteral("ЭКОНОМ")}, 16);
     const std::array<QComboBox*, 7> actions =
-        f.actionRow(profile::actions, QStringLiteral("ComboBoxProfileToR"), host().textList(texts::actions));
+        f.actionRow(profile::actions, QStringLiteral("ComboBoxProfileToR"));
 
     // The threshold area: a row per input, odd inputs left, even inputs right.
     QGroupBox* area = makeGroup(QStringLiteral("GroupBoxProfileThresholds"), Ui::tr(" Границы тревожной зоны "));
@@ -46,16 +46,8 @@ void ProfilePages::build()
         // Check box, upper bar, lower bar, in the order of the steps.
         Bindings<threshold::Record>& entry = f.sub(profile::thresholds, std::size_t(i - 1));
         entry.bind(threshold::applies, row->enabled());
-        entry.add([row](ConfigImage& image,
-                        RecordAt<threshold::Record> at) { image.set(at, threshold::high, uint32_t(row->upper()->value())); },
-                  [row](const ConfigImage& image, RecordAt<threshold::Record> at) {
-                      row->upper()->setValue(int(image.get(at, threshold::high)));
-                  });
-        entry.add([row](ConfigImage& image,
-                        RecordAt<threshold::Record> at) { image.set(at, threshold::low, uint32_t(row->lower()->value())); },
-                  [row](const ConfigImage& image, RecordAt<threshold::Record> at) {
-                      row->lower()->setValue(int(image.get(at, threshold::low)));
-                  });
+        entry.bind(threshold::high, row->upper());
+        entry.bind(threshold::low, row->lower());
     }
     // Value labels by the type and scale of each input as the image holds them.
     f.add({}, [this](const ConfigImage& image, RecordAt<profile::Record>) {

@@ -24,13 +24,6 @@ const QStringList kNameSuggestions{QStringLiteral("РЕЛЕ"),  QStringLiteral("
                                    QStringLiteral("ЗАМОК"), QStringLiteral("НАСОС"),        QStringLiteral("ДВИГАТЕЛЬ")};
 const QStringList kStateSuggestions{QStringLiteral("ВКЛ"),    QStringLiteral("ВЫКЛ"), QStringLiteral("ЗАКРЫТ"),
                                     QStringLiteral("ОТКРЫТ"), QStringLiteral("ON"),   QStringLiteral("OFF")};
-QStringList remoteControlTypes()
-{
-    QStringList items{Ui::tr("уровень")};
-    for (int n = 1; n <= 14; ++n)
-        items << Ui::tr("сценарий %1").arg(n);
-    return items;
-}
 // Tree pages whose node texts name the sources of the stimulus list.
 constexpr int kSchedulerPage = 14, kFirstPerimeterPage = 16, kFirstInputPage = 21;
 } // namespace
@@ -70,7 +63,7 @@ void OutputPages::buildOutputPanel()
     QComboBox* offText =
         f.textChoice(out::offText, QStringLiteral("ComboBoxReleNameDeact"), kStateSuggestions, kNameLength);
     QCheckBox* inversion = f.check(out::inverted, QStringLiteral("CheckBoxReleInversion"), Ui::tr("Инверсия выхода"));
-    QComboBox* commType = f.combo(out::remoteControlType, QStringLiteral("ComboBoxCommType"), remoteControlTypes());
+    QComboBox* commType = f.combo(out::remoteControlType, QStringLiteral("ComboBoxCommType"));
     QCheckBox* remoteControl = f.check(out::remoteControlAllowed, QStringLiteral("CheckBoxRemoteControlEn"),
                                        Ui::tr("Разрешено управлять дистанционно (DTMF, SMS, DATA)"));
     for (QComboBox* box : {name, onText, offText})

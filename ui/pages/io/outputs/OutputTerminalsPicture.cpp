@@ -131,8 +131,8 @@ void OutputTerminalsPicture::paintTerminals(QPainter& painter)
     painter.setPen(QPen(kOutputColour.lighter(180), 1.5, Qt::DotLine));
     painter.drawRoundedRect(QRectF(terminalX(4) - 26, 48, kPitch * 5 + 52, 160), 8, 8);
 
-    drawRelay(painter, 0, Ui::tr("Реле 1"));
-    drawRelay(painter, 2, Ui::tr("Реле 2"));
+    drawRelay(painter, 0, Ui::tr("Реле 1", "terminal"));
+    drawRelay(painter, 2, Ui::tr("Реле 2", "terminal"));
     for (int n = 1; n <= 5; ++n)
         drawOutput(painter, 3 + n, n);
     // Ground rail from the outputs to the ground terminal.

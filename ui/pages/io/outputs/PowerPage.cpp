@@ -94,8 +94,8 @@ PowerPage::OutputActionBoxes PowerPage::reaction(Bindings<R>& bindings,
 {
     Bindings<outputAction::Record>& pair = bindings.sub(field);
     OutputActionBoxes boxes;
-    boxes.output = pair.combo(outputAction::output, outputName, host().textList(texts::outputNames));
-    boxes.action = pair.combo(outputAction::action, actionName, host().textList(texts::actions));
+    boxes.output = pair.combo(outputAction::output, outputName);
+    boxes.action = pair.combo(outputAction::action, actionName);
     return boxes;
 }
 
@@ -108,7 +108,8 @@ static void addReaction(QGridLayout* layout, int& row, const QString& caption, Q
 }
 
 PowerPage::PowerPage(PageHost& host, QObject* parent)
-    : RecordPages(host, layout::powerBlock, QStringLiteral("Panel3"), QStringLiteral("LabelPowerTitle"), true, parent)
+    : RecordPages(host, layout::powerBlock, QStringLiteral("Panel3"), QStringLiteral("LabelPowerTitle"), true, parent),
+      temperatureFields_(&host)
 {
     title()->setText(Ui::tr("Питание, температура системной платы, индикация, контроль вскрытия корпуса"));
     title()->setWordWrap(true);
@@ -129,12 +130,10 @@ QWidget* PowerPage::buildSupplyGroup()
     auto& f = fields();
     QGroupBox* group = makeGroup(QStringLiteral("GroupBoxMainPower"), Ui::tr(" Основное питание "));
     QGridLayout* layout = groupGrid(group);
-    averaging_ = f.combo(power::averagingTime, QStringLiteral("ComboBoxPowerSignAverTime"),
-                         limits::doublingItems(QStringLiteral(" Sec.")));
+    averaging_ = f.combo(power::averagingTime, QStringLiteral("ComboBoxPowerSignAverTime"));
     supplyFault_ = f.check(power::failureMessage, QStringLiteral("CheckBoxExtPowerFault"),
                            Ui::tr("Формировать сообщение при отключении"));
-    messageInterval_ = f.combo(power::messageInterval, QStringLiteral("ComboBoxRecoveryTime"),
-                               limits::doublingItems(QStringLiteral(" Min.")));
+    messageInterval_ = f.combo(power::messageInterval, QStringLiteral("ComboBoxRecoveryTime"));
     supplyRecovery_ = f.check(power::recoveryMessage, QStringLiteral("CheckBoxExtPowerRec"),
                               Ui::tr("Формировать сообщение при восстановлении"));
     supplyGps_ = f.check(power::failureGps, QStringLiteral("CheckBoxAsFaultSendGPSPos"),
@@ -166,9 +165,9 @@ QWidget* PowerPage::buildBatteryGroup()
     QGridLayout* layout = groupGrid(group);
     // The track bars count down from a full battery: percent = 100 - position.
     dischargeWarn_ = slider(QStringLiteral("TrackBarDischargeWarn"), 0, limits::kDischargeRange,
-                            Ui::tr("Первая граница разряда"));
+                            Ui::tr("Первая граница разряда", "hint"));
     dischargeAlarm_ = slider(QStringLiteral("TrackBarDischargeAlarm"), 0, limits::kDischargeRange,
-                             Ui::tr("Вторая граница разряда"));
+                             Ui::tr("Вторая граница разряда", "hint"));
     dischargeWarnLabel_ = valueLabel(QStringLiteral("LabelDischargeWarn"));
     dischargeAlarmLabel_ = valueLabel(QStringLiteral("LabelDischargeAlarm"));
     // Each discharge byte: its message bit first, then the percentage.
@@ -262,23 +261,13 @@ QWidget* PowerPage::buildTemperatureGroup()
               highNotify_->setValue(image.getSigned(at, temperature::highBorder));
               highNotifyMoved(highNotify_->value());
           });
-    // The output-control levels: item i stands for 89 - i degrees; items come on every entry.
+    // The output-control levels: item i stands for 89 - i degrees (as declared); items come on every entry.
     lowLevel_ = makeComboBox(QStringLiteral("ComboBoxLoBorderLevel"), {});
     highLevel_ = makeComboBox(QStringLiteral("ComboBoxHiBorderLevel"), {});
-    auto bindLevel = [&t](const Field<temperature::Record, FieldKind::I8>& field, QComboBox* box) {
-        t.add(
-            [&field, box](ConfigImage& image, TemperatureAt at) {
-                if (box->currentIndex() >= 0)
-                    image.setSigned(at, field, limits::levelFromIndex(box->currentIndex()));
-            },
-            [&field, box](const ConfigImage& image, TemperatureAt at) {
-                box->setCurrentIndex(limits::levelIndex(int8_t(image.getSigned(at, field))));
-            });
-    };
-    bindLevel(temperature::lowLevel, lowLevel_);
+    t.bind(temperature::lowLevel, lowLevel_);
     onLowLevel_ = reaction(t, temperature::lowReaction, QStringLiteral("ComboBoxLoBorderOut"),
                            QStringLiteral("ComboBoxLoBorderScn"));
-    bindLevel(temperature::highLevel, highLevel_);
+    t.bind(temperature::highLevel, highLevel_);
     onHighLevel_ = reaction(t, temperature::highReaction, QStringLiteral("ComboBoxHiBorderOut"),
                             QStringLiteral("ComboBoxHiBorderScn"));
     temperatureCaption_ = makeLabel({}, QStringLiteral("LabelTemperature"));

@@ -31,16 +31,7 @@ using At = RecordAt<perimeter::Record>;
 namespace {
 
 constexpr int kFirstPage = 16;
-constexpr int kArmDelayMax = 240;
 constexpr int kNameLength = 16;
-
-QStringList profileItems()
-{
-    QStringList items{Ui::tr("Не применять профиль")};
-    for (int n = 1; n <= 8; ++n)
-        items << Ui::tr("Применить профиль %1").arg(n);
-    return items;
-}
 
 // The name of a text field as shown: up to its NUL, at most its width less one.
 QString shownName(QByteArray bytes, int width)
@@ -67,12 +58,10 @@ void PerimeterPages::build()
     QComboBox* name = f.textChoice(perimeter::name, QStringLiteral("ComboBoxPerimetrName"),
                                    numberedItems(1, 4, {}, QStringLiteral("ПЕРИМЕТР")), kNameLength);
     name->setMinimumWidth(180);
-    armDelay_ = makeUpDown(QStringLiteral("UpDownPerimDelayARM"), QStringLiteral("EditPerimDelayARM"), 0, kArmDelayMax);
     auto* top = new QGridLayout;
     top->addWidget(makeLabel(Ui::tr("Название периметра")), 0, 0);
     top->addWidget(name, 0, 1);
     top->addWidget(makeLabel(Ui::tr("Задержка взвода после поступления активного уровня, С")), 1, 0);
-    top->addWidget(armDelay_, 1, 1, Qt::AlignLeft);
     top->setColumnStretch(2, 1);
     body()->addLayout(top);
 
@@ -88,8 +77,8 @@ void PerimeterPages::build()
             if (const auto mode = armInMode(uint8_t(image.get(at, perimeter::armInputMode))))
                 armInButtons_->button(int(*mode))->setChecked(true);
         });
-    f.add([this](ConfigImage& image, At at) { image.set(at, perimeter::armDelay, uint32_t(armDelay_->value())); },
-          [this](const ConfigImage& image, At at) { armDelay_->setValue(int(image.get(at, perimeter::armDelay))); });
+    QSpinBox* armDelay = f.upDown(perimeter::armDelay, QStringLiteral("UpDownPerimDelayARM"), QStringLiteral("EditPerimDelayARM"));
+    top->addWidget(armDelay, 1, 1, Qt::AlignLeft);
 
     // 4. The perimeter's mode on an output (perimeters 2-4).
     armOutLabel_ = makeLabel(Ui::tr("Режим (ОХРАНА/НАБЛЮДЕНИЕ) отображается на выходе ARMOut"),
@@ -190,8 +179,7 @@ QGroupBox* PerimeterPages::buildLinkGroup()
 QWidget* PerimeterPages::buildActionGroups()
 {
     auto& f = fields();
-    const QStringList actions = host().textList(texts::actions);
-    const QStringList outputs = host().textList(texts::outputNames);
+    const QStringList outputs = f.items(layout::outputAction::output.info);
     struct Event {
         const char* groupName;
         const char* caption; // translated where shown
@@ -215,7 +203,7 @@ QWidget* PerimeterPages::buildActionGroups()
         const Event& e = events[i];
         groups[std::size_t(i)] = makeGroup(QString::fromLatin1(e.groupName), Ui::tr(e.caption));
         auto* grid = new QGridLayout(groups[std::size_t(i)]);
-        const auto boxes = f.actionRow(e.actions, QString::fromLatin1(e.prefix), actions);
+        const auto boxes = f.actionRow(e.actions, QString::fromLatin1(e.prefix));
         for (int k = 0; k < 7; ++k) {
             grid->addWidget(makeLabel(outputs.value(k)), k, 0);
             grid->addWidget(boxes[std::size_t(k)], k, 1);
@@ -224,7 +212,7 @@ QWidget* PerimeterPages::buildActionGroups()
     }
     for (int i : storeOrder) {
         const Event& e = events[i];
-        QComboBox* profile = f.combo(e.profile, QString::fromLatin1(e.profileName), profileItems());
+        QComboBox* profile = f.combo(e.profile, QString::fromLatin1(e.profileName));
         profile->hide();
         profiles_[std::size_t(i)] = profile;
         qobject_cast<QGridLayout*>(groups[std::size_t(i)]->layout())->addWidget(profile, 7, 0, 1, 2);

@@ -41,7 +41,6 @@ private:
     void showKeys(const ConfigImage& image);
 
     int perimeter_ = 1; // of the page being stored or shown
-    QSpinBox* armDelay_ = nullptr;
     QButtonGroup* armInButtons_ = nullptr;
     QLabel* armOutLabel_ = nullptr;
     QCheckBox* redirectToOut_ = nullptr;
