@@ -37,6 +37,7 @@
 #endif
 #include <sys/resource.h>
 
+#include "support/TimerEvents.h"
 #include "session/ControllerSession.h"
 #include "support/SimProcess.h"
 #include "ui/AppStyle.h"
@@ -45,6 +46,7 @@
 #include "ui/pages/status/StatusPage.h"
 
 using namespace vrm;
+using vrm::test::TimerEvents;
 
 namespace {
 
@@ -231,42 +233,6 @@ private:
     QByteArray lockName_;
     std::vector<int> ours_;
     int fd_ = -1;
-};
-
-// Timer events that reach `window` or an object below it, and the others of
-// the process (Qt's own), by receiver, while it lives.
-class TimerEvents : public QObject {
-public:
-    explicit TimerEvents(const QObject& window) : window_(window) { qApp->installEventFilter(this); }
-    ~TimerEvents() override { qApp->removeEventFilter(this); }
-
-    std::map<QString, int> window;
-    std::map<QString, int> others;
-    int queuedCalls = 0; // queued calls delivered on this thread (the poller's results among them)
-
-protected:
-    bool eventFilter(QObject* receiver, QEvent* event) override
-    {
-        if (event->type() == QEvent::Timer) {
-            const QString name = QString::fromLatin1(receiver->metaObject()->className())
-                                 + (receiver->objectName().isEmpty() ? QString() : QLatin1Char(' ') + receiver->objectName());
-            ++(below(receiver) ? window : others)[name];
-        } else if (event->type() == QEvent::MetaCall) {
-            ++queuedCalls;
-        }
-        return false;
-    }
-
-private:
-    bool below(const QObject* object) const
-    {
-        for (; object; object = object->parent()) {
-            if (object == &window_)
-                return true;
-        }
-        return false;
-    }
-    const QObject& window_;
 };
 
 QString listed(const std::map<QString, int>& counts, double seconds)

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <map>
 
+#include "support/TimerEvents.h"
 #include "model/ConfigFile.h"
 #include "model/FactoryImage.h"
 #include "tests/ui/MainWindowFixture.h"
@@ -272,39 +273,6 @@ TEST_F(UnsavedMark, AValueAPageCannotShowIsNoEdit)
 }
 
 namespace {
-
-// Counts the timer events of a second that reach `window` or an object below
-// it, by receiver; the other timer events of the process go to `others`.
-class TimerEvents : public QObject {
-public:
-    explicit TimerEvents(const QObject& window) : window_(window) { qApp->installEventFilter(this); }
-    ~TimerEvents() override { qApp->removeEventFilter(this); }
-
-    std::map<QString, int> window;
-    std::map<QString, int> others;
-
-protected:
-    bool eventFilter(QObject* receiver, QEvent* event) override
-    {
-        if (event->type() == QEvent::Timer) {
-            const QString name = QString::fromLatin1(receiver->metaObject()->className()) + QLatin1Char(' ')
-                                 + receiver->objectName();
-            ++(below(receiver) ? window : others)[name];
-        }
-        return false;
-    }
-
-private:
-    bool below(const QObject* object) const
-    {
-        for (; object; object = object->parent()) {
-            if (object == &window_)
-                return true;
-        }
-        return false;
-    }
-    const QObject& window_;
-};
 
 std::string listed(const std::map<QString, int>& counts)
 {
