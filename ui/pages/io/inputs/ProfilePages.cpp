@@ -104,7 +104,7 @@ ProfilesCommonPage::ProfilesCommonPage(PageHost& host, QObject* parent) : PageGr
         Ui::tr("включить несколько реле или выходов одновременно, если потребуется.")};
     memo->setPlainText(lines.join(u'\n'));
     // Room for the five lines, each wrapping to the memo's width.
-    memo->setMinimumHeight(memo->fontMetrics().lineSpacing() * 9 + 2 * memo->frameWidth() + 8);
+    memo->setMinimumHeight(memo->fontMetrics().lineSpacing() * 11 + 2 * memo->frameWidth() + 8);
     memo->setMaximumHeight(memo->minimumHeight());
     frame.body->addWidget(memo);
     frame.body->addStretch(1);
